@@ -1,0 +1,45 @@
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+
+namespace {
+
+void PrintUsage(std::FILE* out) {
+    std::fputs("usage: ferrovane-cli COMMAND ...\n"
+               "\n"
+               "  catalogue IN.rtr [--write OUT.rtr]\n"
+               "      read a rail catalogue; with --write, write it again to OUT\n"
+               "  layout IN.fvl [--catalogue C.rtr] [--write OUT.fvl]\n"
+               "      load a layout; with --write, save it to OUT\n"
+               "  --help\n"
+               "      this text\n"
+               "\n"
+               "Messages go to standard error as \"title: text\". Exit status: 0 success,\n"
+               "1 a read or load failed, 2 a write or save failed, 64 wrong usage.\n",
+               out);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintUsage(stderr);
+        return ferrovane::cli::ExitUsage;
+    }
+    const std::string command = args.front();
+    args.erase(args.begin());
+    if (command == "--help" || command == "-h" || command == "help") {
+        PrintUsage(stdout);
+        return ferrovane::cli::ExitOk;
+    }
+    for (const auto& entry : ferrovane::cli::CommandTable()) {
+        if (command == entry.Name) return entry.Run(args);
+    }
+    std::fprintf(stderr, "ferrovane-cli: unknown command \"%s\"\n", command.c_str());
+    PrintUsage(stderr);
+    return ferrovane::cli::ExitUsage;
+}
