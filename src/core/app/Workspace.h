@@ -5,6 +5,7 @@
 #include "core/app/Settings.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/editor/EditorState.h"
+#include "core/editor/UndoJournal.h"
 #include "core/model/Layout.h"
 #include "core/render/RedrawTarget.h"
 
@@ -23,6 +24,7 @@ struct Workspace {
     catalogue::Catalogue Catalogue = catalogue::EmptyCatalogue(app::Settings{}.RailColor);
     app::Settings Settings;
     editor::EditorState Editor;
+    editor::UndoJournal Undo;
     platform::UiHost* Host;
     render::RedrawTarget* Redraw = &render::NullRedrawTarget();
     std::string StartLogPath; // empty: no start-up log
