@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/geometry/FlexDef.h"
+
 namespace ferrovane::editor {
 
 // The editor's state: the current tool and piece, the pointer and what the hit test
@@ -26,6 +28,12 @@ struct EditorState {
 
     // Element 0 holds the number of slots in use, 1.. the selected rail numbers.
     std::vector<std::int16_t> SelRailList = {0};
+
+    // The flexible rail being laid; the rail chosen for its start and end (-1 while
+    // that step is open, 0 for a free point).
+    geometry::FlexDef FlexDef;
+    std::int16_t FlexStartRail = -1;
+    std::int16_t FlexEndRail = -1;
 };
 
 } // namespace ferrovane::editor
