@@ -81,6 +81,13 @@ void UndoJournal::AddUndo(std::string_view code, std::string_view numberText, st
     if (!label.empty()) mMenu.Caption = "元に戻す - " + std::string(label);
 }
 
+void UndoJournal::AddMoveUndo(float dx, std::string_view dyText) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, dx);
+    AddUndo("MOV", std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)), dyText,
+            true);
+}
+
 UndoRecord UndoJournal::ReadLastUndo() const {
     UndoRecord r;
     if (mList.empty()) return r;

@@ -62,6 +62,9 @@ public:
     // The number given as text: a move keeps its exact x offset this way.
     void AddUndo(std::string_view code, std::string_view numberText, std::string_view data,
                  bool groupStart);
+    // A move of the whole layout by dx and the typed y offset: the x offset is kept as
+    // its exact decimal text, so that undo moves every rail back exactly.
+    void AddMoveUndo(float dx, std::string_view dyText);
     // The last record parsed; a default record when the journal is empty.
     UndoRecord ReadLastUndo() const;
     // Removes the last record (nothing when empty) and updates the menu item.
