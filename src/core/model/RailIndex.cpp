@@ -47,6 +47,16 @@ bool Put(RailIndex& index, char letter, int rail, float cellX, float cellY) {
     return true;
 }
 
+void WidenByRail(Extents& e, const Rail& r) {
+    Widen(e, r.MidX, r.MidY);
+    if (r.Kind < KindText) {
+        Widen(e, r.C1X, r.C1Y);
+        Widen(e, r.C2X, r.C2Y);
+        Widen(e, r.C3X, r.C3Y);
+        Widen(e, r.C4X, r.C4Y);
+    }
+}
+
 } // namespace
 
 const std::vector<IndexToken>* RailIndex::At(std::int64_t i, std::int64_t j) const {
@@ -59,6 +69,13 @@ std::vector<IndexToken>* RailIndex::At(std::int64_t i, std::int64_t j) {
     return &Cells[static_cast<std::size_t>(j * (W + 1) + i)];
 }
 
+Extents RailExtents(const Rail& r) {
+    const std::int32_t x = RoundEven(r.MidX), y = RoundEven(r.MidY);
+    Extents e{x, y, x, y};
+    WidenByRail(e, r);
+    return e;
+}
+
 Extents GetLayoutExtents(const Layout& layout) {
     Extents e{0, 0, 0, 0};
     if (layout.RailCount >= 2) {
@@ -68,13 +85,7 @@ Extents GetLayoutExtents(const Layout& layout) {
     for (int n = 1; n <= layout.RailCount; ++n) {
         const Rail& r = layout.Rails[n];
         if (!r.Valid) continue;
-        Widen(e, r.MidX, r.MidY);
-        if (r.Kind < KindText) {
-            Widen(e, r.C1X, r.C1Y);
-            Widen(e, r.C2X, r.C2Y);
-            Widen(e, r.C3X, r.C3Y);
-            Widen(e, r.C4X, r.C4Y);
-        }
+        WidenByRail(e, r);
     }
     return {e.MinX - 20, e.MinY - 20, e.MaxX + 20, e.MaxY + 20};
 }
@@ -92,9 +103,7 @@ bool AddRailToIndex(RailIndex& index, const Layout& layout, int n) {
     return ok;
 }
 
-void RebuildRailIndex(Layout& layout) {
-    if (layout.RailCount == 0) return;
-    Extents e = GetLayoutExtents(layout);
+RailIndex IndexGridFor(Extents e) {
     e.MinX = std::clamp(e.MinX, IndexLimitLow, IndexLimitHigh);
     e.MinY = std::clamp(e.MinY, IndexLimitLow, IndexLimitHigh);
     e.MaxX = std::clamp(e.MaxX, IndexLimitLow, IndexLimitHigh);
@@ -104,8 +113,14 @@ void RebuildRailIndex(Layout& layout) {
     index.OriginY = FloorDiv100(e.MinY) - 1;
     index.W = FloorDiv100(e.MaxX) + 2 - index.OriginX;
     index.H = FloorDiv100(e.MaxY) + 2 - index.OriginY;
-    index.Cells.assign(static_cast<std::size_t>(index.W + 1) * static_cast<std::size_t>(index.H + 1),
-                       {});
+    index.Cells.assign(
+        static_cast<std::size_t>(index.W + 1) * static_cast<std::size_t>(index.H + 1), {});
+    return index;
+}
+
+void RebuildRailIndex(Layout& layout) {
+    if (layout.RailCount == 0) return;
+    RailIndex index = IndexGridFor(GetLayoutExtents(layout));
     for (int n = 1; n <= layout.RailCount; ++n)
         if (layout.Rails[n].Valid) AddRailToIndex(index, layout, n);
     layout.Index = std::move(index);
