@@ -19,9 +19,12 @@ platform::Answer FakeUiHost::ShowMessage(const platform::Message& message) {
     return Next(Answers, fallback);
 }
 
-std::optional<std::string> FakeUiHost::InputText(const std::string& prompt, const std::string&,
-                                                 const std::string&) {
+std::optional<std::string> FakeUiHost::InputText(const std::string& prompt,
+                                                 const std::string& title,
+                                                 const std::string& initial) {
     Prompts.push_back(prompt);
+    InputTitles.push_back(title);
+    InputDefaults.push_back(initial);
     return Next(TextAnswers, std::nullopt);
 }
 

@@ -25,10 +25,13 @@ public:
     void RefreshRailLists() override { ++RailListRefreshes; }
     void SetTitle(const std::string& title) override { Titles.push_back(title); }
     void Beep() override { ++Beeps; }
+    void EnableCC(bool enabled) override { CCEnabled.push_back(enabled); }
 
     std::vector<platform::Message> Messages;
     std::vector<platform::FileRequest> FileRequests;
     std::vector<std::string> Notes, StatusTexts, Titles, Prompts;
+    std::vector<std::string> InputTitles, InputDefaults;
+    std::vector<bool> CCEnabled;
     int ToolBoxHides = 0, ToolBoxShows = 0, RailListRefreshes = 0, Beeps = 0;
 
     std::deque<platform::Answer> Answers;

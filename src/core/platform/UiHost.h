@@ -53,6 +53,8 @@ public:
     virtual void SetTitle(const std::string& /*title*/) {}
     virtual void SetBusy(bool /*busy*/) {}
     virtual void Beep() {}
+    // Cut and copy are offered only while rails are selected.
+    virtual void EnableCC(bool /*enabled*/) {}
 };
 
 // Shows a message with the tool box hidden for the time of the question, as every

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ferrovane::app {
+struct Workspace;
+}
+namespace ferrovane::catalogue {
+struct RType;
+}
+
+namespace ferrovane::editor {
+
+// A catalogue type can replace a rail when it may be used where the rail goes: an
+// elevated rail comes down to ground types (Level 0) or types for both (2), a ground
+// rail goes up to elevated types (1) or types for both.
+bool IsElevationCandidate(const catalogue::RType& type, bool railUpper);
+
+// The names of the candidate types of the rail's kind (straight, curve, point), in
+// catalogue order; empty for other kinds or a rail that is not live.
+std::vector<std::string> ElevationCandidates(const app::Workspace& ws, int rail);
+
+// Converts the rail: an "UPR" record with its old colour (left-aligned in ten
+// characters) and old name, Upper inverted, the new name and colour. A group head's
+// members get records of their own and their Upper inverted. Marks the layout modified.
+bool ElevateRail(app::Workspace& ws, int rail, bool groupStart, const std::string& newName,
+                 std::int32_t newColor);
+
+// Converts the rail to the first type of its kind named chosenName, and redraws.
+// False when the rail has no such type.
+bool SetUpperRail(app::Workspace& ws, int rail, const std::string& chosenName);
+
+// Opening the elevation tool: rails are converted one at a time, so a selection is
+// cleared (after telling the user).
+void OpenElevationTool(app::Workspace& ws);
+// A click on a rail in the tool: converts PointedRail to the chosen candidate, or asks
+// for a choice in the status line when there is none.
+void SetUpper(app::Workspace& ws, const std::optional<std::string>& chosenName);
+void CloseElevationTool(app::Workspace& ws);
+
+} // namespace ferrovane::editor
