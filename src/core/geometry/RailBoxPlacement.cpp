@@ -11,6 +11,7 @@
 #include "core/geometry/RailCapacity.h"
 #include "core/geometry/StraightGeometry.h"
 #include "core/model/Angle.h"
+#include "core/platform/UiHost.h"
 
 namespace ferrovane::geometry {
 
@@ -66,7 +67,14 @@ void PreviewRailBox(app::Workspace& ws, float angle, std::int16_t& turn, bool at
 
 void PlaceRailBox(app::Workspace& ws, float angle, std::int16_t turn, bool atSnap) {
     RailBoxWork work;
-    if (!BuildRailBoxWork(ws.Catalogue, ws.Editor.SelBox, work) || work.BoxHigh() < 1) return;
+    if (!BuildRailBoxWork(ws.Catalogue, ws.Editor.SelBox, work)) return;
+    if (work.BoxHigh() < 1) {
+        // Copying a selection without straights or curves leaves the clipboard box
+        // empty; the click says so instead of doing nothing silently.
+        if (work.Rails[0].Name == catalogue::ClipRailBoxName)
+            ws.Host->SetStatusText("クリップレールが空です。");
+        return;
+    }
     // Joining an end that is joined already would leave its old neighbour pointing at an
     // end that no longer points back.
     if (atSnap && !SnapEndIsFree(ws)) return;

@@ -1,0 +1,34 @@
+#include "core/catalogue/CatalogueEditor.h"
+
+#include "core/app/Workspace.h"
+#include "core/catalogue/CatalogueEditing.h"
+#include "core/catalogue/CatalogueWriter.h"
+#include "core/editor/Clipboard.h"
+#include "core/editor/ToolStatus.h"
+#include "core/platform/UiHost.h"
+
+namespace ferrovane::catalogue {
+
+void OpenCatalogueEditor(app::Workspace& ws) {
+    ws.Editor.AStatus = editor::AStatusCatalogueEditor;
+    editor::RemoveClipRail(ws.Catalogue);
+}
+
+int ApplyColoursToLayout(app::Workspace& ws) {
+    const int changed = ApplyCatalogueColours(*ws.Host, ws.Catalogue, ws.Layout);
+    if (changed > 0) ws.Redraw->ReDrawBackScreen();
+    return changed;
+}
+
+bool CloseCatalogueEditor(app::Workspace& ws) {
+    RenameUserRailSlots(ws.Catalogue);
+    ws.Editor.AStatus = editor::AStatusPlace;
+    const bool written = WriteCatalogue(ws);
+    // Closed and opened again, so that its lists show the new catalogue.
+    ws.Host->HideToolBox();
+    ws.Host->RefreshRailLists();
+    ws.Host->ShowToolBox();
+    return written;
+}
+
+} // namespace ferrovane::catalogue
