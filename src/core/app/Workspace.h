@@ -8,6 +8,7 @@
 #include "core/editor/UndoJournal.h"
 #include "core/model/Layout.h"
 #include "core/render/RedrawTarget.h"
+#include "core/render/View.h"
 
 namespace ferrovane::platform {
 class UiHost;
@@ -25,6 +26,7 @@ struct Workspace {
     app::Settings Settings;
     editor::EditorState Editor;
     editor::UndoJournal Undo;
+    render::View View;
     platform::UiHost* Host;
     render::RedrawTarget* Redraw = &render::NullRedrawTarget();
     std::string StartLogPath; // empty: no start-up log
