@@ -81,6 +81,22 @@ std::int16_t DetectRail(app::Workspace& ws) {
     return DetectNothing;
 }
 
+bool SnapToEnd(app::Workspace& ws, int rail, int end) {
+    const model::Layout& layout = ws.Layout;
+    if (!layout.IsLive(rail) || end < 0 || end > 2) return false;
+    const model::Rail& r = layout.Rails[rail];
+    if (r.Kind == model::KindText || (end == 2 && r.Kind != model::KindPoint)) return false;
+    auto& ed = ws.Editor;
+    ed.MouseX = ed.SnapX = r.X(end);
+    ed.MouseY = ed.SnapY = r.Y(end);
+    ed.MouseCellX = model::CellOf(ed.MouseX);
+    ed.MouseCellY = model::CellOf(ed.MouseY);
+    ed.SnapAngle = r.EndAngle(end);
+    ed.SnapRail = static_cast<std::int16_t>(rail);
+    ed.SnapEnd = static_cast<std::uint8_t>(end);
+    return true;
+}
+
 std::uint8_t FindJoint(app::Workspace& ws, float x, float y, std::int16_t& rail, bool showMessage) {
     auto& ed = ws.Editor;
     const float keepX = ed.MouseX, keepY = ed.MouseY;

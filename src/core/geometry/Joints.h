@@ -27,6 +27,10 @@ inline constexpr std::uint8_t NoJoint = 10;
 // "nothing" values, BoxTurn = 0) and returns the status.
 std::int16_t DetectRail(app::Workspace& ws);
 
+// What the hit test sets when it finds end `end` of rail `rail`, with the pointer put on
+// that end. False (nothing changed) when there is no such end of a live rail.
+bool SnapToEnd(app::Workspace& ws, int rail, int end);
+
 // The end (0, 1, 2) of a rail found at (x, y), or NoJoint; rail receives its number
 // or 0. The pointer values are restored afterwards, the detection results are not.
 // With showMessage, a found end is announced in the message window.

@@ -7,6 +7,7 @@
 #include "core/geometry/IndexUpkeep.h"
 #include "core/geometry/Joints.h"
 #include "core/geometry/PointGeometry.h"
+#include "core/geometry/RailBoxPlacement.h"
 #include "core/geometry/RailCapacity.h"
 #include "core/geometry/StraightGeometry.h"
 #include "core/model/Angle.h"
@@ -198,7 +199,7 @@ void PreviewNextRail(app::Workspace& ws) {
         ws.Host->SetStatusText(TurnPlaceHint);
         break;
     case 5:
-        // Rail boxes are previewed by the rail-box placement.
+        PreviewRailBox(ws, ed.SnapAngle, ed.BoxTurn, true);
         ws.Host->SetStatusText(BoxHint);
         break;
     default:
