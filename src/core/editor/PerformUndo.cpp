@@ -63,6 +63,9 @@ void UndoDelete(app::Workspace& ws, int n, bool& indexStale) {
         if (self.Free(e) || !EndExists(self, e)) continue;
         const int m = self.Link(e);
         const int f = self.LinkEnd(e);
+        // An end closed inside a rail box is not free and names no rail: it stays closed,
+        // as it was before the deletion.
+        if (m == 0) continue;
         const bool canJoin =
             m != n && layout.IsLive(m) && EndExists(layout.Rails[m], f) && layout.Rails[m].Free(f);
         if (!canJoin) {

@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/editor/DeleteRail.h"
+#include "core/editor/EditFixture.h"
+#include "core/editor/Elevation.h"
+#include "core/editor/MoveAll.h"
+#include "core/editor/PerformUndo.h"
+#include "core/editor/Recolour.h"
+#include "core/editor/RenameRail.h"
+#include "core/editor/Selection.h"
+
+namespace ferrovane::editor {
+namespace {
+
+using testing::BuildEditLayout;
+using testing::LabelFont;
+using testing::TrackWorkspace;
+
+std::vector<std::string> RecordsSince(const UndoJournal& journal, std::size_t from) {
+    const auto& list = journal.UndoList();
+    return {list.begin() + static_cast<std::ptrdiff_t>(from), list.end()};
+}
+
+void Select(TrackWorkspace& t, std::initializer_list<int> rails) {
+    for (int n : rails)
+        ToggleSelection(t.Ws, n);
+}
+
+struct CommandCase {
+    const char* Name;
+    std::function<void(TrackWorkspace&)> Act;
+    std::vector<std::string> Records;
+    std::function<void(TrackWorkspace&)> Check;
+};
+
+// Every edit command: its effect, the records it writes, and that one undo brings back
+// every field of every rail and the index.
+TEST(EditCommands, EffectRecordsAndOneUndoRestoresEverything) {
+    const std::string colour1 = std::to_string(0x00AA00);
+    const std::vector<CommandCase> cases = {
+        {"delete straight",
+         [](TrackWorkspace& t) { EXPECT_TRUE(DeleteRailNo(t.Ws, 4, true)); },
+         {"1,DEL,4,"},
+         [](TrackWorkspace& t) {
+             EXPECT_FALSE(t.Rail(4).Valid);
+             EXPECT_TRUE(t.Rail(3).Free1);
+         }},
+        {"delete group head",
+         [](TrackWorkspace& t) { DeleteRailNo(t.Ws, 5, true); },
+         {"1,DEL,5,", "0,DEL,6,", "0,DEL,7,"},
+         [](TrackWorkspace& t) {
+             for (int n = 5; n <= 7; ++n)
+                 EXPECT_FALSE(t.Rail(n).Valid) << n;
+             EXPECT_TRUE(t.Rail(8).Valid);
+         }},
+        {"delete selection",
+         [](TrackWorkspace& t) {
+             Select(t, {2, 4});
+             EXPECT_EQ(DeleteSelection(t.Ws), 2);
+         },
+         {"1,DEL,4,", "0,DEL,2,"},
+         [](TrackWorkspace& t) {
+             EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
+             EXPECT_TRUE(t.Rail(1).Free1);
+             EXPECT_TRUE(t.Rail(3).Free0);
+         }},
+        {"recolour rail",
+         [](TrackWorkspace& t) { RecolourRail(t.Ws, 1, true, 0xABCDEF); },
+         {"1,RCL,1," + colour1},
+         [](TrackWorkspace& t) { EXPECT_EQ(t.Rail(1).Color, 0xABCDEF); }},
+        {"recolour group",
+         [](TrackWorkspace& t) { RecolourRail(t.Ws, 5, true, 7); },
+         {"1,RCL,5,1193046", "0,RCL,6,1193046", "0,RCL,7,1193046"},
+         [](TrackWorkspace& t) {
+             for (int n = 5; n <= 7; ++n)
+                 EXPECT_EQ(t.Rail(n).Color, 7) << n;
+         }},
+        {"recolour selection",
+         [](TrackWorkspace& t) {
+             Select(t, {1, 8});
+             EXPECT_EQ(RecolourSelection(t.Ws, 9), 2);
+         },
+         {"1,RCL,8,0", "0,RCL,1," + colour1},
+         [](TrackWorkspace& t) {
+             EXPECT_EQ(t.Rail(1).Color, 9);
+             EXPECT_EQ(t.Rail(8).Color, 9);
+             EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
+         }},
+        {"rename rail",
+         [](TrackWorkspace& t) { EXPECT_TRUE(RenameRailTo(t.Ws, 1, "My \"S\"")); },
+         {"1,REN,1,S248"},
+         [](TrackWorkspace& t) { EXPECT_EQ(t.Rail(1).Name, "My ＂S＂"); }},
+        {"rename group",
+         [](TrackWorkspace& t) { RenameRailTo(t.Ws, 5, "Ring"); },
+         {"1,REN,5,Loop3", "0,REN,6,Loop3", "0,REN,7,Loop3"},
+         [](TrackWorkspace& t) {
+             for (int n = 5; n <= 7; ++n)
+                 EXPECT_EQ(t.Rail(n).Name, "Ring") << n;
+         }},
+        {"rename label",
+         [](TrackWorkspace& t) { RenameRailTo(t.Ws, 8, "bye\nnow"); },
+         {std::string("1,REN,8,") + LabelFont + "hello"},
+         [](TrackWorkspace& t) { EXPECT_EQ(t.Rail(8).Name, std::string(LabelFont) + "bye now"); }},
+        {"elevate",
+         [](TrackWorkspace& t) { EXPECT_TRUE(SetUpperRail(t.Ws, 1, "S248-U")); },
+         {"1,UPR,1," + colour1 + std::string(10 - colour1.size(), ' ') + "S248"},
+         [](TrackWorkspace& t) {
+             EXPECT_TRUE(t.Rail(1).Upper);
+             EXPECT_EQ(t.Rail(1).Name, "S248-U");
+             EXPECT_EQ(t.Rail(1).Color, 0x445566);
+         }},
+        {"elevate group",
+         [](TrackWorkspace& t) { ElevateRail(t.Ws, 5, true, "Up", 3); },
+         {"1,UPR,5,1193046   Loop3", "0,UPR,6,1193046   Loop3", "0,UPR,7,1193046   Loop3"},
+         [](TrackWorkspace& t) {
+             for (int n = 5; n <= 7; ++n)
+                 EXPECT_TRUE(t.Rail(n).Upper) << n;
+             EXPECT_EQ(t.Rail(6).Name, "Loop3");
+         }},
+        {"move all",
+         [](TrackWorkspace& t) { MoveAll(t.Ws, 10.5f, -7.25f); },
+         {"1,MOV,10.5,-7.25"},
+         [](TrackWorkspace& t) {
+             EXPECT_EQ(t.Rail(8).C1X, 510.5f);
+             EXPECT_EQ(t.Rail(8).MidY, 2002.75f);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TrackWorkspace t;
+        catalogue::RType up = t.Ws.Catalogue.StraightTypes[0];
+        up.Name = "S248-U";
+        up.Level = 1;
+        up.Color = 0x445566;
+        t.Ws.Catalogue.StraightTypes.insert(t.Ws.Catalogue.StraightTypes.begin() + 1, up);
+        t.Ws.Catalogue.StraightTypeMax = 2;
+        BuildEditLayout(t);
+        ASSERT_TRUE(testing::LinksConsistentWithClosedEnds(t.Layout()));
+        // Undo gives back the rails exactly, links of free ends included.
+        const std::vector<model::Rail> rails = t.Layout().Rails;
+        const auto before = testing::Snapshot(t.Layout());
+        t.Ws.Undo.AddUndo("SET", 1, "", true); // an earlier action undo must not reach
+        c.Act(t);
+        EXPECT_EQ(RecordsSince(t.Ws.Undo, 1), c.Records);
+        EXPECT_TRUE(t.Layout().Modified);
+        c.Check(t);
+        EXPECT_TRUE(testing::LinksConsistentWithClosedEnds(t.Layout()));
+        PerformUndo(t.Ws);
+        EXPECT_EQ(t.Ws.Undo.UndoCount(), 1);
+        testing::ExpectRestored(before, t.Layout());
+        for (int n = 1; n <= t.Layout().RailCount; ++n)
+            EXPECT_EQ(t.Layout().Rails[n], rails[n]) << "rail " << n;
+    }
+}
+
+TEST(EditCommands, NothingHappensToRailsThatAreNotLive) {
+    TrackWorkspace t;
+    BuildEditLayout(t);
+    ASSERT_TRUE(DeleteRailNo(t.Ws, 4, true));
+    const auto rails = t.Layout().Rails;
+    const auto count = t.Ws.Undo.UndoCount();
+    // A second deletion would free rail 3's end again after it was given to a new rail.
+    for (int n : {0, -1, 4, 99}) {
+        EXPECT_FALSE(DeleteRailNo(t.Ws, n, true)) << n;
+        EXPECT_FALSE(RecolourRail(t.Ws, n, true, 1)) << n;
+        EXPECT_FALSE(ElevateRail(t.Ws, n, true, "x", 1)) << n;
+        EXPECT_FALSE(RenameRailTo(t.Ws, n, "x")) << n;
+    }
+    EXPECT_EQ(t.Layout().Rails, rails);
+    EXPECT_EQ(t.Ws.Undo.UndoCount(), count);
+}
+
+TEST(EditCommands, SelectionWithRemovedLastSlotStillStartsOneAction) {
+    TrackWorkspace t;
+    BuildEditLayout(t);
+    Select(t, {1, 2, 3});
+    ToggleSelection(t.Ws, 3); // the last slot now holds 0
+    t.Ws.Undo.AddUndo("SET", 1, "", true);
+    EXPECT_EQ(DeleteSelection(t.Ws), 2);
+    EXPECT_EQ(RecordsSince(t.Ws.Undo, 1), (std::vector<std::string>{"1,DEL,2,", "0,DEL,1,"}));
+}
+
+TEST(Rename, QuestionsPerKindAndEmptyAnswer) {
+    TrackWorkspace t;
+    BuildEditLayout(t);
+    t.Layout().Rails[1].Name = "S248  ";
+    const struct {
+        int Rail;
+        const char* Title;
+        const char* Prompt;
+        std::string Initial;
+    } cases[] = {
+        {1, "レール名の変更", "新しいレール名を記入して下さい :", "S248"},
+        {5, "レール箱名の変更", "新しいレール箱名を記入して下さい :", "Loop3"},
+        {8, "文字の変更", "新しい文字列を指定して下さい :", "hello"},
+    };
+    for (const auto& c : cases) {
+        t.Ws.Editor.PointedRail = static_cast<std::int16_t>(c.Rail);
+        t.Host.TextAnswers.push_back(std::string());
+        EXPECT_FALSE(ChangeRailName(t.Ws));
+        ASSERT_FALSE(t.Host.InputTitles.empty());
+        EXPECT_EQ(t.Host.InputTitles.back(), c.Title);
+        EXPECT_EQ(t.Host.Prompts.back(), c.Prompt);
+        EXPECT_EQ(t.Host.InputDefaults.back(), c.Initial);
+    }
+    EXPECT_EQ(t.Ws.Undo.UndoCount(), 0);
+    EXPECT_FALSE(t.Layout().Modified);
+    // Group members are renamed only through their head.
+    EXPECT_FALSE(RenameQuestionFor(t.Ws, 6).has_value());
+}
+
+TEST(Elevation, CandidatesFollowTheRailsLevel) {
+    TrackWorkspace t;
+    auto& types = t.Ws.Catalogue.StraightTypes;
+    types[0].Level = 0;
+    types[1].Level = 1;
+    catalogue::RType both = types[0];
+    both.Name = "Both";
+    both.Level = 2;
+    types.insert(types.begin() + 2, both);
+    t.Ws.Catalogue.StraightTypeMax = 2;
+    BuildEditLayout(t);
+    EXPECT_EQ(ElevationCandidates(t.Ws, 1), (std::vector<std::string>{"S124", "Both"}));
+    t.Layout().Rails[1].Upper = true;
+    EXPECT_EQ(ElevationCandidates(t.Ws, 1), (std::vector<std::string>{"S248", "Both"}));
+    EXPECT_TRUE(ElevationCandidates(t.Ws, 8).empty()) << "labels have no types";
+}
+
+TEST(Elevation, OpeningClearsSelectionAndNoChoiceOnlyHints) {
+    TrackWorkspace t;
+    BuildEditLayout(t);
+    Select(t, {1});
+    OpenElevationTool(t.Ws);
+    EXPECT_EQ(t.Ws.Editor.AStatus, 800);
+    ASSERT_EQ(t.Host.Messages.size(), 1u);
+    EXPECT_EQ(t.Host.Messages[0].Text, "選択を解除します。一つずつ高架化して下さい。");
+    EXPECT_EQ(t.Host.Messages[0].Title, "レールの高架化");
+    EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
+    EXPECT_FALSE(t.Host.CCEnabled.back());
+    t.Ws.Editor.PointedRail = 1;
+    SetUpper(t.Ws, std::nullopt);
+    EXPECT_EQ(t.Host.StatusTexts.back(), "高架化後のレール名を選んで下さい");
+    EXPECT_EQ(t.Ws.Undo.UndoCount(), 0);
+    CloseElevationTool(t.Ws);
+    EXPECT_EQ(t.Ws.Editor.AStatus, 0);
+}
+
+TEST(DeleteTool, AsksOnlyForTwoOrMoreSelected) {
+    for (const int selected : {1, 2}) {
+        TrackWorkspace t;
+        BuildEditLayout(t);
+        for (int n = 1; n <= selected; ++n)
+            ToggleSelection(t.Ws, n);
+        t.Host.Answers.push_back(platform::Answer::Yes);
+        OpenDeleteTool(t.Ws);
+        EXPECT_EQ(t.Ws.Editor.AStatus, 100);
+        EXPECT_EQ(t.Host.Messages.size(), selected == 2 ? 1u : 0u);
+        EXPECT_EQ(t.Ws.Undo.UndoCount(), selected == 2 ? 2 : 0);
+        t.Ws.Editor.PointedRail = 4;
+        DeleteRail(t.Ws);
+        EXPECT_FALSE(t.Rail(4).Valid);
+    }
+}
+
+TEST(Recolour, ToolAsksBetweenSelectionAndSingleRail) {
+    TrackWorkspace t;
+    BuildEditLayout(t);
+    Select(t, {1, 2});
+    t.Host.Answers.push_back(platform::Answer::No);
+    EXPECT_FALSE(OpenRecolourTool(t.Ws));
+    EXPECT_EQ(t.Host.Messages.back().Text, "選択レールを一括変換しますか?");
+    t.Ws.Editor.PointedRail = 3;
+    ApplyRecolour(t.Ws, false, 5);
+    EXPECT_EQ(t.Rail(3).Color, 5);
+    EXPECT_NE(t.Rail(1).Color, 5);
+    EXPECT_EQ(SelectedCount(t.Ws.Editor), 2) << "a single recolour keeps the selection";
+}
+
+} // namespace
+} // namespace ferrovane::editor
