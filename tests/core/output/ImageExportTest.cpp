@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/app/Workspace.h"
+#include "core/output/ImageExport.h"
+#include "support/FakeUiHost.h"
+
+namespace ferrovane::output {
+namespace {
+
+TEST(ImageExportNameTest, FormatByName) {
+    struct Case {
+        const char* name;
+        ImageFormat format;
+    };
+    const Case cases[] = {
+        {"plan.bmp", ImageFormat::Bmp},
+        {"plan.jpg", ImageFormat::Jpeg},
+        {"plan.JPG", ImageFormat::Jpeg},
+        {"plan.Jpeg", ImageFormat::Jpeg},
+        {"plan.jpg.bmp", ImageFormat::Jpeg},
+        {"plan.png", ImageFormat::Png},
+        {"PLAN.PNG", ImageFormat::Png},
+        {"plan.png.bmp", ImageFormat::Bmp},
+        {"plan", ImageFormat::Bmp},
+        {"plan.gif", ImageFormat::Bmp},
+        {"図面.JPEG", ImageFormat::Jpeg},
+        {"dir.jpg/plan", ImageFormat::Jpeg},
+        {"", ImageFormat::Bmp},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ImageFormatForName(c.name), c.format) << c.name;
+}
+
+TEST(ImageExportTest, AsksForANameWritesAndReportsFailure) {
+    testing::FakeUiHost host;
+    app::Workspace ws(host);
+    std::string written;
+    ImageFormat format = ImageFormat::Bmp;
+    bool succeed = true;
+    const ImageWriter writer = [&](const std::string& path, ImageFormat f) {
+        written = path;
+        format = f;
+        return succeed;
+    };
+
+    host.FileAnswers.push_back(std::nullopt);
+    EXPECT_FALSE(SaveAsBitmap(ws, writer));
+    EXPECT_TRUE(written.empty());
+    ASSERT_EQ(host.FileRequests.size(), 1u);
+    EXPECT_EQ(host.FileRequests[0].Filter,
+              "ビットマップファイル(*.bmp)|*.bmp|JPEGファイル(*.jpg)|*."
+              "jpg|PNGファイル(*.png)|*.png|全てのファイル(*.*)|*.*");
+
+    host.FileAnswers.push_back(std::string("out/plan.JPG"));
+    EXPECT_TRUE(SaveAsBitmap(ws, writer));
+    EXPECT_EQ(written, "out/plan.JPG");
+    EXPECT_EQ(format, ImageFormat::Jpeg);
+    EXPECT_TRUE(host.Messages.empty());
+
+    succeed = false;
+    host.FileAnswers.push_back(std::string("plan.png"));
+    EXPECT_FALSE(SaveAsBitmap(ws, writer));
+    EXPECT_EQ(format, ImageFormat::Png);
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Text, "画像を保存できませんでした。");
+    EXPECT_EQ(host.Messages[0].Title, "エラー");
+}
+
+} // namespace
+} // namespace ferrovane::output
