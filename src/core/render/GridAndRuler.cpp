@@ -64,7 +64,7 @@ void SetMemori(Surface& surface, const app::Settings& settings, const TScreen& s
 }
 
 void SetNumber(Surface& surface, const app::Settings& settings, const TScreen& screen) {
-    surface.SetFont(Font{settings.WindowFontName, NumberFontSize, false, true});
+    surface.SetFont(Font{settings.WindowFontName, NumberFontSize, false, true, false});
     surface.SetForeColor(Black);
     if (settings.GridWidth > 0) {
         const long long g = settings.GridWidth;

@@ -22,6 +22,8 @@ struct Font {
     float Size = 9; // points at one layout unit per pixel
     bool Bold = false;
     bool Italic = false;
+    // Text on the board grows and shrinks with the zoom; overlay text keeps its size.
+    bool ZoomsWithBoard = true;
     bool operator==(const Font&) const = default;
 };
 

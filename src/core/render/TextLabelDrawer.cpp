@@ -45,7 +45,7 @@ std::string LabelText(const model::Rail& label) {
 }
 
 Font LabelFont(const model::Rail& label) {
-    return Font{LabelFontName(label), label.Length, label.Free0, label.Free1};
+    return Font{LabelFontName(label), label.Length, label.Free0, label.Free1, true};
 }
 
 void DrawTextLabel(const DrawContext& context, int index, Colour colour, Surface& surface) {

@@ -1,0 +1,176 @@
+#include "gui/render/PainterSurface.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <QPen>
+#include <cmath>
+#include <numbers>
+
+#include "gui/render/ImageSurface.h"
+
+namespace ferrovane::gui {
+
+namespace {
+
+// Lays out text as if one layout unit were one pixel of a 96 dpi screen.
+constexpr double LayoutDpi = 96.0;
+constexpr double PointsPerInch = 72.0;
+constexpr double DegreesPerRadian = 180.0 / std::numbers::pi;
+
+bool Finite(double v) {
+    return std::isfinite(v);
+}
+
+} // namespace
+
+QColor ToQColor(render::Colour colour) {
+    const auto c = static_cast<std::uint32_t>(colour);
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+void PainterSurface::UsePen(render::Colour colour) {
+    if (mPenValid && mPenColour == colour && mPenWidth == DrawWidth()) return;
+    QPen pen(ToQColor(colour));
+    pen.setWidth(DrawWidth());
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    QPainter& painter = Painter();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    mPenValid = true;
+    mPenColour = colour;
+    mPenWidth = DrawWidth();
+}
+
+void PainterSurface::DrawSegment(render::PointF p, render::PointF q, render::Colour colour) {
+    const double s = Scale();
+    const QLineF line(p.X / s, p.Y / s, q.X / s, q.Y / s);
+    if (!Finite(line.x1()) || !Finite(line.y1()) || !Finite(line.x2()) || !Finite(line.y2())) {
+        return;
+    }
+    UsePen(colour);
+    Painter().drawLine(line);
+}
+
+void PainterSurface::Arc(render::PointF c, float radius, render::Colour colour, float start,
+                         float end) {
+    const double s = Scale();
+    const double r = radius / s;
+    const double cx = c.X / s, cy = c.Y / s;
+    if (!(r > 0) || !Finite(r) || !Finite(cx) || !Finite(cy)) return;
+    UsePen(colour);
+    const QRectF rect(cx - r, cy - r, 2 * r, 2 * r);
+    if (start == end) {
+        Painter().drawEllipse(rect);
+        return;
+    }
+    double sweep = static_cast<double>(end) - start;
+    if (sweep < 0) sweep += 2 * std::numbers::pi;
+    QPainterPath path;
+    path.arcMoveTo(rect, start * DegreesPerRadian);
+    path.arcTo(rect, start * DegreesPerRadian, sweep * DegreesPerRadian);
+    Painter().drawPath(path);
+}
+
+void PainterSurface::Fill(const std::vector<render::Contour>& region, render::Colour colour) {
+    const double s = Scale();
+    const QBrush brush(ToQColor(colour));
+    for (const render::Contour& contour : region) {
+        QPainterPath path;
+        bool first = true;
+        bool finite = true;
+        for (const render::ContourStep& step : contour) {
+            if (step.IsArc) {
+                const double r = step.Radius / s;
+                const QRectF rect(step.Centre.X / s - r, step.Centre.Y / s - r, 2 * r, 2 * r);
+                finite = finite && Finite(r) && Finite(rect.x()) && Finite(rect.y());
+                const double a = step.Start * DegreesPerRadian;
+                if (first) path.arcMoveTo(rect, a);
+                path.arcTo(rect, a, step.Sweep * DegreesPerRadian);
+            } else {
+                const QPointF to(step.To.X / s, step.To.Y / s);
+                finite = finite && Finite(to.x()) && Finite(to.y());
+                if (first)
+                    path.moveTo(to);
+                else
+                    path.lineTo(to);
+            }
+            first = false;
+        }
+        if (first || !finite) continue;
+        path.closeSubpath();
+        Painter().fillPath(path, brush);
+    }
+}
+
+void PainterSurface::SetFont(const render::Font& font) {
+    if (font == GetFont()) return;
+    render::Surface::SetFont(font);
+}
+
+QFont PainterSurface::DeviceFont() const {
+    const render::Font& f = GetFont();
+    QFont font(QString::fromStdString(f.Name));
+    if (f.ZoomsWithBoard) {
+        // The size in points at one unit per pixel, shrunk or grown with the scale.
+        const double pixels = f.Size * LayoutDpi / PointsPerInch / Scale();
+        font.setPixelSize(Finite(pixels) && pixels > 1
+                              ? static_cast<int>(std::lround(std::min(pixels, 4096.0)))
+                              : 1);
+    } else if (f.Size > 0 && Finite(f.Size)) {
+        font.setPointSizeF(std::min<double>(f.Size, 1000));
+    }
+    font.setBold(f.Bold);
+    font.setItalic(f.Italic);
+    return font;
+}
+
+void PainterSurface::Print(const std::string& text) {
+    if (text.empty()) return;
+    const double s = Scale();
+    const QPointF at(CurrentX / s, CurrentY / s);
+    if (!Finite(at.x()) || !Finite(at.y())) return;
+    QPainter& painter = Painter();
+    const QFont font = DeviceFont();
+    painter.setFont(font);
+    painter.setPen(ToQColor(ForeColor()));
+    mPenValid = false;
+    const QFontMetricsF metrics(font, painter.device());
+    painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), QString::fromStdString(text));
+}
+
+render::TextExtent PainterSurface::MeasureText(const std::string& text) const {
+    const QFontMetricsF metrics(DeviceFont());
+    const double s = Scale();
+    return {static_cast<float>(metrics.horizontalAdvance(QString::fromStdString(text)) * s),
+            static_cast<float>(metrics.height() * s)};
+}
+
+void PainterSurface::Clear() {
+    QPainter& painter = Painter();
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(0, 0, PixelWidth(), PixelHeight()), Qt::white);
+    painter.setCompositionMode(mode);
+    CurrentX = 0;
+    CurrentY = 0;
+}
+
+void PainterSurface::CopyFrom(const render::Surface& source, int sx, int sy) {
+    const auto* image = dynamic_cast<const ImageSurface*>(&source);
+    if (image == this) return;
+    QPainter& painter = Painter();
+    const QRect wanted(sx, sy, PixelWidth(), PixelHeight());
+    const QRect available = image != nullptr ? wanted & image->Image().rect() : QRect();
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (available != wanted) painter.fillRect(QRect(0, 0, PixelWidth(), PixelHeight()), Qt::white);
+    if (!available.isEmpty()) {
+        painter.drawImage(available.topLeft() - wanted.topLeft(), image->Image(), available);
+    }
+    painter.setCompositionMode(mode);
+}
+
+} // namespace ferrovane::gui
