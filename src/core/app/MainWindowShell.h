@@ -14,15 +14,12 @@ public:
     virtual void SetStatusFont(const std::string& /*fontName*/) {}
     // Unticks the rail-information menu item.
     virtual void UncheckRailAbout() {}
-    // Switches grid, ruler and coordinate numbers on.
+    // Grid, ruler and coordinate numbers were switched on: tick their menu items.
     virtual void ShowGridRulerNumbers() {}
     // The zoom menu's handler for item 0..4.
     virtual void ApplyZoomMenuItem(int /*item*/) {}
     virtual void LoadPointerImages() {}
     virtual void CloseToolBox() {}
-    // The view origin (layout units) stored for the next start.
-    virtual float ViewOriginX() const { return 0; }
-    virtual float ViewOriginY() const { return 0; }
 };
 
 } // namespace ferrovane::app

@@ -39,6 +39,7 @@ int MainLoad(Workspace& ws, const StartUpContext& context) {
     }
     ws.Log("[frmMain] regGet finished");
     shell.UncheckRailAbout();
+    ws.View.IsGrid = ws.View.IsMemori = ws.View.IsNumber = true;
     shell.ShowGridRulerNumbers();
     shell.ApplyZoomMenuItem(ws.Settings.ZoomPosition);
     ws.Log("[frmMain] mnuZoom_Click finished");
@@ -81,8 +82,8 @@ bool RunShutdown(Workspace& ws, const StartUpContext& context) {
         }
     }
     shell.CloseToolBox();
-    ws.Settings.StartX = shell.ViewOriginX();
-    ws.Settings.StartY = shell.ViewOriginY();
+    ws.Settings.StartX = ws.View.Screen.Left;
+    ws.Settings.StartY = ws.View.Screen.Top;
     if (!ws.Catalogue.RTypeFileName.empty()) ws.Settings.RTypeFileName = ws.Catalogue.RTypeFileName;
     SaveSettings(*context.UserStore, ws.Settings, ws.Layout.RecentFiles);
     return true;

@@ -5,6 +5,7 @@
 #include "core/app/Settings.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/editor/EditorState.h"
+#include "core/editor/ToolBoxState.h"
 #include "core/editor/UndoJournal.h"
 #include "core/model/Layout.h"
 #include "core/render/RedrawTarget.h"
@@ -26,6 +27,7 @@ struct Workspace {
     app::Settings Settings;
     editor::EditorState Editor;
     editor::UndoJournal Undo;
+    editor::ToolBoxState ToolBox;
     render::View View;
     platform::UiHost* Host;
     render::RedrawTarget* Redraw = &render::NullRedrawTarget();

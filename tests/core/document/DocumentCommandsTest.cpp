@@ -324,3 +324,18 @@ TEST(ChangeRailFileTest, LoadsTheCatalogueAndKeepsTheLayoutFile) {
 
 } // namespace
 } // namespace ferrovane::document
+
+#include "core/document/RecentMenu.h"
+
+namespace ferrovane::document {
+namespace {
+
+TEST(RecentMenuTest, OneItemPerNonEmptyEntry) {
+    model::Layout layout;
+    layout.RecentFiles = {"/a.fvl", "", "/c.fvl", "", ""};
+    const std::vector<RecentMenuItem> expected = {{0, "/a.fvl"}, {2, "/c.fvl"}};
+    EXPECT_EQ(RecentMenuItems(layout), expected);
+}
+
+} // namespace
+} // namespace ferrovane::document

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ferrovane::app {
+struct Workspace;
+}
+
+namespace ferrovane::editor {
+
+// What choosing a command entry of the flexible or object list opens.
+enum class ToolCommand { None, FlexibleRail, InsertText, Elevate, Delete };
+
+// One line of the tool box's rail list.
+struct RailListEntry {
+    enum class Type { CatalogueType, RailBox, Command, Note };
+    Type EntryType = Type::Note;
+    std::string Text;
+    int Index = 0; // catalogue index, rail-box header index; unused otherwise
+    ToolCommand Command = ToolCommand::None;
+    bool operator==(const RailListEntry&) const = default;
+};
+
+inline constexpr const char* NoRailBoxesText = "レール箱にはレールがありません。";
+
+// The entries of lstRails for a kind (0 straight, 1 curve, 2 point, 3 flexible,
+// 4 object, 5 rail box). Catalogue kinds list the types for the current mode (ground:
+// levels 0 and 2, elevated: levels 1 and 2) and end with the user-rail entry.
+std::vector<RailListEntry> RailListFor(const app::Workspace& ws, int kind);
+
+// Refills the list for the tool box's chosen kind. Kinds that place by clicking put the
+// board in mode 0; the command kinds put it in 9998, so a click beeps until a command
+// is chosen.
+std::vector<RailListEntry> setlstRails(app::Workspace& ws);
+
+// What the tool box's labels show for the chosen entry.
+struct RailLabels {
+    std::string Length, Radius, Angle;
+    bool operator==(const RailLabels&) const = default;
+};
+
+// Choosing an entry: a catalogue type or rail box becomes the piece to place
+// (PlaceKind and its Sel* index); a command is returned for the window to open.
+struct RailChoice {
+    ToolCommand Command = ToolCommand::None;
+    RailLabels Labels;
+};
+RailChoice lstRails_Click(app::Workspace& ws, const RailListEntry& entry);
+
+} // namespace ferrovane::editor

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace ferrovane::app {
+struct Workspace;
+}
+
+namespace ferrovane::editor {
+
+// The status text of a button id; empty for ids without a button (the status line then
+// shows the pointer position).
+std::string ButtonStatusText(int buttonId);
+
+// Hover texts of the tool box's labels and list.
+inline constexpr const char* HoverDegree = "角度が表示されます。下のスクロールで変更できます。";
+inline constexpr const char* HoverDegree2 =
+    "角度が表示されます。曲線レールの場合は、ここをクリックすることで変更できます。";
+inline constexpr const char* HoverLength2 = "長さが表示されます";
+inline constexpr const char* HoverRadian2 = "半径が表示されます";
+inline constexpr const char* HoverSetDegree = "下のスクロールで角度を選択します";
+inline constexpr const char* HoverRailList = "レール/項目を選択します。";
+inline constexpr const char* HoverRailAbout = "レール情報が表示されます";
+
+enum class ButtonFace { Flat, Raised, Sunken };
+
+// How every button of the tool box is drawn.
+struct ButtonLook {
+    int ObjectIcon = 0; // the kind whose icon picObject shows
+    ButtonFace Object = ButtonFace::Flat;
+    ButtonFace About = ButtonFace::Flat;
+    ButtonFace Upper = ButtonFace::Flat;
+    ButtonFace Size = ButtonFace::Flat;
+    int ExecuteImage = 0;
+    ButtonFace Execute = ButtonFace::Flat;
+    ButtonFace Zoom = ButtonFace::Flat;
+    ButtonFace Arrow = ButtonFace::Flat;
+    ButtonFace Ruler = ButtonFace::Flat;
+    bool operator==(const ButtonLook&) const = default;
+};
+
+// The buttons as the editor's state and the button under the pointer make them.
+ButtonLook ComputeButtonLook(const app::Workspace& ws);
+
+// Refreshes the buttons for the current ButtonId: false when they were last drawn for
+// the same id (nothing to draw). Otherwise fills look, shows the button's status text
+// and remembers the id.
+bool setButton(app::Workspace& ws, ButtonLook& look);
+
+// The buttons' clicks. Each sets ButtonId to the button's id plus 100; the window then
+// runs setButton (and, where the list changes, setlstRails).
+void picArrow_MouseDown(app::Workspace& ws);
+void picRuler_MouseDown(app::Workspace& ws);
+void picUpper_MouseDown(app::Workspace& ws);
+void picAbout_MouseDown(app::Workspace& ws);
+// Toggles the large-tool-box setting; the window resizes itself.
+void picSize_MouseDown(app::Workspace& ws);
+void picObject_MouseDown(app::Workspace& ws, int kind);
+
+} // namespace ferrovane::editor

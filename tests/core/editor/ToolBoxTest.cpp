@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include "core/app/Workspace.h"
+#include "core/catalogue/CatalogueReader.h"
+#include "core/document/ListDirected.h"
+#include "core/editor/RailAbout.h"
+#include "core/editor/RailList.h"
+#include "core/editor/ToolBoxButtons.h"
+#include "support/FakeUiHost.h"
+#include "support/LayoutFixtures.h"
+
+namespace ferrovane::editor {
+namespace {
+
+TEST(ToolBoxButtonsTest, StatusTextOfEveryButton) {
+    const std::pair<int, const char*> table[] = {
+        {0, "直線レールを作成します"},
+        {1, "曲線レールを作成します"},
+        {2, "ポイントレールを作成します"},
+        {3, "フレキシブルレールを作成します"},
+        {4, "オブジェクトを作成します"},
+        {5, "レール箱から作成します"},
+        {11, "レール情報を表示/非表示します"},
+        {21, "高架レールの設定/解除をします"},
+        {31, "ツールボックスを大型化/小型化します"},
+        {41, "フレキシブルレール/オブジェクトを作成します"},
+        {42, "フレキシブルレール/オブジェクトを作成します"},
+        {70, "倍率を変更します"},
+        {81, "レールを範囲選択します"},
+        {91, "2点間の距離を測ります"},
+        {-1, ""},
+        {181, ""},
+    };
+    for (const auto& [id, text] : table)
+        EXPECT_EQ(ButtonStatusText(id), text) << id;
+}
+
+TEST(ToolBoxButtonsTest, SameButtonTwiceDrawsOnceAndRulerStaysSunken) {
+    testing::FakeUiHost host;
+    app::Workspace ws(host);
+    ButtonLook look;
+    picRuler_MouseDown(ws);
+    EXPECT_EQ(ws.Editor.AStatus, 60);
+    ws.ToolBox.ButtonId = ButtonRuler; // the pointer rests on the ruler button
+    EXPECT_TRUE(setButton(ws, look));
+    EXPECT_EQ(look.Ruler, ButtonFace::Sunken);
+    EXPECT_EQ(host.StatusTexts.back(), "2点間の距離を測ります");
+    EXPECT_FALSE(setButton(ws, look));
+    EXPECT_EQ(host.StatusTexts.size(), 1u);
+
+    // Hovering a kind button shows its icon raised.
+    ws.ToolBox.ButtonId = 2;
+    EXPECT_TRUE(setButton(ws, look));
+    EXPECT_EQ(look.ObjectIcon, 2);
+    EXPECT_EQ(look.Object, ButtonFace::Raised);
+    EXPECT_EQ(look.Ruler, ButtonFace::Sunken);
+    // Off the buttons: the status line shows the pointer position.
+    ws.ToolBox.ButtonId = ButtonNone;
+    ws.Editor.MouseX = 12.5f; // half to even
+    ws.Editor.MouseY = 7;
+    EXPECT_TRUE(setButton(ws, look));
+    EXPECT_EQ(host.StatusTexts.back(), "(12,7)");
+    EXPECT_EQ(look.Object, ButtonFace::Sunken);
+}
+
+TEST(ToolBoxButtonsTest, ToolButtonsToggleModes) {
+    testing::FakeUiHost host;
+    app::Workspace ws(host);
+    picArrow_MouseDown(ws);
+    EXPECT_EQ(ws.Editor.AStatus, 50);
+    EXPECT_EQ(ws.ToolBox.ButtonId, 181);
+    EXPECT_EQ(ComputeButtonLook(ws).Arrow, ButtonFace::Sunken);
+    picRuler_MouseDown(ws); // only from mode 0 does the ruler arm
+    EXPECT_EQ(ws.Editor.AStatus, 0);
+    picArrow_MouseDown(ws);
+    picArrow_MouseDown(ws);
+    EXPECT_EQ(ws.Editor.AStatus, 0);
+    picUpper_MouseDown(ws);
+    EXPECT_TRUE(ws.Editor.IsUpperMode);
+    EXPECT_EQ(ws.ToolBox.ButtonId, 121);
+    picAbout_MouseDown(ws);
+    EXPECT_TRUE(ws.ToolBox.IsRailAboutOn);
+    EXPECT_EQ(ws.ToolBox.ButtonId, 111);
+    picSize_MouseDown(ws);
+    EXPECT_FALSE(ws.Settings.LargeToolBox);
+    picObject_MouseDown(ws, 4);
+    EXPECT_EQ(ws.ToolBox.ObjectIndex, 4);
+    EXPECT_EQ(ws.ToolBox.ButtonId, 104);
+    picObject_MouseDown(ws, 6); // no such button
+    EXPECT_EQ(ws.ToolBox.ObjectIndex, 4);
+}
+
+TEST(RailListTest, KindsListTheirEntriesAndSetTheBoardMode) {
+    testing::FakeUiHost host;
+    app::Workspace ws(host);
+    ASSERT_EQ(catalogue::ReadCatalogue(ws, std::string(FERROVANE_CATALOGUE_DIR) + "/n-33mm.rtr"),
+              catalogue::CatalogueReadStatus::Loaded);
+    for (int kind = 0; kind <= 2; ++kind) {
+        ws.ToolBox.ObjectIndex = static_cast<std::int16_t>(kind);
+        ws.Editor.AStatus = 9998;
+        const auto list = setlstRails(ws);
+        EXPECT_EQ(ws.Editor.AStatus, 0);
+        ASSERT_GE(list.size(), 2u) << kind;
+        EXPECT_EQ(list.back().Text, "ユーザーレール") << kind;
+        for (const auto& e : list)
+            EXPECT_EQ(e.EntryType, RailListEntry::Type::CatalogueType);
+    }
+    ws.ToolBox.ObjectIndex = 3;
+    auto list = setlstRails(ws);
+    EXPECT_EQ(ws.Editor.AStatus, 9998);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].Text, "フレキシブルレール");
+    ws.ToolBox.ObjectIndex = 4;
+    list = setlstRails(ws);
+    EXPECT_EQ(ws.Editor.AStatus, 9998);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[2].Text, "レールや文字の削除");
+    EXPECT_EQ(lstRails_Click(ws, list[2]).Command, ToolCommand::Delete);
+
+    // Choosing a curve makes it the piece to place and shows its dimensions.
+    ws.ToolBox.ObjectIndex = 1;
+    list = setlstRails(ws);
+    const auto& t = ws.Catalogue.CurveTypes[static_cast<std::size_t>(list[0].Index)];
+    const auto choice = lstRails_Click(ws, list[0]);
+    EXPECT_EQ(ws.Editor.PlaceKind, 1);
+    EXPECT_EQ(ws.Editor.SelCurve, list[0].Index);
+    EXPECT_EQ(choice.Labels.Radius, document::FormatSingle(t.Radius));
+    EXPECT_EQ(choice.Labels.Angle, document::FormatSingle(t.Angle) + "度");
+}
+
+TEST(RailListTest, ElevatedModeAndEmptyRailBoxes) {
+    testing::FakeUiHost host;
+    app::Workspace ws(host);
+    auto& types = ws.Catalogue.StraightTypes;
+    types.insert(types.begin(), {catalogue::RType{"G", 100, 0, 0, 0, 0, 0},
+                                 catalogue::RType{"U", 100, 0, 0, 0, 0, 1},
+                                 catalogue::RType{"B", 100, 0, 0, 0, 0, 2}});
+    ws.Catalogue.StraightTypeMax = static_cast<std::int32_t>(types.size()) - 1;
+    auto names = [&] {
+        std::string s;
+        for (const auto& e : RailListFor(ws, 0))
+            s += e.Text + ",";
+        return s;
+    };
+    EXPECT_EQ(names(), "G,B,ユーザーレール,");
+    ws.Editor.IsUpperMode = true;
+    EXPECT_EQ(names(), "U,B,ユーザーレール,");
+
+    const auto boxes = RailListFor(ws, 5);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text, "レール箱にはレールがありません。");
+    EXPECT_EQ(boxes[0].EntryType, RailListEntry::Type::Note);
+}
+
+TEST(RailAboutTest, LinesOfAPieceAndOfAJoinedEnd) {
+    model::Rail r = testing::layouts::Straight(7, 100, 200, 248);
+    r.Name = "S248";
+    r.Angle0 = 270;
+    r.Angle1 = 90.25f;
+    r.MidX = 224;
+    r.MidY = 200.04f;
+    r.Free0 = false;
+    r.Link0 = 3;
+    r.Free1 = true;
+    r.Color = 0x80;
+    std::array<bool, 16> all{};
+    all.fill(true);
+    const auto about = RailAboutFor(r, all);
+    const std::vector<std::string> expected = {
+        "名前      : S248 (7)",
+        "長さ      : 248",
+        "半径      : 0",
+        "角度      : 0",
+        "傾き(始点): 270",
+        "傾き(終点): 90.2",
+        "中心位置  : (224.0, 200.0)",
+        "端位置(1) : (100.0, 200.0)",
+        "端位置(2) : (348.0, 200.0)",
+        "隣番号(1) : 3",
+        "隣番号(2) : なし",
+    };
+    EXPECT_EQ(about.Lines, expected);
+    EXPECT_EQ(about.Color, 0x80);
+
+    std::array<bool, 16> some{};
+    some[0] = some[10] = true;
+    EXPECT_EQ(RailAboutFor(r, some).Lines,
+              (std::vector<std::string>{"名前      : S248 (7)", "隣番号(2) : なし"}));
+}
+
+TEST(RailAboutTest, NothingUnderThePointerKeepsThePanel) {
+    testing::FakeUiHost host;
+    app::Workspace ws(host);
+    ws.Layout.AppendRail() = testing::layouts::Straight(1, 0, 0, 100);
+    ws.Editor.PointedRail = -1;
+    EXPECT_FALSE(ShowAbout(ws).has_value());
+    ws.Editor.PointedRail = 1;
+    ASSERT_TRUE(ShowAbout(ws).has_value());
+    ws.Editor.PointedRail = 5; // beyond the array
+    EXPECT_FALSE(ShowAbout(ws).has_value());
+}
+
+} // namespace
+} // namespace ferrovane::editor
