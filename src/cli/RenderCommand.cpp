@@ -1,0 +1,148 @@
+// Rendering needs the Qt drawing surfaces; without them the command does not exist.
+#ifdef FERROVANE_HAVE_QTRENDER
+
+#include "cli/RenderCommand.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/app/Workspace.h"
+#include "core/document/LayoutFile.h"
+#include "core/output/ImageExportName.h"
+#include "core/platform/ConsoleUiHost.h"
+#include "core/render/ScreenRenderer.h"
+#include "core/render/Zoom.h"
+#include "gui/render/ImageFileWriter.h"
+#include "gui/render/ImageSurface.h"
+
+namespace ferrovane::cli {
+
+namespace {
+
+// The visible board is not exported; it only has to exist for the redraw.
+constexpr int BoardWindowWidth = 640;
+constexpr int BoardWindowHeight = 480;
+
+struct RenderArguments {
+    std::string Input;
+    std::string Output;
+    int ZoomItem = 0;
+    bool Grid = true;
+};
+
+int Usage(const std::string& problem) {
+    std::fprintf(stderr,
+                 "ferrovane-cli render: %s\n"
+                 "usage: ferrovane-cli render IN.fvl OUT [--zoom 100|75|50|25] [--grid on|off]\n",
+                 problem.c_str());
+    return ExitUsage;
+}
+
+std::optional<int> ZoomItemOf(const std::string& percent) {
+    if (percent == "100") return 0;
+    if (percent == "75") return 1;
+    if (percent == "50") return 2;
+    if (percent == "25") return 3;
+    return std::nullopt;
+}
+
+std::optional<RenderArguments> Parse(const Arguments& args, std::string& problem) {
+    RenderArguments parsed;
+    std::vector<std::string> files;
+    bool zoomGiven = false, gridGiven = false;
+    for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--zoom" || arg == "--grid") {
+            bool& given = arg == "--zoom" ? zoomGiven : gridGiven;
+            if (given) {
+                problem = arg + " given twice";
+            } else if (i + 1 >= args.size()) {
+                problem = arg + " needs a value";
+            } else if (arg == "--zoom") {
+                const auto item = ZoomItemOf(args[++i]);
+                if (item)
+                    parsed.ZoomItem = *item;
+                else
+                    problem = "--zoom must be 100, 75, 50 or 25";
+            } else {
+                const std::string& value = args[++i];
+                if (value == "on" || value == "off")
+                    parsed.Grid = value == "on";
+                else
+                    problem = "--grid must be on or off";
+            }
+            given = true;
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            problem = "unknown option " + arg;
+        } else if (arg.empty()) {
+            problem = "empty file name";
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (problem.empty() && files.size() != 2) problem = "needs a layout file and an image file";
+    if (!problem.empty()) return std::nullopt;
+    parsed.Input = files[0];
+    parsed.Output = files[1];
+    return parsed;
+}
+
+// Text needs a GUI application object; the command line has no screen.
+std::unique_ptr<QGuiApplication> StartGuiApplication() {
+    if (QGuiApplication::instance() != nullptr) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "ferrovane-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+int RunRenderCommand(const Arguments& args) {
+    std::string problem;
+    const auto parsed = Parse(args, problem);
+    if (!parsed) return Usage(problem);
+
+    platform::ConsoleUiHost host;
+    app::Workspace ws(host);
+    document::LoadOptions options;
+    options.ReloadCatalogue = false;
+    if (!document::LoadFile(ws, parsed->Input, options)) return ExitReadFailed;
+
+    const auto application = StartGuiApplication();
+    gui::ImageSurface backScreen;
+    gui::ImageSurface mainPicture(BoardWindowWidth, BoardWindowHeight);
+    render::ScreenRenderer renderer(ws, backScreen, mainPicture);
+    ws.Redraw = &renderer;
+    const float zoom = *render::ZoomForMenuItem(parsed->ZoomItem);
+    ws.View.Zoom = zoom;
+    ws.View.IsGrid = parsed->Grid;
+    renderer.ChangeZoomie();
+    ws.Redraw = &render::NullRedrawTarget();
+    if (ws.View.Zoom != zoom) {
+        // The board did not fit into memory at this zoom: the image would show only a
+        // corner of it.
+        std::fprintf(stderr, "ferrovane-cli render: the board is too large for zoom %d %%\n",
+                     render::ZoomPercent(zoom));
+        return ExitWriteFailed;
+    }
+    backScreen.Flush();
+    if (!gui::WriteImageFile(backScreen.Image(), parsed->Output,
+                             output::ImageFormatForName(parsed->Output))) {
+        platform::Message message;
+        message.Text = output::ImageExportFailedText;
+        message.Title = output::ImageExportFailedTitle;
+        message.Icon = platform::MessageIcon::Exclamation;
+        host.ShowMessage(message);
+        return ExitWriteFailed;
+    }
+    return ExitOk;
+}
+
+} // namespace ferrovane::cli
+
+#endif // FERROVANE_HAVE_QTRENDER
