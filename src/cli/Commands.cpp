@@ -1,9 +1,17 @@
 #include "cli/Commands.h"
 
+#ifdef FERROVANE_HAVE_QTRENDER
+#include "cli/RenderCommand.h"
+#endif
+
 namespace ferrovane::cli {
 
 const std::vector<CommandEntry>& CommandTable() {
-    static const std::vector<CommandEntry> table = {};
+    static const std::vector<CommandEntry> table = {
+#ifdef FERROVANE_HAVE_QTRENDER
+        {"render", RunRenderCommand},
+#endif
+    };
     return table;
 }
 
