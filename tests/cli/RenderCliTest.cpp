@@ -47,7 +47,9 @@ protected:
         std::filesystem::create_directories(mDir);
         // Built without the Qt surfaces, the program has no render command.
         const std::string err = Temp("probe.txt");
-        std::system((Quote(FERROVANE_CLI) + " render 2>" + Quote(err) + " >/dev/null").c_str());
+        const int probe =
+            std::system((Quote(FERROVANE_CLI) + " render 2>" + Quote(err) + " >/dev/null").c_str());
+        (void)probe;
         std::ifstream in(err);
         const std::string text((std::istreambuf_iterator<char>(in)), {});
         if (text.find("unknown command") != std::string::npos) GTEST_SKIP() << "no render command";
