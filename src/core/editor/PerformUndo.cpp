@@ -47,6 +47,18 @@ std::optional<float> OffsetOf(std::string_view text) {
     return static_cast<float>(*v);
 }
 
+// The index rebuilt; with no live rail left it is simply empty (the extents of an
+// all-deleted layout do not describe a grid).
+void RefreshIndex(model::Layout& layout) {
+    for (int n = 1; n <= layout.RailCount; ++n) {
+        if (layout.Rails[static_cast<std::size_t>(n)].Valid) {
+            model::RebuildRailIndex(layout);
+            return;
+        }
+    }
+    layout.Index = model::RailIndex{};
+}
+
 bool EndExists(const model::Rail& rail, int end) {
     return end == 0 || end == 1 || (end == 2 && rail.Kind == model::KindPoint);
 }
@@ -78,7 +90,7 @@ void UndoDelete(app::Workspace& ws, int n, bool& indexStale) {
         other.LinkEnd(f) = static_cast<std::uint8_t>(e);
     }
     if (indexStale) {
-        model::RebuildRailIndex(layout);
+        RefreshIndex(layout);
         indexStale = false;
     }
     // The rail is not in the index yet, so it cannot find its own ends.
@@ -151,7 +163,7 @@ void PerformUndo(app::Workspace& ws) {
         Apply(ws, r, indexStale);
         if (r.GroupStart) break;
     }
-    model::RebuildRailIndex(ws.Layout);
+    RefreshIndex(ws.Layout);
     ws.Redraw->ReDrawBackScreen();
 }
 
