@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "core/catalogue/Catalogue.h"
+
+namespace ferrovane::app {
+struct Workspace;
+}
+
+namespace ferrovane::catalogue {
+
+// True when every point but the last (the user-rail slot) has a non-zero length,
+// radius and angle: the writer refuses anything else.
+bool PointsAreValid(const Catalogue& catalogue);
+
+// The catalogue file's bytes (Shift_JIS, CR LF) in the current format: each kind's
+// entries and its user-rail line with fixed dimensions, the rail boxes when there are
+// at least two rail-box rails, and the closing "End".
+std::string RenderCatalogue(const Catalogue& catalogue);
+
+// Writes the workspace's catalogue to RTypeFileName, replacing it. An invalid point or a
+// failed write is reported to the user and leaves the file as it was; false then.
+bool WriteCatalogue(app::Workspace& ws);
+// The same, to another path (RTypeFileName is left alone).
+bool WriteCatalogueTo(app::Workspace& ws, const std::string& path);
+
+} // namespace ferrovane::catalogue
