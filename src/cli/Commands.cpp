@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/CatalogueCommand.h"
 #ifdef FERROVANE_HAVE_QTRENDER
 #include "cli/RenderCommand.h"
 #endif
@@ -8,6 +9,7 @@ namespace ferrovane::cli {
 
 const std::vector<CommandEntry>& CommandTable() {
     static const std::vector<CommandEntry> table = {
+        {"catalogue", RunCatalogueCommand},
 #ifdef FERROVANE_HAVE_QTRENDER
         {"render", RunRenderCommand},
 #endif
