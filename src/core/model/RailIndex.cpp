@@ -113,6 +113,10 @@ RailIndex IndexGridFor(Extents e) {
     index.OriginY = FloorDiv100(e.MinY) - 1;
     index.W = FloorDiv100(e.MaxX) + 2 - index.OriginX;
     index.H = FloorDiv100(e.MaxY) + 2 - index.OriginY;
+    // With every rail deleted the extents can run backwards (the minimum starts at
+    // rail 1); the grid is then a single cell.
+    index.W = std::max(index.W, 0);
+    index.H = std::max(index.H, 0);
     index.Cells.assign(
         static_cast<std::size_t>(index.W + 1) * static_cast<std::size_t>(index.H + 1), {});
     return index;
