@@ -1,0 +1,126 @@
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Catalogue = std::string(FERROVANE_CATALOGUE_DIR) + "/n-33mm.rtr";
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class ScriptCli : public ::testing::Test {
+protected:
+    std::filesystem::path dir;
+    std::string Out, Err;
+
+    void SetUp() override {
+        std::random_device rd;
+        dir = std::filesystem::temp_directory_path() /
+              ("ferrovane-script-cli-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+
+    // Runs the script text from a file; returns the exit status.
+    int Run(const std::string& script) {
+        const auto file = dir / "script.txt";
+        std::ofstream(file, std::ios::binary) << script;
+        const std::string command = Quote(FERROVANE_CLI) + " script " + Quote(file.string()) +
+                                    " >" + Quote((dir / "out").string()) + " 2>" +
+                                    Quote((dir / "err").string());
+        const int status = std::system(command.c_str());
+        Out = Slurp(dir / "out");
+        Err = Slurp(dir / "err");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+};
+
+TEST_F(ScriptCli, RingOfCurvesClosesAndIsDetected) {
+    const std::string script = "catalogue " + Catalogue +
+                               "\n"
+                               "tool curve R249-45   # eight of these close a circle\n"
+                               "free 1000 1000 90\n"
+                               "at 1 1\nat 2 1\nat 3 1\nat 4 1\nat 5 1\nat 6 1\nat 7 1\n"
+                               "detect 1000 1000\n"
+                               "detect 1300 1000\n"
+                               "print 8\n";
+    ASSERT_EQ(Run(script), 0) << Err;
+    std::istringstream lines(Out);
+    std::string first, second, record;
+    std::getline(lines, first);
+    std::getline(lines, second);
+    std::getline(lines, record);
+    // End 0 of rail 1 lies there, and rail 8's end 1 was joined to it by itself.
+    EXPECT_EQ(first, "detect 2 1 0 -1");
+    EXPECT_EQ(second, "detect 10 -1 0 -1");
+    EXPECT_EQ(record.rfind("#TRUE#,8,\"R249-45\",1,8,", 0), 0u) << record;
+    EXPECT_NE(record.find(",#FALSE#,#FALSE#,#TRUE#,1,7,0,1,"), std::string::npos) << record;
+    EXPECT_NE(Err.find("[1] 他のレールの端が見つかりました。(No.1)"), std::string::npos);
+}
+
+TEST_F(ScriptCli, SavedLayoutOpensAgainAndUndoTakesBack) {
+    const std::string saved = (dir / "ring.fvl").string();
+    const std::string script = "catalogue " + Catalogue +
+                               "\n"
+                               "tool straight S248\nfree 500 500 90\n"
+                               "tool point ポイント#6 右\nat 1 1 2\n"
+                               "at 1 1\n" // joined already: refused, not an error
+                               "undo\n"
+                               "tool straight S124\nat 1 1\n"
+                               "save " +
+                               saved + "\nnew\ndetect 252 500\nopen " + saved +
+                               "\ndetect 252 500\n";
+    ASSERT_EQ(Run(script), 0) << Err;
+    // End 0 of rail 3 is tested before end 1 of rail 1 at the same place.
+    EXPECT_EQ(Out, "detect 10 -1 0 -1\ndetect 2 3 0 -1\n");
+    EXPECT_TRUE(std::filesystem::exists(saved));
+}
+
+TEST_F(ScriptCli, BadLinesNameTheirLineAndExit64) {
+    struct Case {
+        const char* script;
+        const char* line;
+    } cases[] = {
+        {"# nothing\n\nbogus 1\n", "line 3: unknown command \"bogus\""},
+        {"tool curve NOSUCH\n", "line 1: no curve named \"NOSUCH\""},
+        {"free 1 2\n", "line 1: free takes X Y ANGLE [DIR]"},
+        {"free 1 x 90\n", "line 1: bad position or angle"},
+        {"tool point ユーザーレール\nfree 1 1 90 6\n", "line 2: bad direction 6"},
+        {"at 3 0\n", "line 1: rail 3 has no end 0"},
+        {"upper maybe\n", "line 1: upper takes on or off"},
+        {"print 1\n", "line 1: no rail 1"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.script), 64) << c.script;
+        EXPECT_NE(Err.find(c.line), std::string::npos) << Err;
+    }
+}
+
+TEST_F(ScriptCli, FailedFilesExitAsTheOtherCommands) {
+    EXPECT_EQ(Run("catalogue " + (dir / "none.rtr").string() + "\n"), 1);
+    EXPECT_EQ(Run("open " + (dir / "none.fvl").string() + "\n"), 1);
+    EXPECT_EQ(Run("save " + (dir / "no" / "such" / "x.fvl").string() + "\n"), 2);
+}
+
+} // namespace
