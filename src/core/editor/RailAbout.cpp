@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
+#include <string_view>
 
 #include "core/app/Workspace.h"
 #include "core/document/ListDirected.h"
@@ -19,16 +21,25 @@ std::string Printf(const char* format, double value) {
     return s;
 }
 
+// Joins the parts by appending: chains of operator+ on literals make GCC 12 warn
+// falsely about overlapping copies.
+std::string Cat(std::initializer_list<std::string_view> parts) {
+    std::string s;
+    for (auto p : parts)
+        s.append(p);
+    return s;
+}
+
 std::string General(float v) {
     return document::FormatSingle(v);
 }
 
 std::string Point(float x, float y) {
-    return "(" + FormatOneDecimal(x) + ", " + FormatOneDecimal(y) + ")";
+    return Cat({"(", FormatOneDecimal(x), ", ", FormatOneDecimal(y), ")"});
 }
 
 std::string Neighbour(const char* head, bool free, std::int16_t link) {
-    return std::string(head) + (free ? "なし" : std::to_string(link));
+    return Cat({head, free ? std::string("なし") : std::to_string(link)});
 }
 
 } // namespace
@@ -47,20 +58,21 @@ RailAbout RailAboutFor(const model::Rail& r, const std::array<bool, 16>& shown) 
     RailAbout about;
     about.Color = r.Color;
     if (r.Kind == model::KindText) {
-        about.Lines = {"文字列:" + render::LabelText(r), "フォントサイズ: " + General(r.Length),
-                       "フォント名: " + render::LabelFontName(r)};
+        about.Lines = {Cat({"文字列:", render::LabelText(r)}),
+                       Cat({"フォントサイズ: ", General(r.Length)}),
+                       Cat({"フォント名: ", render::LabelFontName(r)})};
         return about;
     }
     const std::string lines[11] = {
-        "名前      : " + r.Name + " (" + std::to_string(r.No) + ")",
-        "長さ      : " + General(r.Length),
-        "半径      : " + General(r.Radius),
-        "角度      : " + FormatOneDecimalAtMost(r.Angle),
-        "傾き(始点): " + FormatOneDecimalAtMost(r.Angle0),
-        "傾き(終点): " + FormatOneDecimalAtMost(r.Angle1),
-        "中心位置  : " + Point(r.MidX, r.MidY),
-        "端位置(1) : " + Point(r.X0, r.Y0),
-        "端位置(2) : " + Point(r.X1, r.Y1),
+        Cat({"名前      : ", r.Name, " (", std::to_string(r.No), ")"}),
+        Cat({"長さ      : ", General(r.Length)}),
+        Cat({"半径      : ", General(r.Radius)}),
+        Cat({"角度      : ", FormatOneDecimalAtMost(r.Angle)}),
+        Cat({"傾き(始点): ", FormatOneDecimalAtMost(r.Angle0)}),
+        Cat({"傾き(終点): ", FormatOneDecimalAtMost(r.Angle1)}),
+        Cat({"中心位置  : ", Point(r.MidX, r.MidY)}),
+        Cat({"端位置(1) : ", Point(r.X0, r.Y0)}),
+        Cat({"端位置(2) : ", Point(r.X1, r.Y1)}),
         Neighbour("隣番号(1) : ", r.Free0, r.Link0),
         Neighbour("隣番号(2) : ", r.Free1, r.Link1),
     };
