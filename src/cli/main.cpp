@@ -14,6 +14,8 @@ void PrintUsage(std::FILE* out) {
                "      read a rail catalogue; with --write, write it again to OUT\n"
                "  layout IN.fvl [--catalogue C.rtr] [--write OUT.fvl]\n"
                "      load a layout; with --write, save it to OUT\n"
+               "  script FILE|-\n"
+               "      run editor operations, one a line, from FILE or standard input\n"
                "  --help\n"
                "      this text\n"
                "\n"
