@@ -38,8 +38,7 @@ std::optional<float> ParseMoveOffset(const std::string& text) {
 
 void MoveAll(app::Workspace& ws, float dx, float dy) {
     ws.Host->SetBusy(true);
-    for (int n = 1; n <= ws.Layout.RailCount; ++n)
-        geometry::TranslateRail(ws.Layout, n, dx, dy);
+    geometry::TranslateAllRails(ws.Layout, dx, dy);
     ws.Layout.Modified = true;
     ws.Undo.AddUndo("MOV", ExactText(dx), ExactText(dy), true);
     ws.Redraw->ReDrawBackScreen();

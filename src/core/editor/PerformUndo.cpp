@@ -106,8 +106,7 @@ void UndoMove(app::Workspace& ws, const UndoRecord& r) {
     const std::optional<float> dy = OffsetOf(r.Data);
     if (!dx || !dy) return;
     ws.Host->SetBusy(true);
-    for (int n = 1; n <= ws.Layout.RailCount; ++n)
-        geometry::TranslateRail(ws.Layout, n, -*dx, -*dy);
+    geometry::TranslateAllRails(ws.Layout, -*dx, -*dy);
     ws.Host->SetBusy(false);
 }
 

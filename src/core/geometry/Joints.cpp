@@ -167,9 +167,9 @@ void RemoveRail(model::Layout& layout, int n) {
     }
 }
 
-void TranslateRail(model::Layout& layout, int n, float dx, float dy) {
-    if (n < 0 || n > layout.RailCount) return;
-    model::Rail& r = layout.Rails[n];
+namespace {
+
+void MoveRecord(model::Rail& r, float dx, float dy) {
     for (float* x :
          {&r.X0, &r.X1, &r.X2, &r.C1X, &r.C2X, &r.C3X, &r.C4X, &r.C5X, &r.C6X, &r.CenterX, &r.MidX})
         *x += dx;
@@ -177,6 +177,19 @@ void TranslateRail(model::Layout& layout, int n, float dx, float dy) {
          {&r.Y0, &r.Y1, &r.Y2, &r.C1Y, &r.C2Y, &r.C3Y, &r.C4Y, &r.C5Y, &r.C6Y, &r.CenterY, &r.MidY})
         *y += dy;
     model::UpdateCells(r);
+}
+
+} // namespace
+
+void TranslateRail(model::Layout& layout, int n, float dx, float dy) {
+    if (n < 0 || n > layout.RailCount) return;
+    MoveRecord(layout.Rails[n], dx, dy);
+    layout.Modified = true;
+    model::RebuildRailIndex(layout);
+}
+
+void TranslateAllRails(model::Layout& layout, float dx, float dy) {
+    for (int n = 1; n <= layout.RailCount; ++n) MoveRecord(layout.Rails[n], dx, dy);
     layout.Modified = true;
     model::RebuildRailIndex(layout);
 }

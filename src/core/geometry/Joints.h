@@ -48,4 +48,8 @@ void RemoveRail(model::Layout& layout, int n);
 // rebuilds the index. Links and angles do not change.
 void TranslateRail(model::Layout& layout, int n, float dx, float dy);
 
+// Moves every rail 1..RailCount by (dx, dy) as TranslateRail does, with one index
+// rebuild at the end instead of one per rail.
+void TranslateAllRails(model::Layout& layout, float dx, float dy);
+
 } // namespace ferrovane::geometry
