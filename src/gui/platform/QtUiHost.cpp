@@ -21,6 +21,21 @@ QString MessageText(const std::string& s) {
     return t;
 }
 
+// A message box that tells a close by the window's close button from a button click:
+// for a box with only an OK button that is the one way to say "no" (the welcome notice
+// ends the program that way).
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool ClosedByWindow = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        ClosedByWindow = true;
+        QMessageBox::closeEvent(event);
+    }
+};
+
 } // namespace
 
 QString QtFileFilter(const std::string& filter) {
@@ -42,7 +57,7 @@ QString QtFileFilter(const std::string& filter) {
 }
 
 platform::Answer QtUiHost::ShowMessage(const platform::Message& message) {
-    QMessageBox box(mOwner);
+    MessageBox box(mOwner);
     box.setWindowTitle(Q(message.Title));
     box.setText(MessageText(message.Text));
     switch (message.Icon) {
@@ -66,6 +81,8 @@ platform::Answer QtUiHost::ShowMessage(const platform::Message& message) {
         break;
     }
     const int result = box.exec();
+    if (message.Buttons == platform::MessageButtons::Ok && box.ClosedByWindow)
+        return platform::Answer::Cancel;
     switch (result) {
     case QMessageBox::Yes: return platform::Answer::Yes;
     case QMessageBox::No: return platform::Answer::No;
@@ -150,5 +167,9 @@ void QtUiHost::SetBusy(bool busy) {
 }
 
 void QtUiHost::Beep() { QApplication::beep(); }
+
+void QtUiHost::EnableCC(bool enabled) {
+    if (OnEnableCC) OnEnableCC(enabled);
+}
 
 } // namespace ferrovane::gui

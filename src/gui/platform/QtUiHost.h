@@ -31,12 +31,14 @@ public:
     void SetTitle(const std::string& title) override;
     void SetBusy(bool busy) override;
     void Beep() override;
+    void EnableCC(bool enabled) override;
 
     // The main window plugs its widgets in here.
     std::function<void(const QString&)> OnStatusText;
     std::function<void(const QString&)> OnNote;
     std::function<void(bool)> OnToolBoxVisible;
     std::function<void()> OnRailListsChanged;
+    std::function<void(bool)> OnEnableCC;
 
 private:
     QPointer<QWidget> mOwner;

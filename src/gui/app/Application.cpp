@@ -1,0 +1,50 @@
+#include "gui/app/Application.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "core/app/StartUp.h"
+#include "gui/app/QSettingsStore.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/frmWelcome.h"
+
+namespace ferrovane::gui {
+
+int RunFerrovane(QApplication& app) {
+    app.setApplicationName(QStringLiteral("Ferrovane"));
+    app.setOrganizationName(QStringLiteral("Quillon"));
+    app.setQuitOnLastWindowClosed(false);
+
+    QString programDir = QCoreApplication::applicationDirPath();
+    if (!programDir.endsWith(QLatin1Char('/'))) programDir += QLatin1Char('/');
+    const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QSettingsStore userStore(QStringLiteral("Quillon"), QStringLiteral("Ferrovane"));
+    QSettingsStore appStore(QStringLiteral("Quillon"), exeName);
+
+    frmMain main(programDir, userStore, appStore);
+    frmWelcome welcome;
+    main.Welcome = &welcome;
+    app::WelcomeLoad(main.Context(), programDir.toStdString());
+
+    welcome.OnProceed = [&] {
+        welcome.setEnabled(false);
+        if (app::RunStartUp(main.Ws(), main.Context()) == document::CommandResult::Quit) {
+            QApplication::quit();
+            return;
+        }
+        userStore.Sync();
+        appStore.Sync();
+    };
+    // Closing the welcome window before proceeding ends the program.
+    QObject::connect(&app, &QApplication::lastWindowClosed, &app, [&] {
+        if (!main.isVisible()) QApplication::quit();
+    });
+    welcome.show();
+    const int status = app.exec();
+    userStore.Sync();
+    appStore.Sync();
+    return status;
+}
+
+} // namespace ferrovane::gui

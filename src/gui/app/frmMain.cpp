@@ -1,0 +1,449 @@
+#include "gui/app/frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QStandardPaths>
+
+#include "core/app/StartLogLocation.h"
+#include "core/document/DocumentCommands.h"
+#include "core/document/LayoutTitle.h"
+#include "core/editor/PerformUndo.h"
+#include "core/editor/RailAbout.h"
+#include "core/render/AutoScroll.h"
+#include "core/render/Zoom.h"
+#include "gui/app/frmGeneral.h"
+#include "gui/editor/MainPicture.h"
+#include "gui/editor/frmAngle2.h"
+#include "gui/editor/frmTool.h"
+
+namespace ferrovane::gui {
+
+namespace {
+
+// The bundled catalogues sit beside the program; a build tree falls back to the
+// sources.
+QString CatalogueDir(const QString& programDir) {
+    const QString beside = QDir(programDir).filePath(QStringLiteral("data/catalogues"));
+    if (QDir(beside).exists()) return beside;
+#ifdef FERROVANE_SOURCE_CATALOGUE_DIR
+    return QStringLiteral(FERROVANE_SOURCE_CATALOGUE_DIR);
+#else
+    return beside;
+#endif
+}
+
+std::string StartLogPath(const QString& programDir) {
+    const std::string dir = programDir.toStdString();
+    QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(userDir);
+    return app::ChooseStartLogPath(dir, app::IsFolderWritable(dir), userDir.toStdString());
+}
+
+} // namespace
+
+frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
+                 app::SettingsStore& appStore, QWidget* parent)
+    : QMainWindow(parent), mProgramDir(programDir), mHost(this), mWs(mHost) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    mWs.StartLogPath = StartLogPath(programDir);
+    mRenderer = std::make_unique<render::ScreenRenderer>(mWs, mBackScreen, mMainSurface);
+    mWs.Redraw = mRenderer.get();
+    mBoard = std::make_unique<editor::Board>(mWs, *this);
+
+    mContext.UserStore = &userStore;
+    mContext.AppStore = &appStore;
+    mContext.Shell = this;
+    mContext.Document.LayoutDir = programDir.toStdString();
+    mContext.Document.CatalogueDir = CatalogueDir(programDir).toStdString();
+    mContext.Document.WorkingDir = QDir::currentPath().toStdString();
+    mContext.Document.Frame = this;
+
+    BuildBoardArea();
+    BuildMenus();
+    BuildContextMenus();
+    mTool = new frmTool(mWs, this);
+    ConnectHost();
+    resize(1024, 720);
+    SetfrmMainTitle();
+}
+
+frmMain::~frmMain() {
+    // The renderer draws into surfaces this window owns; nothing may draw after them.
+    mWs.Redraw = &render::NullRedrawTarget();
+}
+
+void frmMain::BuildBoardArea() {
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(1);
+
+    mPicture = new MainPicture(mMainSurface, central);
+    mVScroll = new QScrollBar(Qt::Vertical, central);
+    mHScroll = new QScrollBar(Qt::Horizontal, central);
+    mVScroll->setObjectName(QStringLiteral("VScroll"));
+    mHScroll->setObjectName(QStringLiteral("HScroll"));
+    mVScroll->setFocusPolicy(Qt::NoFocus);
+    mHScroll->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(mPicture, 0, 0);
+    grid->addWidget(mVScroll, 0, 1);
+    grid->addWidget(mHScroll, 1, 0);
+
+    auto* statusRow = new QHBoxLayout();
+    statusRow->setContentsMargins(2, 1, 2, 2);
+    mPicZoom = new QToolButton(central);
+    mPicZoom->setObjectName(QStringLiteral("picZoom"));
+    mPicZoom->setIcon(QIcon(QStringLiteral(":/icons/zoom.svg")));
+    mPicZoom->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    mPicZoom->setAutoRaise(true);
+    mPicZoom->setFocusPolicy(Qt::NoFocus);
+    mLblStatus = new QLabel(central);
+    mLblStatus->setObjectName(QStringLiteral("lblStatus"));
+    mLblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    mLblStatus->setMinimumHeight(22);
+    mLblStatus->setMouseTracking(true);
+    mLblStatus->installEventFilter(this);
+    statusRow->addWidget(mPicZoom);
+    statusRow->addWidget(mLblStatus, 1);
+    grid->addLayout(statusRow, 2, 0, 1, 2);
+    grid->setRowStretch(0, 1);
+    grid->setColumnStretch(0, 1);
+    mLblStatus->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setCentralWidget(central);
+
+    mNote = new frmGeneral(mPicture);
+
+    mPicture->UnitsPerPixel = [this] { return mWs.View.UnitsPerPixel(); };
+    mPicture->OnResize = [this](int w, int h) {
+        mMainSurface.Resize(w, h);
+        mRenderer->MainPicture_Resize();
+        SyncScrollBars();
+        mPicture->update();
+    };
+    mPicture->OnMouseDown = [this](const editor::BoardEvent& e) {
+        mBoard->MouseDown(e);
+        SyncWidgets();
+    };
+    mPicture->OnMouseMove = [this](const editor::BoardEvent& e) {
+        if (mTool) mTool->PointerOnBoard();
+        mBoard->MouseMove(e);
+        SyncScrollBars();
+    };
+    mPicture->OnMouseUp = [this](const editor::BoardEvent& e) {
+        mBoard->MouseUp(e);
+        SyncWidgets();
+    };
+
+    const auto scrolled = [this] {
+        if (mSyncingScroll) return;
+        mWs.View.HScroll.Value = mHScroll->value();
+        mWs.View.VScroll.Value = mVScroll->value();
+        mRenderer->SetScroll();
+        mPicture->update();
+    };
+    connect(mHScroll, &QScrollBar::valueChanged, this, scrolled);
+    connect(mVScroll, &QScrollBar::valueChanged, this, scrolled);
+    connect(mPicZoom, &QToolButton::clicked, this, &frmMain::picZoom_Click);
+}
+
+void frmMain::ConnectHost() {
+    mHost.OnStatusText = [this](const QString& text) { mLblStatus->setText(text); };
+    mHost.OnNote = [this](const QString& text) { mNote->ShowNote(text); };
+    mHost.OnToolBoxVisible = [this](bool visible) {
+        if (!mTool || mClosing) return;
+        if (visible && isVisible()) mTool->show();
+        else if (!visible) mTool->hide();
+    };
+    mHost.OnRailListsChanged = [this] {
+        if (mTool) mTool->setlstRails();
+    };
+    mHost.OnEnableCC = [this](bool enabled) {
+        for (QAction* a : {mItmCut, mItmCopy, mItmCut2, mItmCopy2})
+            if (a) a->setEnabled(enabled);
+    };
+}
+
+void frmMain::SyncWidgets() {
+    SyncScrollBars();
+    SyncMenus();
+    SetfrmMainTitle();
+    mPicture->update();
+}
+
+void frmMain::SyncScrollBars() {
+    mSyncingScroll = true;
+    const auto apply = [](QScrollBar* bar, const render::ScrollBar& s, int step) {
+        bar->setEnabled(s.Enabled);
+        bar->setRange(0, std::max(0, s.Max));
+        bar->setSingleStep(std::max(1, step));
+        bar->setPageStep(std::max(1, step * 5));
+        bar->setValue(s.Value);
+    };
+    apply(mHScroll, mWs.View.HScroll, mWs.Settings.ScrollWidth);
+    apply(mVScroll, mWs.View.VScroll, mWs.Settings.ScrollHeight);
+    mSyncingScroll = false;
+    mPicZoom->setText(QString::number(render::ZoomPercent(mWs.View.Zoom)) +
+                      QStringLiteral(" %"));
+}
+
+void frmMain::SyncMenus() {
+    const auto& undo = mWs.Undo.MenuItem();
+    mItmUndo->setEnabled(undo.Enabled);
+    mItmUndo->setText(QString::fromStdString(undo.Caption));
+    mItmSelect->setChecked(mWs.Editor.AStatus == 50 || mWs.Editor.AStatus == 51);
+}
+
+void frmMain::SetfrmMainTitle() {
+    setWindowTitle(QString::fromStdString(document::MainTitle(mWs.Layout)));
+    for (int i = 0; i < 5; ++i) {
+        const std::string& path = mWs.Layout.RecentFiles[static_cast<std::size_t>(i)];
+        if (path.empty()) continue;
+        mRecentItems[static_cast<std::size_t>(i)]->setText(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromStdString(path)));
+        mRecentItems[static_cast<std::size_t>(i)]->setVisible(true);
+        mRecentItems[static_cast<std::size_t>(i)]->setEnabled(true);
+    }
+}
+
+// --- MainWindowShell ---------------------------------------------------------
+
+void frmMain::ShowMainWindow() {
+    const bool first = !isVisible();
+    show();
+    raise();
+    activateWindow();
+    if (first && mTool) {
+        // The tool box floats beside the board's right edge, clear of the menus.
+        const QRect frame = geometry();
+        mTool->adjustSize();
+        mTool->move(frame.right() - mTool->width() - 40, frame.top() + 60);
+    }
+}
+
+void frmMain::HideWelcome() {
+    if (Welcome) Welcome->hide();
+}
+
+void frmMain::SetStatusFont(const std::string& fontName) {
+    QFont font = mLblStatus->font();
+    if (!fontName.empty()) font.setFamilies({QString::fromStdString(fontName), font.family()});
+    mLblStatus->setFont(font);
+}
+
+void frmMain::UncheckRailAbout() { mShowRailAboutItem->setChecked(false); }
+
+void frmMain::ShowGridRulerNumbers() {
+    mGridCheck->setChecked(mWs.View.IsGrid);
+    mMemoriCheck->setChecked(mWs.View.IsMemori);
+    mNumberCheck->setChecked(mWs.View.IsNumber);
+}
+
+void frmMain::ApplyZoomMenuItem(int item) { mnuZoom_Click(item); }
+
+void frmMain::CloseToolBox() {
+    if (mTool) mTool->close();
+}
+
+float frmMain::ViewOriginX() const { return mWs.View.Screen.Left; }
+float frmMain::ViewOriginY() const { return mWs.View.Screen.Top; }
+
+// --- BoardFrame ---------------------------------------------------------------
+
+void frmMain::SetScrollBars(int horizontal, int vertical) { ScrollTo(horizontal, vertical); }
+
+void frmMain::ScrollTo(int horizontal, int vertical) {
+    mWs.View.HScroll.Value = std::clamp(horizontal, 0, std::max(0, mWs.View.HScroll.Max));
+    mWs.View.VScroll.Value = std::clamp(vertical, 0, std::max(0, mWs.View.VScroll.Max));
+    mRenderer->SetScroll();
+    SyncScrollBars();
+    mPicture->update();
+}
+
+void frmMain::ResizeBoard() {
+    mRenderer->MainPicture_Resize();
+    SyncScrollBars();
+    mPicture->update();
+}
+
+// --- BoardView ----------------------------------------------------------------
+
+void frmMain::SetMainPointer(editor::BoardPointer pointer) {
+    Qt::CursorShape shape = Qt::ArrowCursor;
+    switch (pointer) {
+    case editor::BoardPointer::Default:
+    case editor::BoardPointer::Arrow: shape = Qt::ArrowCursor; break;
+    case editor::BoardPointer::Cross: shape = Qt::CrossCursor; break;
+    case editor::BoardPointer::SizeAll: shape = Qt::SizeAllCursor; break;
+    case editor::BoardPointer::NoDrop: shape = Qt::ForbiddenCursor; break;
+    }
+    if (mPicture->cursor().shape() != shape) mPicture->setCursor(shape);
+}
+
+bool frmMain::PopupMenu(editor::BoardMenu menu, bool changeRailNameVisible) {
+    mChangeRailName->setVisible(changeRailNameVisible);
+    QMenu* popup = menu == editor::BoardMenu::RailMenu ? mRailMenu : mRailMenu2;
+    SyncMenus();
+    popup->exec(QCursor::pos());
+    SyncWidgets();
+    // Qt does not pass the click that closes a menu on to the board.
+    return false;
+}
+
+void frmMain::ShowTypedAngleWindow() {
+    frmAngle2::ShowModalAt(mWs, this, mPicture->LastGlobalPos());
+    SyncWidgets();
+}
+
+void frmMain::DrawRangeBox(float minX, float minY, float maxX, float maxY) {
+    const render::Colour c = mWs.Settings.GridColor;
+    mMainSurface.SetDrawWidth(1);
+    mMainSurface.Line({minX, minY}, {maxX, minY}, c);
+    mMainSurface.Line({maxX, minY}, {maxX, maxY}, c);
+    mMainSurface.Line({maxX, maxY}, {minX, maxY}, c);
+    mMainSurface.Line({minX, maxY}, {minX, minY}, c);
+    mPicture->update();
+}
+
+void frmMain::DrawRuler(float x1, float y1, float x2, float y2, const std::string& text) {
+    mMainSurface.SetDrawWidth(1);
+    mMainSurface.Line({x1, y1}, {x2, y2}, mWs.Settings.RailColor);
+    mMainSurface.CurrentX = (x1 + x2) / 2;
+    mMainSurface.CurrentY = (y1 + y2) / 2;
+    mMainSurface.SetForeColor(render::Black);
+    mMainSurface.Print(text);
+    mPicture->update();
+}
+
+void frmMain::SetAutoScroll() {
+    const auto pointer = render::SetAutoScroll(mWs, *mRenderer);
+    static const char* const icons[] = {nullptr, ":/icons/scroll-left.svg", ":/icons/scroll-up.svg",
+                                        ":/icons/scroll-right.svg", ":/icons/scroll-down.svg"};
+    const int index = static_cast<int>(pointer);
+    if (index == 0) mPicture->setCursor(Qt::CrossCursor);
+    else mPicture->setCursor(QCursor(QIcon(QString::fromLatin1(icons[index])).pixmap(24, 24)));
+    SyncScrollBars();
+}
+
+void frmMain::RefreshToolBox(const std::vector<editor::RailListEntry>* list) {
+    if (!mTool) return;
+    mTool->setButton();
+    if (list) mTool->setlstRails();
+}
+
+void frmMain::StepRailList(int delta) {
+    if (mTool) mTool->StepRailList(delta);
+}
+
+void frmMain::ShowRailAbout(const editor::RailAbout& about) {
+    if (mTool) mTool->ShowRailAbout(about);
+}
+
+void frmMain::ShowRailAboutItem() { mShowRailAboutItem->trigger(); }
+
+// --- commands -------------------------------------------------------------------
+
+void frmMain::New_Item_Click() {
+    if (document::New_Item_Click(mWs, mContext.Document) == document::CommandResult::Quit) {
+        mClosing = true;
+        QApplication::quit();
+        return;
+    }
+    SyncWidgets();
+}
+
+void frmMain::Open_Item_Click() {
+    if (document::Open_Item_Click(mWs, mContext.Document) == document::CommandResult::Quit) {
+        mClosing = true;
+        QApplication::quit();
+        return;
+    }
+    SyncWidgets();
+}
+
+void frmMain::Save_Item_Click() {
+    document::Save_Item_Click(mWs, mContext.Document);
+    SyncWidgets();
+}
+
+void frmMain::SaveAs_Item_Click() {
+    document::SaveAs_Item_Click(mWs, mContext.Document);
+    SyncWidgets();
+}
+
+void frmMain::ChangeRailFile_Item_Click() {
+    document::ChangeRailFile_Item_Click(mWs, mContext.Document);
+    SyncWidgets();
+}
+
+void frmMain::mnuRecentFile_Click(int index) {
+    document::mnuRecentFile_Click(mWs, mContext.Document, index);
+    SyncWidgets();
+}
+
+void frmMain::itmUndo_Click() {
+    editor::UndoCommand(mWs);
+    SyncWidgets();
+}
+
+void frmMain::mnuZoom_Click(int item) {
+    if (item < 0 || item >= render::ZoomItemCount) item = 0;
+    mRenderer->ApplyZoomItem(item);
+    for (int i = 0; i < render::ZoomItemCount; ++i)
+        mZoomItems[static_cast<std::size_t>(i)]->setChecked(i == item);
+    SyncScrollBars();
+    mPicture->update();
+}
+
+void frmMain::ToggleViewFlag(bool& flag, bool redrawBackScreen) {
+    flag = !flag;
+    if (redrawBackScreen) mRenderer->ReDrawBackScreen();
+    else mRenderer->RefreshMainPicture();
+    ShowGridRulerNumbers();
+    mPicture->update();
+}
+
+// --- events ---------------------------------------------------------------------
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!app::RunShutdown(mWs, mContext)) {
+        event->ignore();
+        return;
+    }
+    mClosing = true;
+    event->accept();
+    QApplication::quit();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mLblStatus && event->type() == QEvent::MouseMove) mBoard->lblStatus_MouseMove();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    int code = 0;
+    switch (event->key()) {
+    case Qt::Key_Escape: code = editor::KeyEscape; break;
+    case Qt::Key_Left: code = editor::KeyLeftArrow; break;
+    case Qt::Key_Up: code = editor::KeyUpArrow; break;
+    case Qt::Key_Right: code = editor::KeyRightArrow; break;
+    case Qt::Key_Down: code = editor::KeyDownArrow; break;
+    case Qt::Key_U: code = editor::KeyU; break;
+    case Qt::Key_Slash: code = editor::KeySlash; break;
+    default: QMainWindow::keyPressEvent(event); return;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    const int shift = event->modifiers() & Qt::ShiftModifier ? 1 : 0;
+    mBoard->KeyDown(code, shift);
+    SyncWidgets();
+}
+
+} // namespace ferrovane::gui

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <array>
+#include <memory>
+
+#include "core/app/MainWindowShell.h"
+#include "core/app/StartUp.h"
+#include "core/app/Workspace.h"
+#include "core/document/DocumentContext.h"
+#include "core/editor/Board.h"
+#include "core/editor/BoardView.h"
+#include "core/render/ScreenRenderer.h"
+#include "gui/platform/QtUiHost.h"
+#include "gui/render/ImageSurface.h"
+
+namespace ferrovane::gui {
+
+class MainPicture;
+class frmGeneral;
+class frmTool;
+class QSettingsStore;
+
+// The main window: menus, the board with its scroll bars, the status line and the zoom
+// picture. It owns the workspace and wires the core's board, renderer and document
+// commands to the widgets; what any command does is the core's.
+class frmMain : public QMainWindow,
+                public app::MainWindowShell,
+                public document::BoardFrame,
+                public editor::BoardView {
+    Q_OBJECT
+public:
+    // programDir: the program's folder (bundled catalogues, start-up log);
+    // userStore/appStore: the settings stores.
+    frmMain(const QString& programDir, app::SettingsStore& userStore,
+            app::SettingsStore& appStore, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    app::Workspace& Ws() { return mWs; }
+    const app::StartUpContext& Context() const { return mContext; }
+    editor::Board& GetBoard() { return *mBoard; }
+    render::ScreenRenderer& Renderer() { return *mRenderer; }
+    MainPicture* Picture() { return mPicture; }
+    frmTool* ToolBox() { return mTool; }
+    QWidget* Welcome = nullptr; // hidden once the main window is shown
+
+    // MainWindowShell
+    void ShowMainWindow() override;
+    void HideWelcome() override;
+    void SetStatusFont(const std::string& fontName) override;
+    void UncheckRailAbout() override;
+    void ShowGridRulerNumbers() override;
+    void ApplyZoomMenuItem(int item) override;
+    void CloseToolBox() override;
+    float ViewOriginX() const override;
+    float ViewOriginY() const override;
+
+    // BoardFrame
+    void SetScrollBars(int horizontal, int vertical) override;
+    void ResizeBoard() override;
+
+    // BoardView
+    void SetMainPointer(editor::BoardPointer pointer) override;
+    bool PopupMenu(editor::BoardMenu menu, bool changeRailNameVisible) override;
+    void ShowTypedAngleWindow() override;
+    void DrawRangeBox(float minX, float minY, float maxX, float maxY) override;
+    void DrawRuler(float x1, float y1, float x2, float y2, const std::string& text) override;
+    void SetAutoScroll() override;
+    void RefreshToolBox(const std::vector<editor::RailListEntry>* list) override;
+    void StepRailList(int delta) override;
+    void ShowRailAbout(const editor::RailAbout& about) override;
+    void ShowRailAboutItem() override;
+
+    // The menu commands, also reached by tests.
+    void New_Item_Click();
+    void Open_Item_Click();
+    void Save_Item_Click();
+    void SaveAs_Item_Click();
+    void ChangeRailFile_Item_Click();
+    void mnuRecentFile_Click(int index);
+    void itmUndo_Click();
+    void mnuZoom_Click(int item);
+    void picZoom_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildBoardArea();
+    void BuildMenus();
+    void BuildContextMenus();
+    void ConnectHost();
+    // Copies the view's scroll bars, the zoom label, the title and the menu states to
+    // the widgets after any command.
+    void SyncWidgets();
+    void SyncScrollBars();
+    void SyncMenus();
+    void SetfrmMainTitle();
+    void ScrollTo(int horizontal, int vertical);
+    void ToggleViewFlag(bool& flag, bool redrawBackScreen);
+    void ShowAboutBox();
+    void SaveAsBitmap();
+
+    QString mProgramDir;
+    QtUiHost mHost;
+    app::Workspace mWs;
+    ImageSurface mBackScreen;
+    ImageSurface mMainSurface;
+    std::unique_ptr<render::ScreenRenderer> mRenderer;
+    std::unique_ptr<editor::Board> mBoard;
+    app::StartUpContext mContext;
+
+    MainPicture* mPicture = nullptr;
+    QScrollBar* mHScroll = nullptr;
+    QScrollBar* mVScroll = nullptr;
+    QLabel* mLblStatus = nullptr;
+    QToolButton* mPicZoom = nullptr;
+    frmGeneral* mNote = nullptr;
+    frmTool* mTool = nullptr;
+    bool mSyncingScroll = false;
+    bool mClosing = false;
+
+    // Menu items the commands enable, check or rename.
+    QAction* mItmUndo = nullptr;
+    QAction* mItmCut = nullptr;
+    QAction* mItmCopy = nullptr;
+    QAction* mItmCut2 = nullptr;
+    QAction* mItmCopy2 = nullptr;
+    QAction* mItmSelect = nullptr;
+    QAction* mGridCheck = nullptr;
+    QAction* mMemoriCheck = nullptr;
+    QAction* mNumberCheck = nullptr;
+    QAction* mShowRailAboutItem = nullptr;
+    QAction* mChangeRailName = nullptr;
+    std::array<QAction*, 5> mZoomItems{};
+    std::array<QAction*, 5> mRecentItems{};
+    QMenu* mRailMenu = nullptr;
+    QMenu* mRailMenu2 = nullptr;
+};
+
+} // namespace ferrovane::gui

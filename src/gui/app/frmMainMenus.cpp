@@ -1,0 +1,218 @@
+// The main window's menu bar and context menus.
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "core/app/Version.h"
+#include "core/editor/Clipboard.h"
+#include "core/editor/DeleteRail.h"
+#include "core/editor/RenameRail.h"
+#include "core/editor/ToolBoxButtons.h"
+#include "core/output/ImageExport.h"
+#include "gui/app/frmMain.h"
+#include "gui/app/frmZoom.h"
+#include "gui/editor/MainPicture.h"
+#include "gui/editor/frmTool.h"
+#include "gui/render/ImageFileWriter.h"
+
+namespace ferrovane::gui {
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* objectName, const QString& text,
+                 const QKeySequence& key = {}) {
+    QAction* a = menu->addAction(text);
+    a->setObjectName(QString::fromLatin1(objectName));
+    if (!key.isEmpty()) a->setShortcut(key);
+    return a;
+}
+
+// Commands whose windows come later: listed so the menus read complete, not yet usable.
+QAction* AddLater(QMenu* menu, const char* objectName, const QString& text) {
+    QAction* a = AddItem(menu, objectName, text);
+    a->setEnabled(false);
+    return a;
+}
+
+} // namespace
+
+void frmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    connect(AddItem(file, "New_Item", QStringLiteral("新規作成(&N)"), QKeySequence::New),
+            &QAction::triggered, this, &frmMain::New_Item_Click);
+    connect(AddItem(file, "Open_Item", QStringLiteral("開く(&O)..."), QKeySequence::Open),
+            &QAction::triggered, this, &frmMain::Open_Item_Click);
+    connect(AddItem(file, "Save_Item", QStringLiteral("上書き保存(&S)"), QKeySequence::Save),
+            &QAction::triggered, this, &frmMain::Save_Item_Click);
+    connect(AddItem(file, "SaveAs_Item", QStringLiteral("名前を付けて保存(&A)..."),
+                    QKeySequence::SaveAs),
+            &QAction::triggered, this, &frmMain::SaveAs_Item_Click);
+    file->addSeparator();
+    connect(AddItem(file, "ChangeRailFile_Item", QStringLiteral("レール情報ファイルの変更(&C)...")),
+            &QAction::triggered, this, &frmMain::ChangeRailFile_Item_Click);
+    connect(AddItem(file, "itmSaveAsBitmap", QStringLiteral("画像として保存(&B)...")),
+            &QAction::triggered, this, &frmMain::SaveAsBitmap);
+    AddLater(file, "Print_Item", QStringLiteral("印刷プリビュー && 印刷(&P)..."));
+    file->addSeparator();
+    for (int i = 0; i < 5; ++i) {
+        QAction* a = AddItem(file, "mnuRecentFile", QString());
+        a->setVisible(false);
+        connect(a, &QAction::triggered, this, [this, i] { mnuRecentFile_Click(i); });
+        mRecentItems[static_cast<std::size_t>(i)] = a;
+    }
+    file->addSeparator();
+    connect(AddItem(file, "Exit_Item", QStringLiteral("終了(&X)"), QKeySequence::Quit),
+            &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    mItmUndo = AddItem(edit, "itmUndo", QString(), QKeySequence::Undo);
+    connect(mItmUndo, &QAction::triggered, this, &frmMain::itmUndo_Click);
+    edit->addSeparator();
+    mItmCut = AddItem(edit, "itmCut", QStringLiteral("切り取り(&T)"), QKeySequence::Cut);
+    mItmCopy = AddItem(edit, "itmCopy", QStringLiteral("コピー(&C)"), QKeySequence::Copy);
+    connect(mItmCut, &QAction::triggered, this, [this] {
+        editor::CutSelection(mWs);
+        SyncWidgets();
+    });
+    connect(mItmCopy, &QAction::triggered, this, [this] {
+        editor::CopySelection(mWs);
+        SyncWidgets();
+    });
+    mItmCut->setEnabled(false);
+    mItmCopy->setEnabled(false);
+    edit->addSeparator();
+    mItmSelect = AddItem(edit, "itmSelect", QStringLiteral("範囲選択(&R)"));
+    mItmSelect->setCheckable(true);
+    connect(mItmSelect, &QAction::triggered, this, [this] {
+        mItmSelect->setChecked(mBoard->itmSelect_Click(!mItmSelect->isChecked()));
+        SyncWidgets();
+    });
+    AddLater(edit, "Delete_Item", QStringLiteral("削除(&D)..."));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    connect(AddItem(view, "Refresh_Item", QStringLiteral("再描画(&R)"), QKeySequence::Refresh),
+            &QAction::triggered, this, [this] {
+                mRenderer->ReDrawBackScreen();
+                mPicture->update();
+            });
+    view->addSeparator();
+    mGridCheck = AddItem(view, "Grid_Check", QStringLiteral("グリッド(&G)"));
+    mMemoriCheck = AddItem(view, "Memori_Check", QStringLiteral("目盛り(&M)"));
+    mNumberCheck = AddItem(view, "Number_Check", QStringLiteral("座標の数値(&N)"));
+    for (QAction* a : {mGridCheck, mMemoriCheck, mNumberCheck}) a->setCheckable(true);
+    connect(mGridCheck, &QAction::triggered, this,
+            [this] { ToggleViewFlag(mWs.View.IsGrid, true); });
+    connect(mMemoriCheck, &QAction::triggered, this,
+            [this] { ToggleViewFlag(mWs.View.IsMemori, false); });
+    connect(mNumberCheck, &QAction::triggered, this,
+            [this] { ToggleViewFlag(mWs.View.IsNumber, false); });
+    view->addSeparator();
+    QMenu* zoom = view->addMenu(QStringLiteral("倍率(&Z)"));
+    const QString zoomTexts[] = {QStringLiteral("100 %"), QStringLiteral("75 %"),
+                                 QStringLiteral("50 %"), QStringLiteral("25 %"),
+                                 QStringLiteral("全体を表示(&F)")};
+    for (int i = 0; i < 5; ++i) {
+        QAction* a = AddItem(zoom, "mnuZoom", zoomTexts[i]);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, i] { mnuZoom_Click(i); });
+        mZoomItems[static_cast<std::size_t>(i)] = a;
+    }
+    zoom->addSeparator();
+    connect(AddItem(zoom, "picZoom_Item", QStringLiteral("倍率の指定(&S)...")),
+            &QAction::triggered, this, &frmMain::picZoom_Click);
+    view->addSeparator();
+    mShowRailAboutItem = AddItem(view, "ShowRailAbout_Item", QStringLiteral("レール情報(&I)"));
+    mShowRailAboutItem->setCheckable(true);
+    connect(mShowRailAboutItem, &QAction::triggered, this, [this] {
+        editor::picAbout_MouseDown(mWs);
+        mShowRailAboutItem->setChecked(mWs.ToolBox.IsRailAboutOn);
+        if (mTool) mTool->setButton();
+    });
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+    AddLater(tools, "itmChangeColor", QStringLiteral("レールの色の変更(&C)..."));
+    AddLater(tools, "itmUpper", QStringLiteral("レールの高架化(&U)..."));
+    AddLater(tools, "mnuMoveAll", QStringLiteral("全体移動(&M)..."));
+    AddLater(tools, "itmSetLayoutSize", QStringLiteral("レイアウトサイズの設定(&L)..."));
+    AddLater(tools, "itmLayoutInformation", QStringLiteral("レイアウト情報(&I)..."));
+    AddLater(tools, "ShowRailCount", QStringLiteral("総レール数の表示(&S)..."));
+    tools->addSeparator();
+    AddLater(tools, "EditRail_Item", QStringLiteral("レール情報の編集(&E)..."));
+    AddLater(tools, "MakeUserRail_Item", QStringLiteral("ユーザーレールの作成(&R)..."));
+    AddLater(tools, "EditRailBox_Item", QStringLiteral("レール箱の編集(&R)..."));
+    tools->addSeparator();
+    AddLater(tools, "Option_Item", QStringLiteral("オプション(&O)..."));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    connect(AddItem(help, "About_Item", QStringLiteral("バージョン情報(&A)...")),
+            &QAction::triggered, this, &frmMain::ShowAboutBox);
+    SyncMenus();
+}
+
+void frmMain::BuildContextMenus() {
+    mRailMenu = new QMenu(this);
+    mRailMenu->setObjectName(QStringLiteral("Rail_Menu"));
+    mRailMenu->setAttribute(Qt::WA_NoMouseReplay);
+    mRailMenu->addAction(mItmUndo);
+    mRailMenu->addSeparator();
+    mRailMenu->addAction(mItmSelect);
+    mRailMenu->addSeparator();
+    for (QAction* a : mZoomItems) mRailMenu->addAction(a);
+
+    mRailMenu2 = new QMenu(this);
+    mRailMenu2->setObjectName(QStringLiteral("Rail_Menu2"));
+    mRailMenu2->setAttribute(Qt::WA_NoMouseReplay);
+    mChangeRailName = AddItem(mRailMenu2, "mnuChangeRailName", QStringLiteral("名前の変更(&N)..."));
+    connect(mChangeRailName, &QAction::triggered, this, [this] {
+        editor::ChangeRailName(mWs);
+        SyncWidgets();
+    });
+    connect(AddItem(mRailMenu2, "Delete_Item2", QStringLiteral("削除(&D)")), &QAction::triggered,
+            this, [this] {
+                editor::DeleteFromContextMenu(mWs);
+                SyncWidgets();
+            });
+    mRailMenu2->addSeparator();
+    mItmCut2 = AddItem(mRailMenu2, "itmCut2", QStringLiteral("切り取り(&T)"));
+    mItmCopy2 = AddItem(mRailMenu2, "itmCopy2", QStringLiteral("コピー(&C)"));
+    connect(mItmCut2, &QAction::triggered, mItmCut, &QAction::trigger);
+    connect(mItmCopy2, &QAction::triggered, mItmCopy, &QAction::trigger);
+    mRailMenu2->addSeparator();
+    mRailMenu2->addAction(mItmUndo);
+}
+
+void frmMain::picZoom_Click() {
+    mWs.Host->HideToolBox();
+    frmZoom dialog(mWs.View.Zoom, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        if (const auto result = dialog.Result()) {
+            mWs.View.Zoom = result->Zoom;
+            for (int i = 0; i < 4; ++i)
+                mZoomItems[static_cast<std::size_t>(i)]->setChecked(i == result->CheckedItem);
+            mRenderer->ChangeZoomie();
+        }
+    }
+    mWs.Host->ShowToolBox();
+    SyncScrollBars();
+    mPicture->update();
+}
+
+void frmMain::SaveAsBitmap() {
+    output::SaveAsBitmap(mWs, [this](const std::string& path, output::ImageFormat format) {
+        mBackScreen.Flush();
+        return WriteImageFile(mBackScreen.Image(), path, format);
+    });
+}
+
+void frmMain::ShowAboutBox() {
+    mWs.Host->HideToolBox();
+    QMessageBox::about(this, QStringLiteral("Ferrovane"),
+                       QStringLiteral("<b>Ferrovane</b> Ver %1.%2.%3<br><br>"
+                                      "カタログ通りの線路部品でレイアウトを設計するエディタです。")
+                           .arg(app::VersionMajor)
+                           .arg(app::VersionMinor)
+                           .arg(app::VersionRevision));
+    mWs.Host->ShowToolBox();
+}
+
+} // namespace ferrovane::gui
