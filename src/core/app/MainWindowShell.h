@@ -20,6 +20,9 @@ public:
     virtual void ApplyZoomMenuItem(int /*item*/) {}
     virtual void LoadPointerImages() {}
     virtual void CloseToolBox() {}
+    // The view origin (layout units) stored for the next start.
+    virtual float ViewOriginX() const { return 0; }
+    virtual float ViewOriginY() const { return 0; }
 };
 
 } // namespace ferrovane::app

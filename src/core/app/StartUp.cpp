@@ -82,8 +82,8 @@ bool RunShutdown(Workspace& ws, const StartUpContext& context) {
         }
     }
     shell.CloseToolBox();
-    ws.Settings.StartX = ws.View.Screen.Left;
-    ws.Settings.StartY = ws.View.Screen.Top;
+    ws.Settings.StartX = shell.ViewOriginX();
+    ws.Settings.StartY = shell.ViewOriginY();
     if (!ws.Catalogue.RTypeFileName.empty()) ws.Settings.RTypeFileName = ws.Catalogue.RTypeFileName;
     SaveSettings(*context.UserStore, ws.Settings, ws.Layout.RecentFiles);
     return true;

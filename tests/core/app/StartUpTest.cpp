@@ -22,6 +22,8 @@ public:
     void ApplyZoomMenuItem(int item) override { Calls.push_back("Zoom " + std::to_string(item)); }
     void LoadPointerImages() override { Calls.push_back("LoadPointerImages"); }
     void CloseToolBox() override { Calls.push_back("CloseToolBox"); }
+    float ViewOriginX() const override { return 320; }
+    float ViewOriginY() const override { return 48.5f; }
     std::vector<std::string> Calls;
 };
 
@@ -113,8 +115,6 @@ TEST(ShutdownTest, SavesViewOriginAndSettings) {
     StartFixture f;
     f.LoadCatalogue();
     f.ws.Settings.DoAutoScroll = true;
-    f.ws.View.Screen.Left = 320;
-    f.ws.View.Screen.Top = 48.5f;
     EXPECT_TRUE(RunShutdown(f.ws, f.context));
     EXPECT_TRUE(f.host.Messages.empty());
     EXPECT_EQ(f.shell.Calls, std::vector<std::string>{"CloseToolBox"});

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ferrovane::app {
+struct Workspace;
+}
+
+namespace ferrovane::editor {
+
+inline constexpr float NoAngle = -100; // the middle of the pattern: nothing picked
+inline constexpr const char* TypedAngleOpenText =
+    "角度を記入してクリックしてください。スペースで設置場所変更。";
+inline constexpr const char* TypedAngleCancelText = "キャンセル";
+
+// The typed-angle window's own state.
+struct TypedAngleState {
+    float PickedAngle = NoAngle;
+    float LastAngle = NoAngle;  // the angle last previewed
+    std::int16_t PickedDir = 0; // CurveFlip, PointOrient or BoxTurn of the piece
+};
+
+// The eight-direction pattern: the window split into three by three parts; the middle
+// picks nothing (NoAngle), the outer parts the direction from the middle towards them
+// (below 0, right 90, above 180, left 270, corners in between).
+float PatternAngle(float x, float y, float width, float height);
+
+// The status text while an angle is picked: the whole degrees and what a click does.
+std::string PickedAngleStatusText(const app::Workspace& ws, float angle);
+
+// Opening at the clicked board position (MouseX, MouseY): the board goes into mode 120
+// (130 for a rail box) unless a flexible-rail end is being chosen.
+TypedAngleState OpenTypedAngle(app::Workspace& ws);
+
+// The pointer over the pattern: picks, shows the status text and previews a new angle.
+void Form_MouseMove(app::Workspace& ws, TypedAngleState& st, float x, float y, float width,
+                    float height);
+
+// A key released in the angle field; text is the field's content and may be changed
+// (the space that turns the piece is removed).
+void Text1_KeyUp(app::Workspace& ws, TypedAngleState& st, std::string& text, int keyCode);
+
+// What a click on the window did.
+struct TypedAngleClick {
+    bool Close = false;
+    std::optional<float> FlexAngle; // the angle chosen for a flexible-rail end
+};
+
+// Right button turns the piece and previews it again; left button places it (or hands
+// the angle to the flexible rail) and closes the window.
+TypedAngleClick Form_MouseDown(app::Workspace& ws, TypedAngleState& st, int button);
+
+// The cancel picture: nothing placed, the window closes.
+void Image1_MouseDown(app::Workspace& ws, TypedAngleState& st);
+
+} // namespace ferrovane::editor
