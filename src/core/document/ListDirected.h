@@ -49,6 +49,10 @@ private:
     bool NextField(std::string_view& field, bool& quoted);
     bool Fail(int number, std::string description);
     bool ReadWhole(double& value, double low, double high);
+    // Fast paths for the common unquoted number followed by a separator; false (and
+    // nothing consumed) for anything else, which then goes the general way.
+    template <typename T> bool TryPlainNumber(T& value);
+    bool EndField(std::size_t pos);
 
     std::string_view mText;
     std::size_t mPos = 0;

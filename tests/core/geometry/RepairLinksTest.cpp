@@ -135,6 +135,7 @@ TEST(RepairLinks, RandomDamageAlwaysEndsInTheInvariantAndKeepsSoundPairs) {
     for (int iteration = 0; iteration < 300; ++iteration) {
         const int count = u(1, 30);
         model::Layout layout;
+        layout.Rails[0].Free0 = layout.Rails[0].Free1 = layout.Rails[0].Free2 = true;
         for (int n = 1; n <= count; ++n) {
             layout.AppendRail() = ferrovane::testing::layouts::Straight(n, 0, 0, 10);
             layout.Rails[static_cast<std::size_t>(n)].Kind =
@@ -181,8 +182,12 @@ TEST(RepairLinks, RandomDamageAlwaysEndsInTheInvariantAndKeepsSoundPairs) {
             for (int e = 0; e < 3; ++e) {
                 const model::Rail& before = damaged.Rails[static_cast<std::size_t>(i)];
                 const model::Rail& after = layout.Rails[static_cast<std::size_t>(i)];
-                if (before.Free(e)) EXPECT_TRUE(after.Free(e));
-                if (!after.Free(e)) EXPECT_EQ(after.Link(e), before.Link(e));
+                if (before.Free(e)) {
+                    EXPECT_TRUE(after.Free(e));
+                }
+                if (!after.Free(e)) {
+                    EXPECT_EQ(after.Link(e), before.Link(e));
+                }
             }
         model::Layout twice = layout;
         geometry::RepairLinks(twice);

@@ -1,0 +1,103 @@
+#include "cli/LayoutCommand.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "core/app/Workspace.h"
+#include "core/catalogue/CatalogueReader.h"
+#include "core/document/LayoutFile.h"
+#include "core/platform/ConsoleUiHost.h"
+
+namespace ferrovane::cli {
+
+namespace {
+
+struct LayoutArguments {
+    std::string Input;
+    std::optional<std::string> Catalogue;
+    std::optional<std::string> Output;
+};
+
+int Usage(const std::string& problem) {
+    std::fprintf(stderr,
+                 "ferrovane-cli layout: %s\n"
+                 "usage: ferrovane-cli layout IN.fvl [--catalogue C.rtr] [--write OUT.fvl]\n",
+                 problem.c_str());
+    return ExitUsage;
+}
+
+// Parses the arguments; on a usage error returns the problem in problem.
+std::optional<LayoutArguments> Parse(const Arguments& args, std::string& problem) {
+    LayoutArguments parsed;
+    bool haveInput = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--catalogue" || arg == "--write") {
+            auto& slot = arg == "--catalogue" ? parsed.Catalogue : parsed.Output;
+            if (slot)
+                problem = arg + " given twice";
+            else if (i + 1 >= args.size() || args[i + 1].empty())
+                problem = arg + " needs a file";
+            else
+                slot = args[++i];
+        } else if (arg.size() > 1 && arg.front() == '-') {
+            problem = "unknown option " + arg;
+        } else if (haveInput) {
+            problem = "more than one layout file given";
+        } else if (arg.empty()) {
+            problem = "empty layout file name";
+        } else {
+            parsed.Input = arg;
+            haveInput = true;
+        }
+        if (!problem.empty()) return std::nullopt;
+    }
+    if (!haveInput) {
+        problem = "no layout file given";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+} // namespace
+
+int RunLayoutCommand(const Arguments& args) {
+    std::string problem;
+    const auto parsed = Parse(args, problem);
+    if (!parsed) return Usage(problem);
+
+    platform::ConsoleUiHost host;
+    app::Workspace ws(host);
+    if (parsed->Catalogue) {
+        switch (catalogue::ReadCatalogue(ws, *parsed->Catalogue)) {
+        case catalogue::CatalogueReadStatus::Loaded:
+            break;
+        case catalogue::CatalogueReadStatus::Missing:
+            // The reader leaves a missing file to its caller, which here asks nobody.
+            std::fprintf(stderr, "エラー: ファイルが見つかりません。: %s\n",
+                         parsed->Catalogue->c_str());
+            return ExitReadFailed;
+        case catalogue::CatalogueReadStatus::Failed:
+            return ExitReadFailed;
+        }
+    }
+
+    // The catalogue, if any, was read above; loading asks nothing more.
+    document::LoadOptions options;
+    options.ReloadCatalogue = false;
+    if (!document::LoadFile(ws, parsed->Input, options)) return ExitReadFailed;
+
+    const model::Layout& layout = ws.Layout;
+    int live = 0;
+    for (int n = 1; n <= layout.RailCount; ++n)
+        live += layout.IsLive(n) ? 1 : 0;
+    std::printf("%s: rails %d (%d live), board %d x %d\n", parsed->Input.c_str(),
+                static_cast<int>(layout.RailCount), live, static_cast<int>(layout.LayoutWidth),
+                static_cast<int>(layout.LayoutHeight));
+
+    if (parsed->Output && !document::SaveFile(ws, *parsed->Output)) return ExitWriteFailed;
+    return ExitOk;
+}
+
+} // namespace ferrovane::cli
