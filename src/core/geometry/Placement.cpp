@@ -175,7 +175,11 @@ int PlaceRail(app::Workspace& ws, float& angle, int dir, int mode, bool atSnap) 
     if (n < 0) return -1;
     ConnectJoints(ws, n, true);
     IndexNewRails(layout, n);
-    ws.Redraw->ReDrawBackScreen();
+    // Rails are drawn in number order over the grid and border, and joining changes
+    // no other rail's look: drawing the new, highest-numbered rail over the off-screen
+    // image gives exactly the pixels of a full redraw, without redrawing every rail.
+    ws.Redraw->DrawRailOnBackScreen(n);
+    ws.Redraw->RefreshMainPicture();
     layout.Modified = true;
     ws.Undo.AddUndo("SET", n, "", true);
     return n;
@@ -232,15 +236,14 @@ void SetNextRail(app::Workspace& ws, int button, float /*x*/, float /*y*/) {
         break;
     case 2:
         n = PlaceRail(ws, angle, ed.PointOrient, PlaceCommit, true);
-        if (n > 0) ws.Redraw->ReDrawBackScreen();
         break;
     case 5:
         return; // rail boxes: the rail-box placement
     default:
         return;
     }
-    if (n > 0) ws.Redraw->DrawRailOnBackScreen(n);
-    ws.Redraw->RefreshMainPicture();
+    // PlaceRail has drawn the new rail and refreshed the board.
+    (void)n;
 }
 
 } // namespace ferrovane::geometry

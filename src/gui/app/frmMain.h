@@ -46,6 +46,11 @@ public:
     editor::Board& GetBoard() { return *mBoard; }
     render::ScreenRenderer& Renderer() { return *mRenderer; }
     MainPicture* Picture() { return mPicture; }
+    // A copy of the off-screen image as drawn so far.
+    QImage BackScreenImage() {
+        mBackScreen.Flush();
+        return mBackScreen.Image().copy();
+    }
     frmTool* ToolBox() { return mTool; }
     QWidget* Welcome = nullptr; // hidden once the main window is shown
 

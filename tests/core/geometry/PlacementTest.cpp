@@ -74,7 +74,7 @@ TEST_F(Placement, FreeCommitFillsTheRecordAndRecordsIt) {
     EXPECT_TRUE(ws.Layout.Modified);
     ASSERT_EQ(ws.Undo.UndoCount(), 1);
     EXPECT_EQ(ws.Undo.UndoList().back(), "1,SET,1,");
-    EXPECT_EQ(redraw.Calls, std::vector<std::string>{"back"});
+    EXPECT_EQ(redraw.Calls, (std::vector<std::string>{"rail 1", "refresh"}));
     EXPECT_TRUE(IndexIsRebuilt(ws.Layout));
 }
 
@@ -198,7 +198,7 @@ TEST_F(Placement, LeftClickCommitsAndDrawsTheNewRail) {
     ASSERT_EQ(ws.Layout.RailCount, 2);
     EXPECT_EQ(R(2).Dir, 4);
     EXPECT_EQ(R(1).LinkEnd1, 2);
-    EXPECT_EQ(redraw.Calls, (std::vector<std::string>{"back", "back", "rail 2", "refresh"}));
+    EXPECT_EQ(redraw.Calls, (std::vector<std::string>{"rail 2", "refresh"}));
 }
 
 TEST_F(Placement, EveryPointOrientationAttachesAtTheDetectedEnd) {

@@ -89,6 +89,12 @@ TEST(MainWindow, ClickAtAFreeEndPlacesAndJoinsTheNextPiece) {
     EXPECT_FALSE(ws.Layout.Rails[1].Free1);
     EXPECT_TRUE(ws.Layout.Modified);
 
+    // Drawing only the new rail over the off-screen image left exactly what a full
+    // redraw paints.
+    const QImage incremental = w.window->BackScreenImage();
+    w.window->Renderer().ReDrawBackScreen();
+    EXPECT_TRUE(incremental == w.window->BackScreenImage());
+
     // The undo menu item takes the piece back.
     QAction* undo = w.Action("itmUndo");
     ASSERT_NE(undo, nullptr);

@@ -1,0 +1,151 @@
+// The editor through its widgets: start-up to a shown main window, a mouse move over a
+// 30,000-rail board (hit test, refresh, preview or hover, repaint) and a click that
+// commits a piece, until the board is repainted.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include "core/app/ApplicationRecords.h"
+#include "core/app/SettingsStore.h"
+#include "core/app/StartUp.h"
+#include "core/editor/PerformUndo.h"
+#include "core/geometry/Joints.h"
+#include "core/geometry/Placement.h"
+#include "gui/app/frmMain.h"
+#include "gui/editor/MainPicture.h"
+
+using namespace ferrovane;
+
+namespace {
+
+const std::string Catalogue = std::string(FERROVANE_CATALOGUE_DIR) + "/n-33mm.rtr";
+
+struct Editor {
+    app::MemorySettingsStore user, records;
+    std::unique_ptr<gui::frmMain> window;
+
+    explicit Editor(int zoomItem) {
+        user.Set(app::RootSection, "RTypeFileName", Catalogue);
+        user.Set(app::StartupSection, "ZoomPosition", std::to_string(zoomItem));
+        records.Set(app::OptionsSection, app::CurrentVersionKey, app::CurrentVersionText());
+        window = std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user,
+                                                records);
+        window->resize(1280, 900);
+        app::RunStartUp(window->Ws(), window->Context());
+        if (!QTest::qWaitForWindowExposed(window.get())) std::abort();
+    }
+
+    // Rows of joined straights: rows x perRow rails, 50 units apart.
+    void Lay(int rows, int perRow) {
+        app::Workspace& ws = window->Ws();
+        ws.Layout.LayoutWidth = 30000;
+        ws.Layout.LayoutHeight = rows * 50 + 200;
+        ws.Editor.PlaceKind = 0;
+        ws.Editor.SelStraight = 0;
+        render::RedrawTarget* redraw = ws.Redraw;
+        ws.Redraw = &render::NullRedrawTarget(); // draw once at the end
+        for (int row = 0; row < rows; ++row) {
+            ws.Editor.MouseX = 100;
+            ws.Editor.MouseY = 100 + row * 50.0f;
+            float angle = 270; // the rail runs to the right of its end 0
+            geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false);
+            for (int i = 1; i < perRow; ++i) {
+                const model::Rail& last = ws.Layout.Rails[ws.Layout.RailCount];
+                geometry::SnapToEnd(ws, ws.Layout.RailCount, 1);
+                float a = ws.Editor.SnapAngle;
+                ws.Editor.MouseX = last.X1;
+                ws.Editor.MouseY = last.Y1;
+                geometry::PlaceRail(ws, a, 0, geometry::PlaceCommit, true);
+            }
+        }
+        ws.Undo.Clear();
+        ws.Redraw = redraw;
+        ws.Redraw->ReDrawBackScreen();
+    }
+
+    QPoint PixelOf(float x, float y) {
+        const auto& view = window->Ws().View;
+        return QPoint(static_cast<int>((x - view.Screen.Left) / view.UnitsPerPixel()),
+                      static_cast<int>((y - view.Screen.Top) / view.UnitsPerPixel()));
+    }
+
+    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button) {
+        gui::MainPicture* picture = window->Picture();
+        const QPointF local(at);
+        const QPointF global(picture->mapToGlobal(at));
+        QMouseEvent event(type, local, global, type == QEvent::MouseMove ? Qt::NoButton : button,
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(picture, &event);
+        picture->repaint();
+    }
+};
+
+Editor& Big() {
+    static Editor editor(3); // 25 %: the whole board in one off-screen image
+    static bool laid = false;
+    if (!laid) {
+        editor.Lay(300, 100);
+        laid = true;
+    }
+    return editor;
+}
+
+void BM_StartToShownMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        Editor editor(1);
+        benchmark::DoNotOptimize(editor.window.get());
+    }
+}
+BENCHMARK(BM_StartToShownMainWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_MouseMoveOverBoard(benchmark::State& state) {
+    Editor& e = Big();
+    app::Workspace& ws = e.window->Ws();
+    const model::Rail& rail = ws.Layout.Rails[ws.Layout.RailCount / 2];
+    const model::Rail& rowEnd = ws.Layout.Rails[100]; // its end 1 is free
+    const QPoint points[] = {e.PixelOf(rail.MidX, rail.MidY),   // hover a rail
+                             e.PixelOf(rowEnd.X1, rowEnd.Y1),   // preview at a free end
+                             e.PixelOf(rail.MidX, rail.MidY + 25)}; // empty board
+    std::size_t i = 0;
+    for (auto _ : state) {
+        e.Send(QEvent::MouseMove, points[i++ % 3], Qt::NoButton);
+    }
+    state.counters["rails"] = ws.Layout.RailCount;
+}
+BENCHMARK(BM_MouseMoveOverBoard)->Unit(benchmark::kMillisecond);
+
+void BM_ClickCommitsAPiece(benchmark::State& state) {
+    Editor& e = Big();
+    app::Workspace& ws = e.window->Ws();
+    const model::Rail& rowEnd = ws.Layout.Rails[100];
+    const QPoint end = e.PixelOf(rowEnd.X1, rowEnd.Y1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.Send(QEvent::MouseMove, end, Qt::NoButton);
+        const int before = ws.Layout.RailCount;
+        state.ResumeTiming();
+        e.Send(QEvent::MouseButtonPress, end, Qt::LeftButton);
+        state.PauseTiming();
+        if (ws.Layout.RailCount != before + 1) state.SkipWithError("nothing was placed");
+        e.Send(QEvent::MouseButtonRelease, end, Qt::LeftButton);
+        editor::UndoCommand(ws);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ClickCommitsAPiece)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(ferrovane);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
