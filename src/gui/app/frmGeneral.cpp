@@ -32,7 +32,8 @@ void frmGeneral::Reposition() {
     const int width = qMin(360, qMax(160, board->width() - 24));
     setFixedWidth(width);
     adjustSize();
-    move(board->width() - width - 12, 12);
+    // Bottom left: clear of the tool box, which floats at the top right.
+    move(12, board->height() - height() - 12);
 }
 
 } // namespace ferrovane::gui
