@@ -208,8 +208,17 @@ void frmTool::ShowRailList(const std::vector<editor::RailListEntry>& list) {
     const int row = editor::CurrentRailListRow(mWs.Editor, mWs.ToolBox.ObjectIndex, mEntries);
     lstRails->setCurrentRow(row);
     mFilling = false;
+    FitListHeight();
     ShowLabels({});
     if (row >= 0) ChooseRow(row, false);
+}
+
+void frmTool::FitListHeight() {
+    // Whole rows: as many as the size allows, measured on a row the list really draws.
+    const int rows = mWs.Settings.LargeToolBox ? 10 : 6;
+    int rowHeight = lstRails->count() > 0 ? lstRails->sizeHintForRow(0) : 0;
+    if (rowHeight <= 0) rowHeight = QFontMetrics(lstRails->font()).height() + 2;
+    lstRails->setFixedHeight(rows * rowHeight + 2 * lstRails->frameWidth());
 }
 
 void frmTool::ChooseRow(int row, bool fromClick) {
@@ -288,9 +297,6 @@ void frmTool::SetSize() {
     const float size = mWs.Settings.RailListFontSize;
     if (size >= 4 && size <= 72) listFont.setPointSizeF(static_cast<double>(size));
     lstRails->setFont(listFont);
-    const int rows = large ? 10 : 6;
-    lstRails->setFixedHeight(rows * lstRails->fontMetrics().height() + 2 * lstRails->frameWidth() +
-                             4);
 
     QFont labelFont = font();
     if (!large) labelFont.setPointSizeF(labelFont.pointSizeF() * 0.85);
@@ -299,12 +305,19 @@ void frmTool::SetSize() {
 
     const QFont aboutFont = AboutFont(large);
     picRailAbout->setFont(aboutFont);
-    const QFontMetrics fm(aboutFont);
-    const int margin = 2 * picRailAbout->frameWidth() + 8;
-    picRailAbout->setMargin(3);
-    picRailAbout->setFixedSize(fm.horizontalAdvance(QString::fromUtf8(WidestAboutLine)) + margin,
-                               AboutLineCount * fm.lineSpacing() + margin);
+    // Sized for a full panel, measured as the label lays text out (Japanese lines are
+    // taller than the font's own line spacing), so the window does not jump.
+    QStringList sample;
+    for (int i = 0; i < AboutLineCount; ++i)
+        sample << QString::fromUtf8(WidestAboutLine);
+    const QRect extent = QFontMetrics(aboutFont).boundingRect(
+        QRect(0, 0, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, sample.join(QLatin1Char('\n')));
+    const int margin = 3;
+    picRailAbout->setMargin(margin);
+    const int border = 2 * (picRailAbout->frameWidth() + margin) + 4;
+    picRailAbout->setFixedSize(extent.width() + border, extent.height() + border);
     lstRails->setFixedWidth(picRailAbout->width());
+    FitListHeight();
     adjustSize();
 }
 

@@ -66,6 +66,7 @@ private:
     ToolBoxButton* AddButton(QGridLayout* grid, int row, int column, const char* icon, int hoverId);
     void Hover(int buttonId);
     void ApplyLook();
+    void FitListHeight();
     void ChooseRow(int row, bool fromClick);
     void ShowLabels(const editor::RailLabels& labels);
     void ObjectPressed(int kind);
