@@ -65,7 +65,6 @@ void ToolBoxButton::paintEvent(QPaintEvent*) {
 void ToolBoxButton::mouseMoveEvent(QMouseEvent* event) {
     emit Hovered();
     event->accept(); // the tool box behind would take the pointer as off the buttons
-
 }
 
 void ToolBoxButton::enterEvent(QEnterEvent* event) {
