@@ -32,6 +32,12 @@ void RemoveRailFromIndex(model::Layout& layout, int n) {
     EraseFrom(index, model::CellOf(r.X0), model::CellOf(r.Y0), n);
     EraseFrom(index, model::CellOf(r.X1), model::CellOf(r.Y1), n);
     EraseFrom(index, model::CellOf(r.X2), model::CellOf(r.Y2), n);
+    // A rail on a bound of the extents may have been the one that set it.
+    const model::Extents own = model::RailExtents(r);
+    const model::Extents& e = index.Extent;
+    if (own.MinX - 20 <= e.MinX || own.MinY - 20 <= e.MinY || own.MaxX + 20 >= e.MaxX ||
+        own.MaxY + 20 >= e.MaxY)
+        index.ExtentExact = false;
 }
 
 } // namespace ferrovane::editor

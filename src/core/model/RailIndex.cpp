@@ -40,9 +40,13 @@ bool Put(RailIndex& index, char letter, int rail, float cellX, float cellY) {
     if (!std::isfinite(cellX) || !std::isfinite(cellY)) return false;
     const double i = static_cast<double>(cellX) - index.OriginX;
     const double j = static_cast<double>(cellY) - index.OriginY;
-    if (i < 0 || j < 0 || i > index.W || j > index.H) return false;
-    auto* cell = index.At(static_cast<std::int64_t>(i), static_cast<std::int64_t>(j));
-    if (!cell) return false;
+    auto* cell = i < 0 || j < 0 || i > index.W || j > index.H
+                     ? nullptr
+                     : index.At(static_cast<std::int64_t>(i), static_cast<std::int64_t>(j));
+    if (!cell) {
+        if (index.SkippedOutside < INT32_MAX) ++index.SkippedOutside;
+        return false;
+    }
     cell->push_back({letter, rail});
     return true;
 }
@@ -90,7 +94,15 @@ Extents GetLayoutExtents(const Layout& layout) {
     return {e.MinX - 20, e.MinY - 20, e.MaxX + 20, e.MaxY + 20};
 }
 
-bool AddRailToIndex(RailIndex& index, const Layout& layout, int n) {
+Extents WidenedByRail(Extents e, const Rail& r) {
+    const Extents own = RailExtents(r);
+    return {std::min(e.MinX, own.MinX - 20), std::min(e.MinY, own.MinY - 20),
+            std::max(e.MaxX, own.MaxX + 20), std::max(e.MaxY, own.MaxY + 20)};
+}
+
+namespace {
+
+bool AddTokens(RailIndex& index, const Layout& layout, int n) {
     const Rail& r = layout.Rails[n];
     bool ok = true;
     if (r.Kind < KindBoxMemberStraight || r.Kind == KindText)
@@ -103,12 +115,21 @@ bool AddRailToIndex(RailIndex& index, const Layout& layout, int n) {
     return ok;
 }
 
+} // namespace
+
+bool AddRailToIndex(RailIndex& index, const Layout& layout, int n) {
+    index.Extent = WidenedByRail(index.Extent, layout.Rails[n]);
+    return AddTokens(index, layout, n);
+}
+
 RailIndex IndexGridFor(Extents e) {
+    RailIndex index;
+    index.Extent = e;
+    index.ExtentExact = true;
     e.MinX = std::clamp(e.MinX, IndexLimitLow, IndexLimitHigh);
     e.MinY = std::clamp(e.MinY, IndexLimitLow, IndexLimitHigh);
     e.MaxX = std::clamp(e.MaxX, IndexLimitLow, IndexLimitHigh);
     e.MaxY = std::clamp(e.MaxY, IndexLimitLow, IndexLimitHigh);
-    RailIndex index;
     index.OriginX = FloorDiv100(e.MinX) - 1;
     index.OriginY = FloorDiv100(e.MinY) - 1;
     index.W = FloorDiv100(e.MaxX) + 2 - index.OriginX;
@@ -126,7 +147,7 @@ void RebuildRailIndex(Layout& layout) {
     if (layout.RailCount == 0) return;
     RailIndex index = IndexGridFor(GetLayoutExtents(layout));
     for (int n = 1; n <= layout.RailCount; ++n)
-        if (layout.Rails[n].Valid) AddRailToIndex(index, layout, n);
+        if (layout.Rails[n].Valid) AddTokens(index, layout, n);
     layout.Index = std::move(index);
 }
 
