@@ -1,5 +1,6 @@
 // Edit commands on a 30,000-rail layout: one-rail edits, range selection over the whole
-// board, cutting 1,000 selected rails and taking the cut back, the parts list.
+// board, cutting 1,000 selected rails and taking the cut back, moving everything and
+// taking the move back, the parts list.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include "core/editor/Clipboard.h"
 #include "core/editor/DeleteRail.h"
 #include "core/editor/Elevation.h"
+#include "core/editor/MoveAll.h"
 #include "core/editor/PerformUndo.h"
 #include "core/editor/Recolour.h"
 #include "core/editor/Selection.h"
@@ -143,6 +145,29 @@ void BM_UndoCutThousand(benchmark::State& state) {
 }
 BENCHMARK(BM_CutThousand)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_UndoCutThousand)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Move all by (37.5, -12.25) and the undo that moves back, timed apart. Each translates
+// every rail and rebuilds the index once.
+void MoveAndUndo(benchmark::State& state, bool timeUndo) {
+    BigLayout big;
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        editor::MoveAll(big.Ws, 37.5f, -12.25f);
+        const auto t1 = std::chrono::steady_clock::now();
+        editor::PerformUndo(big.Ws);
+        const auto t2 = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(timeUndo ? t2 - t1 : t1 - t0).count());
+    }
+    state.counters["rails"] = big.Ws.Layout.RailCount;
+}
+void BM_MoveAll(benchmark::State& state) {
+    MoveAndUndo(state, false);
+}
+void BM_UndoMoveAll(benchmark::State& state) {
+    MoveAndUndo(state, true);
+}
+BENCHMARK(BM_MoveAll)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_UndoMoveAll)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 void BM_PartsList(benchmark::State& state) {
     BigLayout& big = Shared();
