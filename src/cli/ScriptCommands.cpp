@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/Commands.h"
+#include "cli/ScriptEditCommands.h"
 #include "cli/ScriptFlexUndo.h"
 #include "cli/ScriptRunner.h"
 #include "core/app/Workspace.h"
@@ -248,20 +249,25 @@ ScriptOutcome Print(ScriptContext& c, const ScriptWords& args) {
 } // namespace
 
 const std::vector<ScriptCommandEntry>& ScriptCommandTable() {
-    static const std::vector<ScriptCommandEntry> table = {
-        {"catalogue", Catalogue},
-        {"open", Open},
-        {"save", Save},
-        {"new", New},
-        {"tool", Tool},
-        {"upper", Upper},
-        {"free", Free},
-        {"at", At},
-        {"detect", Detect},
-        {"flex", Wrapped<RunFlexCommand>},
-        {"undo", Wrapped<RunUndoCommand>},
-        {"print", Print},
-    };
+    static const std::vector<ScriptCommandEntry> table = [] {
+        std::vector<ScriptCommandEntry> own = {
+            {"catalogue", Catalogue},
+            {"open", Open},
+            {"save", Save},
+            {"new", New},
+            {"tool", Tool},
+            {"upper", Upper},
+            {"free", Free},
+            {"at", At},
+            {"detect", Detect},
+            {"flex", Wrapped<RunFlexCommand>},
+            {"undo", Wrapped<RunUndoCommand>},
+            {"print", Print},
+        };
+        const auto& edits = ScriptEditCommandTable();
+        own.insert(own.end(), edits.begin(), edits.end());
+        return own;
+    }();
     return table;
 }
 

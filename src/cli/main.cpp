@@ -14,6 +14,12 @@ void PrintUsage(std::FILE* out) {
                "      read a rail catalogue; with --write, write it again to OUT\n"
                "  layout IN.fvl [--catalogue C.rtr] [--write OUT.fvl]\n"
                "      load a layout; with --write, save it to OUT\n"
+               "  parts IN.fvl\n"
+               "      print the parts list of a layout\n"
+#ifdef FERROVANE_HAVE_QTRENDER
+               "  render IN.fvl OUT [--zoom 100|75|50|25] [--grid on|off]\n"
+               "      draw a layout into an image file\n"
+#endif
                "  script FILE|-\n"
                "      run editor operations, one a line, from FILE or standard input\n"
                "  --help\n"

@@ -1,0 +1,235 @@
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Catalogue = std::string(FERROVANE_CATALOGUE_DIR) + "/n-33mm.rtr";
+
+// Two straights and a curve joined in a row, from (500, 500) towards -x: six lines, so
+// the next line of a script is line 7.
+const std::string ThreeRails = "catalogue " + Catalogue +
+                               "\n"
+                               "tool straight S248\nfree 500 500 90\nat 1 1\n"
+                               "tool curve R249-45\nat 2 1\n";
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool StartsWith(const std::string& s, const std::string& prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
+
+bool EndsWith(const std::string& s, const std::string& suffix) {
+    return s.size() >= suffix.size() &&
+           s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+class ScriptEditCli : public ::testing::Test {
+protected:
+    std::filesystem::path dir;
+    std::string Out, Err;
+
+    void SetUp() override {
+        std::random_device rd;
+        dir = std::filesystem::temp_directory_path() /
+              ("ferrovane-script-edit-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+
+    int Run(const std::string& script) {
+        const auto file = dir / "script.txt";
+        std::ofstream(file, std::ios::binary) << script;
+        const std::string command = Quote(FERROVANE_CLI) + " script " + Quote(file.string()) +
+                                    " >" + Quote((dir / "out").string()) + " 2>" +
+                                    Quote((dir / "err").string());
+        const int status = std::system(command.c_str());
+        Out = Slurp(dir / "out");
+        Err = Slurp(dir / "err");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+};
+
+TEST_F(ScriptEditCli, DeletionsAndTheirUndoRestoreEveryRecord) {
+    const std::string all = "print 1\nprint 2\nprint 3\n";
+    ASSERT_EQ(Run(ThreeRails + all + "select 1 3\ndeletesel\n" + all + "undo\n" + all + // 3, 6, 9
+                  "delete 2\n" + all + "undo\n" + all +                                 // 12, 15
+                  "select 1 2 1\ncut\n" + all),                                         // 18
+              0)
+        << Err;
+    const auto out = Lines(Out);
+    ASSERT_EQ(out.size(), 18u) << Out;
+    const std::vector<std::string> before(out.begin(), out.begin() + 3);
+    // The selection went as one action; its rails are gone, the one between them lost
+    // both neighbours, and one undo gives back every field of every rail.
+    EXPECT_TRUE(StartsWith(out[3], "#FALSE#,1,")) << out[3];
+    EXPECT_TRUE(StartsWith(out[4], "#TRUE#,2,")) << out[4];
+    EXPECT_NE(out[4], before[1]);
+    EXPECT_TRUE(StartsWith(out[5], "#FALSE#,3,")) << out[5];
+    EXPECT_EQ(std::vector<std::string>(out.begin() + 6, out.begin() + 9), before);
+    EXPECT_TRUE(StartsWith(out[10], "#FALSE#,2,")) << out[10];
+    EXPECT_NE(out[9], before[0]);
+    EXPECT_EQ(std::vector<std::string>(out.begin() + 12, out.begin() + 15), before);
+    // Clicking rail 1 a second time took it out of the selection: only rail 2 was cut.
+    EXPECT_TRUE(StartsWith(out[15], "#TRUE#,1,")) << out[15];
+    EXPECT_TRUE(StartsWith(out[16], "#FALSE#,2,")) << out[16];
+    EXPECT_TRUE(StartsWith(out[17], "#TRUE#,3,")) << out[17];
+}
+
+TEST_F(ScriptEditCli, EachEditTakesEffectAndOneUndoTakesItBack) {
+    struct Case {
+        const char* lines; // the edit, after the three rails
+        int rail;          // the rail printed before, after and after undo
+        const char* prefix;
+        const char* part; // found in the edited record
+        const char* suffix;
+    } cases[] = {
+        {"recolour 2 255", 2, "#TRUE#,2,\"S248\"", "", ",255,0"},
+        {"rename 2 Bridge  \"over  the\" river", 2, "#TRUE#,2,\"Bridge over  the river\",0,", "",
+         ""},
+        {"rename 3 カーブ", 3, "#TRUE#,3,\"カーブ\",1,", "", ",4227072,0"},
+        {"elevate 1 S186", 1, "#TRUE#,1,\"S186\",0,", "#TRUE#,0,0,0,24768,0", ""},
+        {"move 100 -50", 1, "#TRUE#,1,", ",600,450,352,450,", ""},
+        {"move +0.5 2E1", 3, "#TRUE#,3,", ",4.5,520,", ""},
+        {"select 1 2\nrecoloursel 4227072", 1, "#TRUE#,1,", "", ",4227072,0"},
+        {"select 2 3\nrecoloursel 12345", 3, "#TRUE#,3,", "", ",12345,0"},
+        {"selectbox 600 400 0 600\ndeletesel", 2, "#FALSE#,2,", "", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string print = "print " + std::to_string(c.rail) + "\n";
+        ASSERT_EQ(Run(ThreeRails + print + c.lines + "\n" + print + "undo\n" + print), 0)
+            << c.lines << "\n"
+            << Err;
+        const auto out = Lines(Out);
+        ASSERT_EQ(out.size(), 3u) << c.lines << "\n" << Out;
+        EXPECT_NE(out[1], out[0]) << c.lines;
+        EXPECT_TRUE(StartsWith(out[1], c.prefix)) << c.lines << "\n" << out[1];
+        EXPECT_NE(out[1].find(c.part), std::string::npos) << c.lines << "\n" << out[1];
+        EXPECT_TRUE(EndsWith(out[1], c.suffix)) << c.lines << "\n" << out[1];
+        EXPECT_EQ(out[2], out[0]) << c.lines;
+    }
+}
+
+TEST_F(ScriptEditCli, RecolouringTheSelectionEmptiesIt) {
+    // The second recoloursel finds nothing selected, so rail 1 keeps the first colour.
+    ASSERT_EQ(Run(ThreeRails + "select 1\nrecoloursel 100\nrecoloursel 200\nprint 1\n"), 0) << Err;
+    EXPECT_TRUE(EndsWith(Lines(Out).at(0), ",100,0")) << Out;
+    ASSERT_EQ(Run(ThreeRails + "select 1\nselect none\nrecoloursel 300\nprint 1\n"), 0) << Err;
+    EXPECT_TRUE(EndsWith(Lines(Out).at(0), ",24768,0")) << Out;
+}
+
+TEST_F(ScriptEditCli, InformationSizeAndPartsList) {
+    ASSERT_EQ(Run(ThreeRails + "info\nsize 3000 2500.4\ninfo\nmove 10 10\ninfo\nparts\n"), 0)
+        << Err;
+    // Extent x: 500 + 20 down to the curve's end at -172.07 - 20; y: 495 - 20 to 576.47 + 20.
+    EXPECT_EQ(Out, "716 x 121  (設定サイズ : 2000 x 2000)\n"
+                   "3本\n"
+                   "716 x 121  (設定サイズ : 3000 x 2500)\n"
+                   "3本\n"
+                   "716 x 121  (設定サイズ : 3000 x 2500)\n"
+                   "3本\n"
+                   "ストレートレール:\n"
+                   "  S248                   2  本\n"
+                   "\n"
+                   "カーブレール:\n"
+                   "  R249-45                1  本\n"
+                   "\n"
+                   "ポイントレール:\n"
+                   "\n"
+                   "レール箱レール:\n"
+                   "\n"
+                   "その他:\n"
+                   "  フレキシブルレール     0  本\n"
+                   "  文字 : 0\n"
+                   "\n"
+                   "総レール数 : 3 本\n");
+}
+
+TEST_F(ScriptEditCli, CopyAndCutFillTheClipRailBoxForPasting) {
+    // The box takes in the middle points of the two straights (376 and 128 on y = 500),
+    // not the curve's (-91).
+    ASSERT_EQ(Run(ThreeRails + "selectbox 0 400 600 600\ncopy\n"
+                               "tool box クリップレール\nfree 1500 1500 0\ninfo\n"
+                               "select 3\ncut\nprint 3\nfree 2500 1500 0\ninfo\n"),
+              0)
+        << Err;
+    const auto out = Lines(Out);
+    ASSERT_EQ(out.size(), 5u) << Out;
+    EXPECT_EQ(out[1], "5本");
+    // The cut deleted the curve, and pasting now lays the curve alone.
+    EXPECT_TRUE(StartsWith(out[2], "#FALSE#,3,")) << out[2];
+    EXPECT_EQ(out[4], "5本");
+}
+
+TEST_F(ScriptEditCli, BadLinesNameTheirLineAndStopTheScript) {
+    struct Case {
+        const char* line;
+        const char* problem;
+    } cases[] = {
+        {"select 9", "line 7: no rail 9"},
+        {"select 1 x", "line 7: no rail x"},
+        {"select", "line 7: select takes RAIL... or none"},
+        {"selectbox 1 2 3", "line 7: selectbox takes X0 Y0 X1 Y1"},
+        {"selectbox 1 2 3 9999999999", "line 7: bad coordinate 9999999999"},
+        {"delete 0", "line 7: no rail 0"},
+        {"delete 1\ndelete 1", "line 8: no rail 1"},
+        {"deletesel 1", "line 7: deletesel takes no arguments"},
+        {"move 1", "line 7: move takes DX DY"},
+        {"move 1 abc", "line 7: bad offset"},
+        {"move nan 1", "line 7: bad offset"},
+        {"size 30001 10", "line 7: sizes run from 0 to 30000"},
+        {"size -1 10", "line 7: sizes run from 0 to 30000"},
+        {"recolour 1 red", "line 7: bad colour red"},
+        {"recolour 1 16777216", "line 7: bad colour 16777216"},
+        {"recolour 4 0", "line 7: no rail 4"},
+        {"recoloursel", "line 7: recoloursel takes COLOR"},
+        {"rename 1", "line 7: rename takes RAIL TEXT"},
+        {"elevate 1 ユーザーレール", "line 7: rail 1 cannot become \"ユーザーレール\""},
+        {"elevate 3 S186", "line 7: rail 3 cannot become \"S186\""},
+        {"elevate 1", "line 7: elevate takes RAIL TYPENAME"},
+        {"copy now", "line 7: copy takes no arguments"},
+        {"cut 1", "line 7: cut takes no arguments"},
+        {"parts all", "line 7: parts takes no arguments"},
+        {"info 1", "line 7: info takes no arguments"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(ThreeRails + c.line + "\ninfo\n"), 64) << c.line;
+        EXPECT_NE(Err.find("ferrovane-cli script: " + std::string(c.problem)), std::string::npos)
+            << c.line << "\n"
+            << Err;
+        // The line after the bad one does not run.
+        EXPECT_EQ(Out, "") << c.line;
+    }
+}
+
+} // namespace
