@@ -124,7 +124,12 @@ void frmMain::BuildBoardArea() {
         mMainSurface.Resize(w, h);
         mRenderer->MainPicture_Resize();
         SyncScrollBars();
+        // Both surfaces hold the screen's physical pixels: the visible board is a copy of
+        // the off-screen one, so it can only be as sharp as that.
+        const double ratio = mPicture->devicePixelRatioF();
+        mMainSurface.SetDevicePixelRatio(ratio);
         mPicture->update();
+        if (mBackScreen.SetDevicePixelRatio(ratio)) mRenderer->ReDrawBackScreen();
     };
     mPicture->OnMouseDown = [this](const editor::BoardEvent& e) {
         mBoard->MouseDown(e);

@@ -15,14 +15,22 @@ MainPicture::MainPicture(ImageSurface& surface, QWidget* parent)
 }
 
 void MainPicture::paintEvent(QPaintEvent*) {
+    // A move to a screen of another density repaints without resizing.
+    if (devicePixelRatioF() != mRatio) {
+        mRatio = devicePixelRatioF();
+        if (OnResize) OnResize(width(), height());
+    }
     mSurface.Flush();
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
+    // The image carries its pixel ratio: drawn at its device-independent size, every
+    // physical pixel lands on one of the screen's.
     painter.drawImage(0, 0, mSurface.Image());
 }
 
 void MainPicture::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    mRatio = devicePixelRatioF();
     if (OnResize) OnResize(width(), height());
 }
 

@@ -21,7 +21,9 @@ public:
     std::function<void(const editor::BoardEvent&)> OnMouseDown;
     std::function<void(const editor::BoardEvent&)> OnMouseMove;
     std::function<void(const editor::BoardEvent&)> OnMouseUp;
-    // The widget's new size in pixels.
+    // The widget's new size in device-independent pixels; also called with the same
+    // size when the screen's pixel ratio changed (moved to another screen), so the
+    // surfaces are remade at the new ratio.
     std::function<void(int, int)> OnResize;
 
     // The position of the last event, for windows that open at the pointer.
@@ -40,6 +42,7 @@ private:
 
     ImageSurface& mSurface;
     QPoint mLastGlobal;
+    double mRatio = 0; // the pixel ratio the surfaces were last sized for
 };
 
 } // namespace ferrovane::gui

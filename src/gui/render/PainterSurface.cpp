@@ -30,9 +30,14 @@ QColor ToQColor(render::Colour colour) {
 }
 
 void PainterSurface::UsePen(render::Colour colour) {
-    if (mPenValid && mPenColour == colour && mPenWidth == DrawWidth()) return;
+    const double ratio = DevicePixelRatio();
+    if (mPenValid && mPenColour == colour && mPenWidth == DrawWidth() && mPenRatio == ratio) return;
     QPen pen(ToQColor(colour));
-    pen.setWidth(DrawWidth());
+    // A cosmetic pen's width counts physical pixels; the board's pen counts its own.
+    if (ratio == 1.0)
+        pen.setWidth(DrawWidth());
+    else
+        pen.setWidthF(DrawWidth() * ratio);
     pen.setCosmetic(true);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -42,6 +47,11 @@ void PainterSurface::UsePen(render::Colour colour) {
     mPenValid = true;
     mPenColour = colour;
     mPenWidth = DrawWidth();
+    mPenRatio = ratio;
+    // At one pixel per pixel an odd-width line covers the pixel row of its coordinate
+    // and the rows around it; an even one straddles the coordinate. Scaled up, every
+    // width is even, so odd ones move half a pixel to cover the same pixels.
+    mPenShift = ratio != 1.0 && DrawWidth() % 2 == 1 ? 0.5 : 0.0;
 }
 
 void PainterSurface::DrawSegment(render::PointF p, render::PointF q, render::Colour colour) {
@@ -51,7 +61,7 @@ void PainterSurface::DrawSegment(render::PointF p, render::PointF q, render::Col
         return;
     }
     UsePen(colour);
-    Painter().drawLine(line);
+    Painter().drawLine(line.translated(mPenShift, mPenShift));
 }
 
 void PainterSurface::Arc(render::PointF c, float radius, render::Colour colour, float start,
@@ -61,7 +71,7 @@ void PainterSurface::Arc(render::PointF c, float radius, render::Colour colour, 
     const double cx = c.X / s, cy = c.Y / s;
     if (!(r > 0) || !Finite(r) || !Finite(cx) || !Finite(cy)) return;
     UsePen(colour);
-    const QRectF rect(cx - r, cy - r, 2 * r, 2 * r);
+    const QRectF rect(cx - r + mPenShift, cy - r + mPenShift, 2 * r, 2 * r);
     if (start == end) {
         Painter().drawEllipse(rect);
         return;
@@ -163,12 +173,19 @@ void PainterSurface::CopyFrom(const render::Surface& source, int sx, int sy) {
     if (image == this) return;
     QPainter& painter = Painter();
     const QRect wanted(sx, sy, PixelWidth(), PixelHeight());
-    const QRect available = image != nullptr ? wanted & image->Image().rect() : QRect();
+    const QRect available = image != nullptr
+                                ? wanted & QRect(0, 0, image->PixelWidth(), image->PixelHeight())
+                                : QRect();
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (available != wanted) painter.fillRect(QRect(0, 0, PixelWidth(), PixelHeight()), Qt::white);
     if (!available.isEmpty()) {
-        painter.drawImage(available.topLeft() - wanted.topLeft(), image->Image(), available);
+        // The target in this surface's device-independent pixels, the source in the
+        // source image's physical pixels: equal ratios make it a plain pixel copy.
+        const double r = image->DevicePixelRatio();
+        const QRectF from(std::round(available.x() * r), std::round(available.y() * r),
+                          std::round(available.width() * r), std::round(available.height() * r));
+        painter.drawImage(QRectF(available.translated(-wanted.topLeft())), image->Image(), from);
     }
     painter.setCompositionMode(mode);
 }

@@ -12,9 +12,9 @@ namespace ferrovane::gui {
 QColor ToQColor(render::Colour colour);
 
 // A drawing surface over a QPainter: layout units are divided by the scale to give
-// device pixels, pens are cosmetic and as wide as asked in device pixels, drawing is
-// not anti-aliased. Subclasses provide the painter: an image of their own, or a
-// device such as the printer whose painter someone else runs.
+// device-independent pixels, pens are cosmetic and as wide as asked in
+// device-independent pixels, drawing is not anti-aliased. Subclasses provide the painter: an image
+// of their own, or a device such as the printer whose painter someone else runs.
 class PainterSurface : public render::Surface {
 public:
     void Arc(render::PointF c, float radius, render::Colour colour, float start,
@@ -24,8 +24,12 @@ public:
     void Print(const std::string& text) override;
     render::TextExtent MeasureText(const std::string& text) const override;
     void Clear() override;
-    // Copies from an ImageSurface; other sources leave this surface white.
+    // Copies from an ImageSurface; other sources leave this surface white. Positions
+    // are device-independent pixels; at equal ratios the physical pixels are copied
+    // one to one.
     void CopyFrom(const render::Surface& source, int sx, int sy) override;
+    // Physical pixels per device-independent pixel of the painted device.
+    virtual double DevicePixelRatio() const { return 1.0; }
 
 protected:
     virtual QPainter& Painter() = 0;
@@ -40,6 +44,10 @@ private:
     bool mPenValid = false;
     render::Colour mPenColour = 0;
     int mPenWidth = 0;
+    double mPenRatio = 1.0;
+    // Where an odd-width line of one pixel per pixel lies relative to its coordinate
+    // (the pixel below and right of it), as a shift for denser images.
+    double mPenShift = 0.0;
 };
 
 } // namespace ferrovane::gui
