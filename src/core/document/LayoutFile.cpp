@@ -29,17 +29,6 @@ bool IsBlank(const std::string& s) {
     return s.find_first_not_of(" \t") == std::string::npos;
 }
 
-// Shows the busy pointer for as long as it lives.
-class BusyPointer {
-public:
-    explicit BusyPointer(platform::UiHost& host) : mHost(host) { mHost.SetBusy(true); }
-    ~BusyPointer() { mHost.SetBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    platform::UiHost& mHost;
-};
 
 } // namespace
 
@@ -85,7 +74,7 @@ bool LoadFile(app::Workspace& ws, std::string path, const LoadOptions& options) 
 
     LayoutReadResult read;
     {
-        BusyPointer busy(*ws.Host);
+        platform::BusyPointer busy(*ws.Host);
         FileError error;
         auto bytes = platform::ReadWholeFile(path, error);
         if (!bytes) {

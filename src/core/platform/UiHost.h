@@ -57,6 +57,18 @@ public:
     virtual void EnableCC(bool /*enabled*/) {}
 };
 
+// Shows the busy pointer for as long as it lives.
+class BusyPointer {
+public:
+    explicit BusyPointer(UiHost& host) : mHost(host) { mHost.SetBusy(true); }
+    ~BusyPointer() { mHost.SetBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    UiHost& mHost;
+};
+
 // Shows a message with the tool box hidden for the time of the question, as every
 // modal message of the editor does.
 Answer ShowModal(UiHost& host, const Message& message);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/geometry/FlexGeometry.h"
 #include "core/render/CentreMarker.h"
 
 namespace ferrovane::render {
@@ -14,14 +15,11 @@ PointF SegmentNormal(PointF p, PointF q, float halfWidth) {
     return {ox, -dx * ox / dy};
 }
 
+// The same curve the flexible rail was laid along.
 PointF BezierPoint(PointF p0, PointF p1, PointF p2, PointF p3, float t) {
-    const float u = 1 - t;
-    const float b0 = u * u * u;
-    const float b1 = 3 * t * u * u;
-    const float b2 = 3 * t * t * u;
-    const float b3 = t * t * t;
-    return {b0 * p0.X + b1 * p1.X + b2 * p2.X + b3 * p3.X,
-            b0 * p0.Y + b1 * p1.Y + b2 * p2.Y + b3 * p3.Y};
+    const geometry::FlexPoint q = geometry::FlexBezierPoint({p0.X, p0.Y}, {p1.X, p1.Y},
+                                                            {p2.X, p2.Y}, {p3.X, p3.Y}, t);
+    return {q.X, q.Y};
 }
 
 void DrawThickSegment(Surface& surface, const ViewOrigin& origin, PointF p, PointF q,

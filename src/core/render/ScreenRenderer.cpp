@@ -46,16 +46,6 @@ std::string Trimmed(const std::string& s) {
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-class BusyPointer {
-public:
-    explicit BusyPointer(platform::UiHost& host) : mHost(host) { mHost.SetBusy(true); }
-    ~BusyPointer() { mHost.SetBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    platform::UiHost& mHost;
-};
 
 } // namespace
 
@@ -67,7 +57,7 @@ DrawContext ScreenRenderer::Context(ViewOrigin origin) const {
 }
 
 void ScreenRenderer::ReDrawBackScreen() {
-    BusyPointer busy(*mWs.Host);
+    platform::BusyPointer busy(*mWs.Host);
     EnsureBackScreenSize();
     mBack.Clear();
     const int w = mWs.Layout.LayoutWidth;
@@ -175,7 +165,7 @@ void ScreenRenderer::ShowHoverRail() {
 }
 
 void ScreenRenderer::ResizeBackScreen() {
-    BusyPointer busy(*mWs.Host);
+    platform::BusyPointer busy(*mWs.Host);
     const PixelSize size =
         BackScreenPixelSize(mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight, mWs.View.Zoom);
     if (!BackScreenFits(size) ||
@@ -218,7 +208,7 @@ void ScreenRenderer::RecoverFromOversizedBackScreen() {
 }
 
 void ScreenRenderer::ChangeZoomie() {
-    BusyPointer busy(*mWs.Host);
+    platform::BusyPointer busy(*mWs.Host);
     ResizeBackScreen();
     mBack.SetScale(mWs.View.UnitsPerPixel());
     mMain.SetScale(mWs.View.UnitsPerPixel());

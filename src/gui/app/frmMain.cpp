@@ -68,6 +68,9 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
     BuildMenus();
     BuildContextMenus();
     mTool = new frmTool(mWs, this);
+    // The tool box's information button and the View menu item show the same state.
+    connect(mTool, &frmTool::LookChanged, this,
+            [this] { mShowRailAboutItem->setChecked(mWs.ToolBox.IsRailAboutOn); });
     ConnectHost();
     resize(1024, 720);
     SetfrmMainTitle();
@@ -121,15 +124,15 @@ void frmMain::BuildBoardArea() {
 
     mPicture->UnitsPerPixel = [this] { return mWs.View.UnitsPerPixel(); };
     mPicture->OnResize = [this](int w, int h) {
-        mMainSurface.Resize(w, h);
-        mRenderer->MainPicture_Resize();
-        SyncScrollBars();
         // Both surfaces hold the screen's physical pixels: the visible board is a copy of
         // the off-screen one, so it can only be as sharp as that.
         const double ratio = mPicture->devicePixelRatioF();
         mMainSurface.SetDevicePixelRatio(ratio);
-        mPicture->update();
+        mMainSurface.Resize(w, h);
         if (mBackScreen.SetDevicePixelRatio(ratio)) mRenderer->ReDrawBackScreen();
+        mRenderer->MainPicture_Resize();
+        SyncScrollBars();
+        mPicture->update();
     };
     mPicture->OnMouseDown = [this](const editor::BoardEvent& e) {
         mBoard->MouseDown(e);
@@ -338,7 +341,7 @@ void frmMain::SetAutoScroll() {
 void frmMain::RefreshToolBox(const std::vector<editor::RailListEntry>* list) {
     if (!mTool) return;
     mTool->setButton();
-    if (list) mTool->setlstRails();
+    if (list) mTool->ShowRailList(*list);
 }
 
 void frmMain::StepRailList(int delta) {

@@ -7,7 +7,6 @@
 #include "core/editor/Clipboard.h"
 #include "core/editor/DeleteRail.h"
 #include "core/editor/RenameRail.h"
-#include "core/editor/ToolBoxButtons.h"
 #include "core/output/ImageExport.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/frmZoom.h"
@@ -124,9 +123,8 @@ void frmMain::BuildMenus() {
     mShowRailAboutItem = AddItem(view, "ShowRailAbout_Item", QStringLiteral("レール情報(&I)"));
     mShowRailAboutItem->setCheckable(true);
     connect(mShowRailAboutItem, &QAction::triggered, this, [this] {
-        editor::picAbout_MouseDown(mWs);
+        if (mTool) mTool->ToggleRailAbout();
         mShowRailAboutItem->setChecked(mWs.ToolBox.IsRailAboutOn);
-        if (mTool) mTool->setButton();
     });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
