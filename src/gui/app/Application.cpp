@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QTimer>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "core/app/StartUp.h"
 #include "gui/app/QSettingsStore.h"
@@ -15,6 +16,11 @@ int RunFerrovane(QApplication& app) {
     app.setApplicationName(QStringLiteral("Ferrovane"));
     app.setOrganizationName(QStringLiteral("Quillon"));
     app.setQuitOnLastWindowClosed(false);
+    // The program speaks Japanese; Qt's own buttons and dialogs should too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
 
     QString programDir = QCoreApplication::applicationDirPath();
     if (!programDir.endsWith(QLatin1Char('/'))) programDir += QLatin1Char('/');
