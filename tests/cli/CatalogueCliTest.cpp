@@ -1,32 +1,17 @@
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "cli/CliRun.h"
+
 namespace {
+
+using ferrovane::testing::ReadFile;
 
 const std::string Data = std::string(FERROVANE_TEST_DATA) + "/catalogue/";
 const std::string Bundled = std::string(FERROVANE_CATALOGUE_DIR) + "/";
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 const std::string ReadError =
     "エラー: [#2] "
@@ -34,34 +19,10 @@ const std::string ReadError =
     "際は 「レール情報ファイルの変更」にて新しく添付されているレール情報ファイルを設定し直して下さ"
     "い。  エラー番号は ";
 
-class CatalogueCli : public ::testing::Test {
+// Runs "ferrovane-cli catalogue ARGS".
+class CatalogueCli : public ferrovane::testing::CliRun {
 protected:
-    void SetUp() override {
-        std::random_device rd;
-        mDir = std::filesystem::temp_directory_path() /
-               ("ferrovane-catalogue-cli-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(mDir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(mDir, ec);
-    }
-    std::string Temp(const std::string& name) const { return (mDir / name).string(); }
-
-    // Runs "ferrovane-cli catalogue ARGS"; returns the exit status, stderr in Err.
-    int Run(const std::vector<std::string>& args) {
-        std::string command = Quote(FERROVANE_CLI) + " catalogue";
-        for (const auto& a : args)
-            command += " " + Quote(a);
-        const std::string errFile = Temp("stderr.txt");
-        command += " 2>" + Quote(errFile) + " >/dev/null";
-        const int status = std::system(command.c_str());
-        Err = Slurp(errFile);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    std::filesystem::path mDir;
-    std::string Err;
+    CatalogueCli() : CliRun("catalogue") {}
 };
 
 } // namespace
@@ -70,7 +31,7 @@ TEST_F(CatalogueCli, BundledCataloguesWriteBackUnchanged) {
     for (const char* name : {"n-33mm.rtr", "n-37mm.rtr", "ho-77mm.rtr"}) {
         EXPECT_EQ(Run({Bundled + name, "--write", Temp(name)}), 0) << name << Err;
         EXPECT_EQ(Err, "");
-        EXPECT_EQ(Slurp(Temp(name)), Slurp(Bundled + name)) << name;
+        EXPECT_EQ(ReadFile(Temp(name)), ReadFile(Bundled + name)) << name;
     }
 }
 
@@ -113,13 +74,13 @@ TEST_F(CatalogueCli, OldFormatIsAnnouncedAndWrittenInTheNewOne) {
     ASSERT_EQ(Run({Data + "old-format.rtr", "--write", Temp("new.rtr")}), 0) << Err;
     EXPECT_EQ(Err, "Ferrovane: 旧形式のレール情報ファイルを読み込みます。後でこのファイルを削除して"
                    "、新しく添付されているファイルを使用することをお薦めします。\n");
-    const std::string written = Slurp(Temp("new.rtr"));
+    const std::string written = ReadFile(Temp("new.rtr"));
     EXPECT_NE(written.find("\"ColorPoint2:\"\r\n"), std::string::npos);
     EXPECT_EQ(written.find("\"Straight:\""), std::string::npos);
     // The new file reads back silently and writes the same bytes.
     ASSERT_EQ(Run({Temp("new.rtr"), "--write", Temp("again.rtr")}), 0);
     EXPECT_EQ(Err, "");
-    EXPECT_EQ(Slurp(Temp("again.rtr")), written);
+    EXPECT_EQ(ReadFile(Temp("again.rtr")), written);
 }
 
 TEST_F(CatalogueCli, FailedWriteLeavesTheTargetAlone) {

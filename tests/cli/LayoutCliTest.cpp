@@ -1,59 +1,21 @@
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "cli/CliRun.h"
+
 namespace {
+
+using ferrovane::testing::ReadFile;
 
 const std::string Data = std::string(FERROVANE_TEST_DATA) + "/layout/";
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class LayoutCli : public ::testing::Test {
+// Runs "ferrovane-cli layout ARGS".
+class LayoutCli : public ferrovane::testing::CliRun {
 protected:
-    void SetUp() override {
-        std::random_device rd;
-        mDir = std::filesystem::temp_directory_path() /
-               ("ferrovane-layout-cli-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(mDir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(mDir, ec);
-    }
-    std::string Temp(const std::string& name) const { return (mDir / name).string(); }
-
-    // Runs "ferrovane-cli layout ARGS"; returns the exit status, stderr in Err.
-    int Run(const std::vector<std::string>& args) {
-        std::string command = Quote(FERROVANE_CLI) + " layout";
-        for (const auto& a : args)
-            command += " " + Quote(a);
-        const std::string errFile = Temp("stderr.txt");
-        command += " 2>" + Quote(errFile) + " >/dev/null";
-        const int status = std::system(command.c_str());
-        Err = Slurp(errFile);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    std::filesystem::path mDir;
-    std::string Err;
+    LayoutCli() : CliRun("layout") {}
 };
 
 } // namespace
@@ -63,12 +25,12 @@ TEST_F(LayoutCli, GoodFilesLoadQuietlyAndWriteBackIdentically) {
         const std::string out = Temp("out.fvl");
         EXPECT_EQ(Run({Data + name, "--write", out}), 0) << name;
         EXPECT_EQ(Err, "") << name;
-        EXPECT_EQ(Slurp(out), Slurp(Data + name)) << name;
+        EXPECT_EQ(ReadFile(out), ReadFile(Data + name)) << name;
     }
     // LF line ends read the same; the writer writes CR LF.
     const std::string out = Temp("lf.fvl");
     EXPECT_EQ(Run({Data + "good_lf.fvl", "--write", out}), 0);
-    EXPECT_EQ(Slurp(out), Slurp(Data + "good.fvl"));
+    EXPECT_EQ(ReadFile(out), ReadFile(Data + "good.fvl"));
     EXPECT_EQ(Run({Data + "good.fvl"}), 0);
     EXPECT_EQ(Err, "");
 }
@@ -77,7 +39,7 @@ TEST_F(LayoutCli, DamagedLinksAreRepairedOnLoad) {
     const std::string out = Temp("repaired.fvl");
     EXPECT_EQ(Run({Data + "damaged_links.fvl", "--write", out}), 0);
     EXPECT_EQ(Err, "");
-    EXPECT_EQ(Slurp(out), Slurp(Data + "damaged_links.repaired.fvl"));
+    EXPECT_EQ(ReadFile(out), ReadFile(Data + "damaged_links.repaired.fvl"));
 }
 
 TEST_F(LayoutCli, BadFilesFailWithTheirMessage) {

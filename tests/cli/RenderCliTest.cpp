@@ -1,24 +1,16 @@
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "cli/CliRun.h"
+
 namespace {
 
 const std::string Layout = std::string(FERROVANE_TEST_DATA) + "/layout/good.fvl";
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 std::vector<unsigned char> Head(const std::string& path, std::size_t n) {
     std::ifstream in(path, std::ios::binary);
@@ -38,37 +30,16 @@ std::uint32_t Le32(const std::vector<unsigned char>& b, std::size_t at) {
            (std::uint32_t{b[at + 3]} << 24);
 }
 
-class RenderCli : public ::testing::Test {
+class RenderCli : public ferrovane::testing::CliRun {
 protected:
-    void SetUp() override {
-        std::random_device rd;
-        mDir = std::filesystem::temp_directory_path() /
-               ("ferrovane-render-cli-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(mDir);
-        // Built without the Qt surfaces, the program has no render command.
-        const std::string err = Temp("probe.txt");
-        const int probe =
-            std::system((Quote(FERROVANE_CLI) + " render 2>" + Quote(err) + " >/dev/null").c_str());
-        (void)probe;
-        std::ifstream in(err);
-        const std::string text((std::istreambuf_iterator<char>(in)), {});
-        if (text.find("unknown command") != std::string::npos) GTEST_SKIP() << "no render command";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(mDir, ec);
-    }
-    std::string Temp(const std::string& name) const { return (mDir / name).string(); }
+    RenderCli() : CliRun("render") {}
 
-    int Run(const std::vector<std::string>& args) {
-        std::string command = Quote(FERROVANE_CLI) + " render";
-        for (const auto& a : args)
-            command += " " + Quote(a);
-        command += " 2>/dev/null >/dev/null";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    void SetUp() override {
+        CliRun::SetUp();
+        // Built without the Qt surfaces, the program has no render command.
+        Run({});
+        if (Err.find("unknown command") != std::string::npos) GTEST_SKIP() << "no render command";
     }
-    std::filesystem::path mDir;
 };
 
 TEST_F(RenderCli, ImageIsTheBoardDividedByTheZoomInTheFormatOfTheName) {
@@ -113,8 +84,7 @@ TEST_F(RenderCli, GridOffLeavesFewerDrawnPixels) {
     ASSERT_EQ(Run({Layout, with, "--zoom", "25"}), 0);
     ASSERT_EQ(Run({Layout, without, "--zoom", "25", "--grid", "off"}), 0);
     auto countDark = [](const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+        const std::string bytes = ferrovane::testing::ReadFile(path);
         std::size_t n = 0;
         for (std::size_t i = 54; i < bytes.size(); ++i)
             n += static_cast<unsigned char>(bytes[i]) != 0xFF;

@@ -1,60 +1,16 @@
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 #include <gtest/gtest.h>
+
+#include "cli/CliRun.h"
 
 namespace {
 
 const std::string Catalogue = std::string(FERROVANE_CATALOGUE_DIR) + "/n-33mm.rtr";
 
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class ScriptCli : public ::testing::Test {
-protected:
-    std::filesystem::path dir;
-    std::string Out, Err;
-
-    void SetUp() override {
-        std::random_device rd;
-        dir = std::filesystem::temp_directory_path() /
-              ("ferrovane-script-cli-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-
-    // Runs the script text from a file; returns the exit status.
-    int Run(const std::string& script) {
-        const auto file = dir / "script.txt";
-        std::ofstream(file, std::ios::binary) << script;
-        const std::string command = Quote(FERROVANE_CLI) + " script " + Quote(file.string()) +
-                                    " >" + Quote((dir / "out").string()) + " 2>" +
-                                    Quote((dir / "err").string());
-        const int status = std::system(command.c_str());
-        Out = Slurp(dir / "out");
-        Err = Slurp(dir / "err");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-};
+using ScriptCli = ferrovane::testing::CliRun;
 
 TEST_F(ScriptCli, RingOfCurvesClosesAndIsDetected) {
     const std::string script = "catalogue " + Catalogue +
@@ -65,7 +21,7 @@ TEST_F(ScriptCli, RingOfCurvesClosesAndIsDetected) {
                                "detect 1000 1000\n"
                                "detect 1300 1000\n"
                                "print 8\n";
-    ASSERT_EQ(Run(script), 0) << Err;
+    ASSERT_EQ(RunScript(script), 0) << Err;
     std::istringstream lines(Out);
     std::string first, second, record;
     std::getline(lines, first);
@@ -80,7 +36,7 @@ TEST_F(ScriptCli, RingOfCurvesClosesAndIsDetected) {
 }
 
 TEST_F(ScriptCli, SavedLayoutOpensAgainAndUndoTakesBack) {
-    const std::string saved = (dir / "ring.fvl").string();
+    const std::string saved = Temp("ring.fvl");
     const std::string script = "catalogue " + Catalogue +
                                "\n"
                                "tool straight S248\nfree 500 500 90\n"
@@ -91,7 +47,7 @@ TEST_F(ScriptCli, SavedLayoutOpensAgainAndUndoTakesBack) {
                                "save " +
                                saved + "\nnew\ndetect 252 500\nopen " + saved +
                                "\ndetect 252 500\n";
-    ASSERT_EQ(Run(script), 0) << Err;
+    ASSERT_EQ(RunScript(script), 0) << Err;
     // End 0 of rail 3 is tested before end 1 of rail 1 at the same place.
     EXPECT_EQ(Out, "detect 10 -1 0 -1\ndetect 2 3 0 -1\n");
     EXPECT_TRUE(std::filesystem::exists(saved));
@@ -112,15 +68,15 @@ TEST_F(ScriptCli, BadLinesNameTheirLineAndExit64) {
         {"print 1\n", "line 1: no rail 1"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Run(c.script), 64) << c.script;
+        EXPECT_EQ(RunScript(c.script), 64) << c.script;
         EXPECT_NE(Err.find(c.line), std::string::npos) << Err;
     }
 }
 
 TEST_F(ScriptCli, FailedFilesExitAsTheOtherCommands) {
-    EXPECT_EQ(Run("catalogue " + (dir / "none.rtr").string() + "\n"), 1);
-    EXPECT_EQ(Run("open " + (dir / "none.fvl").string() + "\n"), 1);
-    EXPECT_EQ(Run("save " + (dir / "no" / "such" / "x.fvl").string() + "\n"), 2);
+    EXPECT_EQ(RunScript("catalogue " + Temp("none.rtr") + "\n"), 1);
+    EXPECT_EQ(RunScript("open " + Temp("none.fvl") + "\n"), 1);
+    EXPECT_EQ(RunScript("save " + Temp("no/such/x.fvl") + "\n"), 2);
 }
 
 } // namespace

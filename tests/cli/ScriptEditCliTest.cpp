@@ -1,13 +1,10 @@
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "cli/CliRun.h"
 
 namespace {
 
@@ -19,20 +16,6 @@ const std::string ThreeRails = "catalogue " + Catalogue +
                                "\n"
                                "tool straight S248\nfree 500 500 90\nat 1 1\n"
                                "tool curve R249-45\nat 2 1\n";
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -51,40 +34,14 @@ bool EndsWith(const std::string& s, const std::string& suffix) {
            s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-class ScriptEditCli : public ::testing::Test {
-protected:
-    std::filesystem::path dir;
-    std::string Out, Err;
-
-    void SetUp() override {
-        std::random_device rd;
-        dir = std::filesystem::temp_directory_path() /
-              ("ferrovane-script-edit-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-
-    int Run(const std::string& script) {
-        const auto file = dir / "script.txt";
-        std::ofstream(file, std::ios::binary) << script;
-        const std::string command = Quote(FERROVANE_CLI) + " script " + Quote(file.string()) +
-                                    " >" + Quote((dir / "out").string()) + " 2>" +
-                                    Quote((dir / "err").string());
-        const int status = std::system(command.c_str());
-        Out = Slurp(dir / "out");
-        Err = Slurp(dir / "err");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-};
+using ScriptEditCli = ferrovane::testing::CliRun;
 
 TEST_F(ScriptEditCli, DeletionsAndTheirUndoRestoreEveryRecord) {
     const std::string all = "print 1\nprint 2\nprint 3\n";
-    ASSERT_EQ(Run(ThreeRails + all + "select 1 3\ndeletesel\n" + all + "undo\n" + all + // 3, 6, 9
-                  "delete 2\n" + all + "undo\n" + all +                                 // 12, 15
-                  "select 1 2 1\ncut\n" + all),                                         // 18
+    ASSERT_EQ(RunScript(ThreeRails + all + "select 1 3\ndeletesel\n" + all + "undo\n" +
+                        all +                                 // 3, 6, 9
+                        "delete 2\n" + all + "undo\n" + all + // 12, 15
+                        "select 1 2 1\ncut\n" + all),         // 18
               0)
         << Err;
     const auto out = Lines(Out);
@@ -127,7 +84,7 @@ TEST_F(ScriptEditCli, EachEditTakesEffectAndOneUndoTakesItBack) {
     };
     for (const auto& c : cases) {
         const std::string print = "print " + std::to_string(c.rail) + "\n";
-        ASSERT_EQ(Run(ThreeRails + print + c.lines + "\n" + print + "undo\n" + print), 0)
+        ASSERT_EQ(RunScript(ThreeRails + print + c.lines + "\n" + print + "undo\n" + print), 0)
             << c.lines << "\n"
             << Err;
         const auto out = Lines(Out);
@@ -142,14 +99,16 @@ TEST_F(ScriptEditCli, EachEditTakesEffectAndOneUndoTakesItBack) {
 
 TEST_F(ScriptEditCli, RecolouringTheSelectionEmptiesIt) {
     // The second recoloursel finds nothing selected, so rail 1 keeps the first colour.
-    ASSERT_EQ(Run(ThreeRails + "select 1\nrecoloursel 100\nrecoloursel 200\nprint 1\n"), 0) << Err;
+    ASSERT_EQ(RunScript(ThreeRails + "select 1\nrecoloursel 100\nrecoloursel 200\nprint 1\n"), 0)
+        << Err;
     EXPECT_TRUE(EndsWith(Lines(Out).at(0), ",100,0")) << Out;
-    ASSERT_EQ(Run(ThreeRails + "select 1\nselect none\nrecoloursel 300\nprint 1\n"), 0) << Err;
+    ASSERT_EQ(RunScript(ThreeRails + "select 1\nselect none\nrecoloursel 300\nprint 1\n"), 0)
+        << Err;
     EXPECT_TRUE(EndsWith(Lines(Out).at(0), ",24768,0")) << Out;
 }
 
 TEST_F(ScriptEditCli, InformationSizeAndPartsList) {
-    ASSERT_EQ(Run(ThreeRails + "info\nsize 3000 2500.4\ninfo\nmove 10 10\ninfo\nparts\n"), 0)
+    ASSERT_EQ(RunScript(ThreeRails + "info\nsize 3000 2500.4\ninfo\nmove 10 10\ninfo\nparts\n"), 0)
         << Err;
     // Extent x: 500 + 20 down to the curve's end at -172.07 - 20; y: 495 - 20 to 576.47 + 20.
     EXPECT_EQ(Out, "716 x 121  (設定サイズ : 2000 x 2000)\n"
@@ -178,9 +137,9 @@ TEST_F(ScriptEditCli, InformationSizeAndPartsList) {
 TEST_F(ScriptEditCli, CopyAndCutFillTheClipRailBoxForPasting) {
     // The box takes in the middle points of the two straights (376 and 128 on y = 500),
     // not the curve's (-91).
-    ASSERT_EQ(Run(ThreeRails + "selectbox 0 400 600 600\ncopy\n"
-                               "tool box クリップレール\nfree 1500 1500 0\ninfo\n"
-                               "select 3\ncut\nprint 3\nfree 2500 1500 0\ninfo\n"),
+    ASSERT_EQ(RunScript(ThreeRails + "selectbox 0 400 600 600\ncopy\n"
+                                     "tool box クリップレール\nfree 1500 1500 0\ninfo\n"
+                                     "select 3\ncut\nprint 3\nfree 2500 1500 0\ninfo\n"),
               0)
         << Err;
     const auto out = Lines(Out);
@@ -223,7 +182,7 @@ TEST_F(ScriptEditCli, BadLinesNameTheirLineAndStopTheScript) {
         {"info 1", "line 7: info takes no arguments"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Run(ThreeRails + c.line + "\ninfo\n"), 64) << c.line;
+        EXPECT_EQ(RunScript(ThreeRails + c.line + "\ninfo\n"), 64) << c.line;
         EXPECT_NE(Err.find("ferrovane-cli script: " + std::string(c.problem)), std::string::npos)
             << c.line << "\n"
             << Err;

@@ -9,6 +9,35 @@
 namespace ferrovane::app {
 namespace {
 
+// The writes as "Section/Key=Value", in order.
+std::vector<std::string> Written(const MemorySettingsStore& store) {
+    std::vector<std::string> writes;
+    for (const auto& w : store.Writes)
+        writes.push_back(w.Section + "/" + w.Key + "=" + w.Value);
+    return writes;
+}
+
+// Both loading and saving begin with these, at their default values.
+const std::vector<std::string> DefaultStartupWrites = {
+    "Startup/RailWidth=5",
+    "Startup/RailCenter=5",
+    "Startup/RailColor=128",
+    "Startup/NextRailColor=255",
+    "Startup/HighlightRailColor=16711680",
+    "Startup/GridColor=12632256",
+    "Startup/GridWidth=100",
+    "Startup/GridHeight=100",
+    "Startup/ScrollWidth=100",
+    "Startup/ScrollHeight=100",
+    "Startup/ZoomPosition=1",
+};
+
+// The writes expected: DefaultStartupWrites, then REST.
+std::vector<std::string> StartupWritesThen(std::vector<std::string> rest) {
+    rest.insert(rest.begin(), DefaultStartupWrites.begin(), DefaultStartupWrites.end());
+    return rest;
+}
+
 TEST(RegSettingTest, MissingValueIsWrittenWithItsDefault) {
     MemorySettingsStore store;
     EXPECT_EQ(GetRegSetting(store, "Startup", "RailWidth", "5"), "5");
@@ -39,21 +68,7 @@ TEST(SettingsIoTest, FirstStartWritesEveryKeyWithItsDefaultText) {
     LoadSettings(store, s, recent);
     EXPECT_EQ(s, Settings{});
 
-    std::vector<std::string> keys;
-    for (const auto& w : store.Writes)
-        keys.push_back(w.Section + "/" + w.Key + "=" + w.Value);
-    const std::vector<std::string> expected = {
-        "Startup/RailWidth=5",
-        "Startup/RailCenter=5",
-        "Startup/RailColor=128",
-        "Startup/NextRailColor=255",
-        "Startup/HighlightRailColor=16711680",
-        "Startup/GridColor=12632256",
-        "Startup/GridWidth=100",
-        "Startup/GridHeight=100",
-        "Startup/ScrollWidth=100",
-        "Startup/ScrollHeight=100",
-        "Startup/ZoomPosition=1",
+    const std::vector<std::string> expected = StartupWritesThen({
         "Startup/AboutShowItm0=True",
         "Startup/AboutShowItm1=True",
         "Startup/AboutShowItm2=True",
@@ -81,8 +96,8 @@ TEST(SettingsIoTest, FirstStartWritesEveryKeyWithItsDefaultText) {
         "/IsAccurateAngleWindow=false",
         "Startup/RailListFontSize=8",
         "/DoAutoScroll=False",
-    };
-    EXPECT_EQ(keys, expected);
+    });
+    EXPECT_EQ(Written(store), expected);
 }
 
 TEST(SettingsIoTest, SaveOrderAndTexts) {
@@ -93,21 +108,7 @@ TEST(SettingsIoTest, SaveOrderAndTexts) {
     s.AboutShowItm[3] = false;
     RecentFileList recent{"/a/b.fvl", "", "", "", ""};
     SaveSettings(store, s, recent);
-    std::vector<std::string> keys;
-    for (const auto& w : store.Writes)
-        keys.push_back(w.Section + "/" + w.Key + "=" + w.Value);
-    const std::vector<std::string> expected = {
-        "Startup/RailWidth=5",
-        "Startup/RailCenter=5",
-        "Startup/RailColor=128",
-        "Startup/NextRailColor=255",
-        "Startup/HighlightRailColor=16711680",
-        "Startup/GridColor=12632256",
-        "Startup/GridWidth=100",
-        "Startup/GridHeight=100",
-        "Startup/ScrollWidth=100",
-        "Startup/ScrollHeight=100",
-        "Startup/ZoomPosition=1",
+    const std::vector<std::string> expected = StartupWritesThen({
         "/RTypeFileName=",
         "/StartX=12.5",
         "/StartY=0",
@@ -135,8 +136,8 @@ TEST(SettingsIoTest, SaveOrderAndTexts) {
         "Startup/AboutShowItm8=True",
         "Startup/AboutShowItm9=True",
         "Startup/AboutShowItm10=True",
-    };
-    EXPECT_EQ(keys, expected);
+    });
+    EXPECT_EQ(Written(store), expected);
 }
 
 TEST(SettingsIoTest, RoundTripKeepsEveryValueIncludingAutoScrollAndZoom) {
