@@ -1,6 +1,7 @@
 #include "core/app/SettingsIo.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "core/app/RegSetting.h"
@@ -21,17 +22,18 @@ public:
     std::string Text(const char* section, const std::string& key, const std::string& def) {
         return GetRegSetting(mStore, section, key, def);
     }
-    void Integer(const char* section, const char* key, std::int16_t& value) {
-        value = TextToInteger(Text(section, key, std::to_string(value)), value);
+    // Each returns the stored value, or DEF when there is none or it does not convert.
+    std::int16_t Integer(const char* section, const char* key, std::int16_t def) {
+        return TextToInteger(Text(section, key, std::to_string(def)), def);
     }
-    void Long(const char* section, const char* key, std::int32_t& value) {
-        value = TextToLong(Text(section, key, std::to_string(value)), value);
+    std::int32_t Long(const char* section, const char* key, std::int32_t def) {
+        return TextToLong(Text(section, key, std::to_string(def)), def);
     }
-    void Single(const char* section, const char* key, float& value) {
-        value = TextToSingle(Text(section, key, SingleToText(value)), value);
+    float Single(const char* section, const char* key, float def) {
+        return TextToSingle(Text(section, key, SingleToText(def)), def);
     }
-    void Boolean(const char* section, const char* key, bool& value) {
-        value = TextToBoolean(Text(section, key, BooleanToText(value)), value);
+    bool Boolean(const char* section, const char* key, bool def) {
+        return TextToBoolean(Text(section, key, BooleanToText(def)), def);
     }
 
 private:
@@ -51,28 +53,18 @@ void LoadSettings(SettingsStore& store, Settings& s, RecentFileList& recentFiles
     const Settings defaults;
     Reader r(store);
     // Defaults come from a fresh Settings, not from what s held before.
-    s.RailWidth = defaults.RailWidth;
-    r.Integer(StartupSection, "RailWidth", s.RailWidth);
-    s.RailCenter = defaults.RailCenter;
-    r.Integer(StartupSection, "RailCenter", s.RailCenter);
-    s.RailColor = defaults.RailColor;
-    r.Long(StartupSection, "RailColor", s.RailColor);
-    s.NextRailColor = defaults.NextRailColor;
-    r.Long(StartupSection, "NextRailColor", s.NextRailColor);
-    s.HighlightRailColor = defaults.HighlightRailColor;
-    r.Long(StartupSection, "HighlightRailColor", s.HighlightRailColor);
-    s.GridColor = defaults.GridColor;
-    r.Long(StartupSection, "GridColor", s.GridColor);
-    s.GridWidth = defaults.GridWidth;
-    r.Integer(StartupSection, "GridWidth", s.GridWidth);
-    s.GridHeight = defaults.GridHeight;
-    r.Integer(StartupSection, "GridHeight", s.GridHeight);
-    s.ScrollWidth = defaults.ScrollWidth;
-    r.Integer(StartupSection, "ScrollWidth", s.ScrollWidth);
-    s.ScrollHeight = defaults.ScrollHeight;
-    r.Integer(StartupSection, "ScrollHeight", s.ScrollHeight);
-    s.ZoomPosition = defaults.ZoomPosition;
-    r.Integer(StartupSection, "ZoomPosition", s.ZoomPosition);
+    s.RailWidth = r.Integer(StartupSection, "RailWidth", defaults.RailWidth);
+    s.RailCenter = r.Integer(StartupSection, "RailCenter", defaults.RailCenter);
+    s.RailColor = r.Long(StartupSection, "RailColor", defaults.RailColor);
+    s.NextRailColor = r.Long(StartupSection, "NextRailColor", defaults.NextRailColor);
+    s.HighlightRailColor =
+        r.Long(StartupSection, "HighlightRailColor", defaults.HighlightRailColor);
+    s.GridColor = r.Long(StartupSection, "GridColor", defaults.GridColor);
+    s.GridWidth = r.Integer(StartupSection, "GridWidth", defaults.GridWidth);
+    s.GridHeight = r.Integer(StartupSection, "GridHeight", defaults.GridHeight);
+    s.ScrollWidth = r.Integer(StartupSection, "ScrollWidth", defaults.ScrollWidth);
+    s.ScrollHeight = r.Integer(StartupSection, "ScrollHeight", defaults.ScrollHeight);
+    s.ZoomPosition = r.Integer(StartupSection, "ZoomPosition", defaults.ZoomPosition);
     // A slot is on only when its text says so; slots start off.
     s.AboutShowItm.fill(false);
     for (int i = 0; i < AboutShowItmSlots; ++i) {
@@ -80,32 +72,25 @@ void LoadSettings(SettingsStore& store, Settings& s, RecentFileList& recentFiles
         if (TextToBoolean(TrimBlanks(text), false)) s.AboutShowItm[i] = true;
     }
     s.RTypeFileName = r.Text(RootSection, "RTypeFileName", "");
-    s.StartX = defaults.StartX;
-    r.Single(RootSection, "StartX", s.StartX);
-    s.StartY = defaults.StartY;
-    r.Single(RootSection, "StartY", s.StartY);
+    s.StartX = r.Single(RootSection, "StartX", defaults.StartX);
+    s.StartY = r.Single(RootSection, "StartY", defaults.StartY);
     for (int i = 0; i < 5; ++i) {
         std::string name = r.Text(RootSection, RecentFileNameKey(i), "");
         recentFiles[i] = IsOldFormatName(name) ? std::string() : name;
     }
-    s.LargeToolBox = defaults.LargeToolBox;
-    r.Boolean(RootSection, "LargeToolBox", s.LargeToolBox);
-    s.FlexibleDivides = defaults.FlexibleDivides;
-    r.Integer(RootSection, FlexibleDividesKey, s.FlexibleDivides);
-    s.DetectRange = defaults.DetectRange;
-    r.Integer(StartupSection, "DetectRange", s.DetectRange);
+    s.LargeToolBox = r.Boolean(RootSection, "LargeToolBox", defaults.LargeToolBox);
+    s.FlexibleDivides = r.Integer(RootSection, FlexibleDividesKey, defaults.FlexibleDivides);
+    s.DetectRange = r.Integer(StartupSection, "DetectRange", defaults.DetectRange);
     s.WindowFontName =
         TrimBlanks(r.Text(StartupSection, "WindowFontName", defaults.WindowFontName));
-    s.IsHorizontalScrollBar = defaults.IsHorizontalScrollBar;
-    r.Boolean(RootSection, "IsHorizontalScrollBar", s.IsHorizontalScrollBar);
+    s.IsHorizontalScrollBar =
+        r.Boolean(RootSection, "IsHorizontalScrollBar", defaults.IsHorizontalScrollBar);
     // The stored default text of this one was always lower case.
     s.IsAccurateAngleWindow =
         TextToBoolean(r.Text(RootSection, "IsAccurateAngleWindow", "false"), false);
-    s.RailListFontSize = defaults.RailListFontSize;
-    r.Single(StartupSection, "RailListFontSize", s.RailListFontSize);
+    s.RailListFontSize = r.Single(StartupSection, "RailListFontSize", defaults.RailListFontSize);
     // Restored as well as saved: an option that does not survive a restart looks broken.
-    s.DoAutoScroll = defaults.DoAutoScroll;
-    r.Boolean(RootSection, "DoAutoScroll", s.DoAutoScroll);
+    s.DoAutoScroll = r.Boolean(RootSection, "DoAutoScroll", defaults.DoAutoScroll);
 }
 
 void SaveSettings(SettingsStore& store, const Settings& s, const RecentFileList& recentFiles) {

@@ -1,7 +1,6 @@
 #include "core/catalogue/CatalogueEditing.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <unordered_map>
 
@@ -83,21 +82,7 @@ bool RegisterRType(Catalogue& c, int kind, int index, const RTypeFields& f) {
     auto* types = Entries(c, kind, max);
     if (!types || index < 0 || index > *max) return false;
     RType& t = (*types)[static_cast<std::size_t>(index)];
-    switch (kind) {
-    case 0:
-        t.Length = f.Length;
-        break;
-    case 1:
-        t.Radius = f.Radius;
-        t.Angle = f.Angle;
-        break;
-    default:
-        t.Length = f.CurvePoint ? -std::fabs(f.Length) : f.Length;
-        t.Radius = f.Radius;
-        t.Angle = f.Angle;
-        t.Hand = f.LeftFacing ? -1 : 0;
-        break;
-    }
+    SetShape(t, kind, f);
     t.Color = f.Color;
     t.Level = f.Level;
     return true;

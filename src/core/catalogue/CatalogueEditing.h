@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -31,6 +32,27 @@ std::vector<RType>* TypesOf(Catalogue& catalogue, int kind);
 std::int32_t* TypeMaxOf(Catalogue& catalogue, int kind);
 const std::vector<RType>* TypesOf(const Catalogue& catalogue, int kind);
 const std::int32_t* TypeMaxOf(const Catalogue& catalogue, int kind);
+
+// Copies the shape a kind carries from dialog fields (Length, Radius, Angle, CurvePoint,
+// LeftFacing): a straight its length, a curve radius and angle, a point all three and
+// its hand. Every other field of the entry stays.
+template <typename Fields> void SetShape(RType& t, int kind, const Fields& f) {
+    switch (kind) {
+    case 0:
+        t.Length = f.Length;
+        break;
+    case 1:
+        t.Radius = f.Radius;
+        t.Angle = f.Angle;
+        break;
+    default:
+        t.Length = f.CurvePoint ? -std::fabs(f.Length) : f.Length;
+        t.Radius = f.Radius;
+        t.Angle = f.Angle;
+        t.Hand = f.LeftFacing ? -1 : 0;
+        break;
+    }
+}
 
 // The dialog's fields as the register button takes them.
 struct RTypeFields {

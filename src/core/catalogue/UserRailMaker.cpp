@@ -26,21 +26,15 @@ bool CreateUserRail(app::Workspace& ws, const UserRailInput& input) {
     if (static_cast<std::int64_t>(types->size()) < *max + 1)
         types->resize(static_cast<std::size_t>(*max) + 1);
     RType& user = (*types)[static_cast<std::size_t>(*max)];
+    SetShape(user, kind, input);
     switch (kind) {
     case 0:
-        user.Length = input.Length;
         ws.Editor.SelStraight = static_cast<std::int16_t>(*max);
         break;
     case 1:
-        user.Radius = input.Radius;
-        user.Angle = input.Angle;
         ws.Editor.SelCurve = static_cast<std::int16_t>(*max);
         break;
     default:
-        user.Length = input.CurvePoint ? -std::fabs(input.Length) : input.Length;
-        user.Radius = input.Radius;
-        user.Angle = input.Angle;
-        user.Hand = input.LeftFacing ? -1 : 0;
         ws.Editor.SelPoint = static_cast<std::int16_t>(*max);
         break;
     }

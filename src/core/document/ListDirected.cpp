@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "core/platform/TextCodec.h"
 
@@ -103,6 +104,15 @@ long Magnitude(std::string_view s) {
         if (ec == std::errc::result_out_of_range) exponent = s[i] == '-' ? -100000 : 100000;
     }
     return magnitude + std::clamp(exponent, -100000L, 100000L);
+}
+
+// What an unquoted empty field (0) or boolean field (#TRUE# -1, #FALSE# 0) stands for
+// where a number is read; nothing for any other field.
+std::optional<double> NumberOfNonNumeric(std::string_view field, bool quoted) {
+    if (quoted) return std::nullopt;
+    if (field.empty() || field == "#FALSE#") return 0.0;
+    if (field == "#TRUE#") return -1.0;
+    return std::nullopt;
 }
 
 // A plain whole number ("-12", "300") without going through floating point.
@@ -238,14 +248,8 @@ bool ListReader::ReadWhole(double& value, double low, double high) {
     std::string_view field;
     bool quoted;
     if (!NextField(field, quoted)) return false;
-    if (field.empty() && !quoted) {
-        value = 0;
-        return true;
-    }
-    if (!quoted && field == "#TRUE#")
-        value = -1;
-    else if (!quoted && field == "#FALSE#")
-        value = 0;
+    if (const auto stands = NumberOfNonNumeric(field, quoted))
+        value = *stands;
     else {
         if (quoted || !IsDecimal(field)) return Fail(ErrTypeMismatch, "Type mismatch");
         if (!ParsePlainWhole(field, value)) {
@@ -265,16 +269,8 @@ bool ListReader::ReadSingle(float& value) {
     std::string_view field;
     bool quoted;
     if (!NextField(field, quoted)) return false;
-    if (field.empty() && !quoted) {
-        value = 0;
-        return true;
-    }
-    if (!quoted && field == "#TRUE#") {
-        value = -1;
-        return true;
-    }
-    if (!quoted && field == "#FALSE#") {
-        value = 0;
+    if (const auto stands = NumberOfNonNumeric(field, quoted)) {
+        value = static_cast<float>(*stands);
         return true;
     }
     if (quoted || !IsDecimal(field)) return Fail(ErrTypeMismatch, "Type mismatch");

@@ -1,6 +1,7 @@
 #include "core/geometry/CurveGeometry.h"
 
 #include "core/geometry/PlaneVector.h"
+#include "core/geometry/RailCorners.h"
 #include "core/model/Angle.h"
 
 namespace ferrovane::geometry {
@@ -34,14 +35,7 @@ void LayCurve(model::Rail& r, float x, float y, float a, float radius, float swe
     const Vec2 mid = k + (side * radius) * ArcUnit(middle);
     r.CenterX = k.X;
     r.CenterY = k.Y;
-    r.C1X = c1.X;
-    r.C1Y = c1.Y;
-    r.C2X = c2.X;
-    r.C2Y = c2.Y;
-    r.C3X = c3.X;
-    r.C3Y = c3.Y;
-    r.C4X = c4.X;
-    r.C4Y = c4.Y;
+    SetCorners(r, c1, c2, c3, c4);
     r.X0 = x;
     r.Y0 = y;
     r.X1 = (c4.X + c3.X) / 2;

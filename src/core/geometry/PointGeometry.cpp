@@ -4,6 +4,7 @@
 
 #include "core/geometry/CurveGeometry.h"
 #include "core/geometry/PlaneVector.h"
+#include "core/geometry/RailCorners.h"
 #include "core/model/Angle.h"
 
 namespace ferrovane::geometry {
@@ -11,17 +12,6 @@ namespace ferrovane::geometry {
 namespace {
 
 using model::NormalizeAngle;
-
-void SetCorners(model::Rail& r, Vec2 c1, Vec2 c2, Vec2 c3, Vec2 c4) {
-    r.C1X = c1.X;
-    r.C1Y = c1.Y;
-    r.C2X = c2.X;
-    r.C2Y = c2.Y;
-    r.C3X = c3.X;
-    r.C3Y = c3.Y;
-    r.C4X = c4.X;
-    r.C4Y = c4.Y;
-}
 
 void SetBranchCorners(model::Rail& r, Vec2 c5, Vec2 c6) {
     r.C5X = c5.X;
