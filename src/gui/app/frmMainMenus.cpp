@@ -22,7 +22,12 @@ QAction* AddItem(QMenu* menu, const char* objectName, const QString& text,
                  const QKeySequence& key = {}) {
     QAction* a = menu->addAction(text);
     a->setObjectName(QString::fromLatin1(objectName));
-    if (!key.isEmpty()) a->setShortcut(key);
+    if (!key.isEmpty()) {
+        a->setShortcut(key);
+        // The tool box floats above the main window and often has the focus; the
+        // editor's shortcuts work from it too.
+        a->setShortcutContext(Qt::ApplicationShortcut);
+    }
     return a;
 }
 
