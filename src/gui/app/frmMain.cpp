@@ -168,6 +168,7 @@ void frmMain::ConnectHost() {
         if (visible && isVisible()) mTool->show();
         else if (!visible) mTool->hide();
     };
+    mHost.ToolBoxShown = [this] { return mTool && mTool->isVisible(); };
     mHost.OnRailListsChanged = [this] {
         if (mTool) mTool->setlstRails();
     };

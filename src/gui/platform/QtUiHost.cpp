@@ -38,6 +38,25 @@ protected:
 
 } // namespace
 
+// Keeps the floating tool box out of the way while a dialog is open, and puts it back
+// as it was afterwards.
+class ToolBoxAside {
+public:
+    explicit ToolBoxAside(QtUiHost& host)
+        : mHost(host), mWasShown(host.ToolBoxShown && host.ToolBoxShown()) {
+        if (mWasShown && mHost.OnToolBoxVisible) mHost.OnToolBoxVisible(false);
+    }
+    ~ToolBoxAside() {
+        if (mWasShown && mHost.OnToolBoxVisible) mHost.OnToolBoxVisible(true);
+    }
+    ToolBoxAside(const ToolBoxAside&) = delete;
+    ToolBoxAside& operator=(const ToolBoxAside&) = delete;
+
+private:
+    QtUiHost& mHost;
+    bool mWasShown;
+};
+
 QString QtFileFilter(const std::string& filter) {
     const QStringList parts = Q(filter).split(QLatin1Char('|'));
     QStringList filters;
@@ -57,6 +76,7 @@ QString QtFileFilter(const std::string& filter) {
 }
 
 platform::Answer QtUiHost::ShowMessage(const platform::Message& message) {
+    ToolBoxAside aside(*this);
     MessageBox box(mOwner);
     box.setWindowTitle(Q(message.Title));
     box.setText(MessageText(message.Text));
@@ -93,6 +113,7 @@ platform::Answer QtUiHost::ShowMessage(const platform::Message& message) {
 
 std::optional<std::string> QtUiHost::InputText(const std::string& prompt, const std::string& title,
                                                const std::string& initial) {
+    ToolBoxAside aside(*this);
     bool ok = false;
     const QString text =
         QInputDialog::getText(mOwner, Q(title), Q(prompt), QLineEdit::Normal, Q(initial), &ok);
@@ -101,6 +122,7 @@ std::optional<std::string> QtUiHost::InputText(const std::string& prompt, const 
 }
 
 std::optional<std::string> QtUiHost::ChooseOpenFile(const platform::FileRequest& request) {
+    ToolBoxAside aside(*this);
     const QString path = QFileDialog::getOpenFileName(mOwner, Q(request.Title),
                                                       Q(request.InitialDir),
                                                       QtFileFilter(request.Filter));
@@ -109,6 +131,7 @@ std::optional<std::string> QtUiHost::ChooseOpenFile(const platform::FileRequest&
 }
 
 std::optional<std::string> QtUiHost::ChooseSaveFile(const platform::FileRequest& request) {
+    ToolBoxAside aside(*this);
     QFileDialog dialog(mOwner, Q(request.Title), Q(request.InitialDir),
                        QtFileFilter(request.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -129,6 +152,7 @@ std::optional<std::string> QtUiHost::ChooseSaveFile(const platform::FileRequest&
 }
 
 std::optional<long> QtUiHost::ChooseColour(long initial) {
+    ToolBoxAside aside(*this);
     const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
                        static_cast<int>((initial >> 16) & 0xFF));
     const QColor c = QColorDialog::getColor(start, mOwner);

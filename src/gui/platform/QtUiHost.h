@@ -37,10 +37,12 @@ public:
     std::function<void(const QString&)> OnStatusText;
     std::function<void(const QString&)> OnNote;
     std::function<void(bool)> OnToolBoxVisible;
+    std::function<bool()> ToolBoxShown;
     std::function<void()> OnRailListsChanged;
     std::function<void(bool)> OnEnableCC;
 
 private:
+    friend class ToolBoxAside;
     QPointer<QWidget> mOwner;
 };
 
