@@ -37,12 +37,11 @@ std::optional<float> ParseMoveOffset(const std::string& text) {
 }
 
 void MoveAll(app::Workspace& ws, float dx, float dy) {
-    ws.Host->SetBusy(true);
+    platform::BusyPointer busy(*ws.Host);
     geometry::TranslateAllRails(ws.Layout, dx, dy);
     ws.Layout.Modified = true;
     ws.Undo.AddUndo("MOV", ExactText(dx), ExactText(dy), true);
     ws.Redraw->ReDrawBackScreen();
-    ws.Host->SetBusy(false);
 }
 
 } // namespace ferrovane::editor

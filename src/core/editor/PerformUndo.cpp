@@ -105,9 +105,9 @@ void UndoMove(app::Workspace& ws, const UndoRecord& r) {
     const std::optional<float> dx = OffsetOf(r.NumberText);
     const std::optional<float> dy = OffsetOf(r.Data);
     if (!dx || !dy) return;
-    ws.Host->SetBusy(true);
-    geometry::TranslateAllRails(ws.Layout, -*dx, -*dy);
-    ws.Host->SetBusy(false);
+    platform::BusyPointer busy(*ws.Host);
+    // PerformUndo rebuilds the index once when the whole action is undone.
+    geometry::ShiftAllRails(ws.Layout, -*dx, -*dy);
 }
 
 void Apply(app::Workspace& ws, const UndoRecord& r, bool& indexStale) {

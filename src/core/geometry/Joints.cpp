@@ -188,9 +188,13 @@ void TranslateRail(model::Layout& layout, int n, float dx, float dy) {
     model::RebuildRailIndex(layout);
 }
 
-void TranslateAllRails(model::Layout& layout, float dx, float dy) {
+void ShiftAllRails(model::Layout& layout, float dx, float dy) {
     for (int n = 1; n <= layout.RailCount; ++n) MoveRecord(layout.Rails[n], dx, dy);
     layout.Modified = true;
+}
+
+void TranslateAllRails(model::Layout& layout, float dx, float dy) {
+    ShiftAllRails(layout, dx, dy);
     model::RebuildRailIndex(layout);
 }
 

@@ -52,4 +52,7 @@ void TranslateRail(model::Layout& layout, int n, float dx, float dy);
 // rebuild at the end instead of one per rail.
 void TranslateAllRails(model::Layout& layout, float dx, float dy);
 
+// The same move without the index rebuild, for a caller that rebuilds it afterwards.
+void ShiftAllRails(model::Layout& layout, float dx, float dy);
+
 } // namespace ferrovane::geometry
