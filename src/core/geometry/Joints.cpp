@@ -189,7 +189,8 @@ void TranslateRail(model::Layout& layout, int n, float dx, float dy) {
 }
 
 void ShiftAllRails(model::Layout& layout, float dx, float dy) {
-    for (int n = 1; n <= layout.RailCount; ++n) MoveRecord(layout.Rails[n], dx, dy);
+    for (int n = 1; n <= layout.RailCount; ++n)
+        MoveRecord(layout.Rails[n], dx, dy);
     layout.Modified = true;
 }
 
