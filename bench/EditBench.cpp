@@ -7,17 +7,17 @@
 #include <memory>
 #include <string>
 
-#include "core/app/Workspace.h"
-#include "core/editor/Clipboard.h"
-#include "core/editor/DeleteRail.h"
-#include "core/editor/Elevation.h"
-#include "core/editor/MoveAll.h"
-#include "core/editor/PerformUndo.h"
-#include "core/editor/Recolour.h"
-#include "core/editor/Selection.h"
-#include "core/model/RailIndex.h"
-#include "core/output/PartsList.h"
-#include "core/platform/ConsoleUiHost.h"
+#include "core/commands/edit/Clipboard.h"
+#include "core/commands/edit/DeleteRail.h"
+#include "core/commands/edit/Elevation.h"
+#include "core/commands/edit/MoveAll.h"
+#include "core/commands/edit/PerformUndo.h"
+#include "core/commands/edit/Recolour.h"
+#include "core/commands/edit/Selection.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/output/PartsList.h"
+#include "core/values/model/RailIndex.h"
+#include "core/values/platform/ConsoleUiHost.h"
 
 using namespace ferrovane;
 

@@ -12,14 +12,14 @@
 #include <string>
 #include <unistd.h>
 
-#include "core/app/Workspace.h"
-#include "core/document/LayoutFile.h"
-#include "core/document/LayoutReader.h"
-#include "core/document/LayoutWriter.h"
-#include "core/geometry/RepairLinks.h"
-#include "core/model/Angle.h"
-#include "core/model/RailIndex.h"
-#include "core/platform/ConsoleUiHost.h"
+#include "core/commands/document/LayoutFile.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/document/LayoutReader.h"
+#include "core/compute/document/LayoutWriter.h"
+#include "core/compute/geometry/RepairLinks.h"
+#include "core/values/model/Angle.h"
+#include "core/values/model/RailIndex.h"
+#include "core/values/platform/ConsoleUiHost.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Workspace.h"
-#include "core/geometry/Joints.h"
-#include "core/geometry/Placement.h"
-#include "core/model/RailIndex.h"
-#include "core/platform/UiHost.h"
+#include "core/commands/placement/Detection.h"
+#include "core/commands/placement/Placement.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/values/model/RailIndex.h"
+#include "core/values/platform/UiHost.h"
 
 using namespace ferrovane;
 

@@ -10,9 +10,9 @@
 #include <numbers>
 #include <random>
 
-#include "core/app/Workspace.h"
-#include "core/platform/ConsoleUiHost.h"
-#include "core/render/ScreenRenderer.h"
+#include "core/commands/render/ScreenRenderer.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/values/platform/ConsoleUiHost.h"
 #include "gui/render/ImageFileWriter.h"
 #include "gui/render/ImageSurface.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/catalogue/CatalogueParser.h"
-#include "core/catalogue/CatalogueWriter.h"
+#include "core/compute/catalogue/CatalogueParser.h"
+#include "core/compute/catalogue/CatalogueWriter.h"
 
 using namespace ferrovane::catalogue;
 

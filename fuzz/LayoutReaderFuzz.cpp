@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/document/LayoutReader.h"
-#include "core/document/LayoutWriter.h"
-#include "core/geometry/RepairLinks.h"
-#include "core/model/RailIndex.h"
+#include "core/compute/document/LayoutReader.h"
+#include "core/compute/document/LayoutWriter.h"
+#include "core/compute/geometry/RepairLinks.h"
+#include "core/values/model/RailIndex.h"
 
 using namespace ferrovane;
 

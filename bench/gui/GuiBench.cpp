@@ -8,12 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/app/ApplicationRecords.h"
-#include "core/app/SettingsStore.h"
-#include "core/app/StartUp.h"
-#include "core/editor/PerformUndo.h"
-#include "core/geometry/Joints.h"
-#include "core/geometry/Placement.h"
+#include "core/app/settings/ApplicationRecords.h"
+#include "core/app/settings/SettingsStore.h"
+#include "core/app/startup/StartUp.h"
+#include "core/commands/edit/PerformUndo.h"
+#include "core/commands/placement/Detection.h"
+#include "core/commands/placement/Placement.h"
 #include "gui/app/frmMain.h"
 #include "gui/editor/MainPicture.h"
 
@@ -31,8 +31,8 @@ struct Editor {
         user.Set(app::RootSection, "RTypeFileName", Catalogue);
         user.Set(app::StartupSection, "ZoomPosition", std::to_string(zoomItem));
         records.Set(app::OptionsSection, app::CurrentVersionKey, app::CurrentVersionText());
-        window = std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user,
-                                                records);
+        window =
+            std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user, records);
         window->resize(1280, 900);
         app::RunStartUp(window->Ws(), window->Context());
         if (!QTest::qWaitForWindowExposed(window.get())) std::abort();
@@ -77,8 +77,7 @@ struct Editor {
         const QPointF local(at);
         const QPointF global(picture->mapToGlobal(at));
         QMouseEvent event(type, local, global, type == QEvent::MouseMove ? Qt::NoButton : button,
-                          type == QEvent::MouseButtonPress ? button : Qt::NoButton,
-                          Qt::NoModifier);
+                          type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(picture, &event);
         picture->repaint();
     }
@@ -106,9 +105,9 @@ void BM_MouseMoveOverBoard(benchmark::State& state) {
     Editor& e = Big();
     app::Workspace& ws = e.window->Ws();
     const model::Rail& rail = ws.Layout.Rails[ws.Layout.RailCount / 2];
-    const model::Rail& rowEnd = ws.Layout.Rails[100]; // its end 1 is free
-    const QPoint points[] = {e.PixelOf(rail.MidX, rail.MidY),   // hover a rail
-                             e.PixelOf(rowEnd.X1, rowEnd.Y1),   // preview at a free end
+    const model::Rail& rowEnd = ws.Layout.Rails[100];               // its end 1 is free
+    const QPoint points[] = {e.PixelOf(rail.MidX, rail.MidY),       // hover a rail
+                             e.PixelOf(rowEnd.X1, rowEnd.Y1),       // preview at a free end
                              e.PixelOf(rail.MidX, rail.MidY + 25)}; // empty board
     std::size_t i = 0;
     for (auto _ : state) {

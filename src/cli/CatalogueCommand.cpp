@@ -2,10 +2,11 @@
 #include <string>
 
 #include "cli/CatalogueCommand.h"
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueReader.h"
-#include "core/catalogue/CatalogueWriter.h"
-#include "core/platform/ConsoleUiHost.h"
+#include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/catalogue/CatalogueSave.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/catalogue/CatalogueWriter.h"
+#include "core/values/platform/ConsoleUiHost.h"
 
 namespace ferrovane::cli {
 

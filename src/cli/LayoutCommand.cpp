@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueReader.h"
-#include "core/document/LayoutFile.h"
-#include "core/platform/ConsoleUiHost.h"
+#include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/document/LayoutFile.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/values/platform/ConsoleUiHost.h"
 
 namespace ferrovane::cli {
 

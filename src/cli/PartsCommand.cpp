@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "core/app/Workspace.h"
-#include "core/document/LayoutFile.h"
-#include "core/output/PartsList.h"
-#include "core/platform/ConsoleUiHost.h"
+#include "core/commands/document/LayoutFile.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/output/PartsList.h"
+#include "core/values/platform/ConsoleUiHost.h"
 
 namespace ferrovane::cli {
 

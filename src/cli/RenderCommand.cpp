@@ -9,12 +9,12 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Workspace.h"
-#include "core/document/LayoutFile.h"
-#include "core/output/ImageExportName.h"
-#include "core/platform/ConsoleUiHost.h"
-#include "core/render/ScreenRenderer.h"
-#include "core/render/Zoom.h"
+#include "core/commands/document/LayoutFile.h"
+#include "core/commands/render/ScreenRenderer.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/output/ImageExportName.h"
+#include "core/compute/render/Zoom.h"
+#include "core/values/platform/ConsoleUiHost.h"
 #include "gui/render/ImageFileWriter.h"
 #include "gui/render/ImageSurface.h"
 

@@ -5,8 +5,8 @@
 #include <iostream>
 
 #include "cli/ScriptRunner.h"
-#include "core/app/Workspace.h"
-#include "core/platform/ConsoleUiHost.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/values/platform/ConsoleUiHost.h"
 
 namespace ferrovane::cli {
 

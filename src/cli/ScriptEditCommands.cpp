@@ -6,18 +6,18 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Workspace.h"
-#include "core/editor/Clipboard.h"
-#include "core/editor/DeleteRail.h"
-#include "core/editor/Elevation.h"
-#include "core/editor/LayoutInformation.h"
-#include "core/editor/LayoutSize.h"
-#include "core/editor/MoveAll.h"
-#include "core/editor/Recolour.h"
-#include "core/editor/RenameRail.h"
-#include "core/editor/Selection.h"
-#include "core/output/PartsList.h"
-#include "core/platform/UiHost.h"
+#include "core/commands/edit/Clipboard.h"
+#include "core/commands/edit/DeleteRail.h"
+#include "core/commands/edit/Elevation.h"
+#include "core/commands/edit/LayoutSize.h"
+#include "core/commands/edit/MoveAll.h"
+#include "core/commands/edit/Recolour.h"
+#include "core/commands/edit/RenameRail.h"
+#include "core/commands/edit/Selection.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/editor/LayoutInformation.h"
+#include "core/compute/output/PartsList.h"
+#include "core/values/platform/UiHost.h"
 
 namespace ferrovane::cli {
 

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string_view>
 
-#include "core/app/Workspace.h"
-#include "core/editor/PerformUndo.h"
-#include "core/geometry/FlexGeometry.h"
-#include "core/geometry/FlexRail.h"
+#include "core/commands/edit/PerformUndo.h"
+#include "core/commands/placement/FlexRail.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/geometry/FlexGeometry.h"
 
 namespace ferrovane::cli {
 

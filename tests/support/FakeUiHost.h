@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/UiHost.h"
+#include "core/values/platform/UiHost.h"
 
 namespace ferrovane::testing {
 

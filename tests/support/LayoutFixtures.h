@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/model/Layout.h"
+#include "core/values/model/Layout.h"
 
 namespace ferrovane::testing::layouts {
 

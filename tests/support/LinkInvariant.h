@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/model/Layout.h"
+#include "core/values/model/Layout.h"
 
 namespace ferrovane::testing {
 

@@ -5,7 +5,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "core/app/StartUp.h"
+#include "core/app/startup/StartUp.h"
 #include "gui/app/QSettingsStore.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/frmWelcome.h"

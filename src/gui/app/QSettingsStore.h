@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "core/app/SettingsStore.h"
+#include "core/app/settings/SettingsStore.h"
 
 namespace ferrovane::gui {
 

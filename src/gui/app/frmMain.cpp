@@ -9,13 +9,13 @@
 #include <QMenu>
 #include <QStandardPaths>
 
-#include "core/app/StartLogLocation.h"
-#include "core/document/DocumentCommands.h"
-#include "core/document/LayoutTitle.h"
-#include "core/editor/PerformUndo.h"
-#include "core/editor/RailAbout.h"
-#include "core/render/AutoScroll.h"
-#include "core/render/Zoom.h"
+#include "core/app/board/RailAbout.h"
+#include "core/app/startup/StartLogLocation.h"
+#include "core/commands/document/DocumentCommands.h"
+#include "core/commands/document/LayoutTitle.h"
+#include "core/commands/edit/PerformUndo.h"
+#include "core/commands/render/AutoScroll.h"
+#include "core/compute/render/Zoom.h"
 #include "gui/app/frmGeneral.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmAngle2.h"
@@ -165,8 +165,10 @@ void frmMain::ConnectHost() {
     mHost.OnNote = [this](const QString& text) { mNote->ShowNote(text); };
     mHost.OnToolBoxVisible = [this](bool visible) {
         if (!mTool || mClosing) return;
-        if (visible && isVisible()) mTool->show();
-        else if (!visible) mTool->hide();
+        if (visible && isVisible())
+            mTool->show();
+        else if (!visible)
+            mTool->hide();
     };
     mHost.ToolBoxShown = [this] { return mTool && mTool->isVisible(); };
     mHost.OnRailListsChanged = [this] {
@@ -197,8 +199,7 @@ void frmMain::SyncScrollBars() {
     apply(mHScroll, mWs.View.HScroll, mWs.Settings.ScrollWidth);
     apply(mVScroll, mWs.View.VScroll, mWs.Settings.ScrollHeight);
     mSyncingScroll = false;
-    mPicZoom->setText(QString::number(render::ZoomPercent(mWs.View.Zoom)) +
-                      QStringLiteral(" %"));
+    mPicZoom->setText(QString::number(render::ZoomPercent(mWs.View.Zoom)) + QStringLiteral(" %"));
 }
 
 void frmMain::SyncMenus() {
@@ -245,7 +246,9 @@ void frmMain::SetStatusFont(const std::string& fontName) {
     mLblStatus->setFont(font);
 }
 
-void frmMain::UncheckRailAbout() { mShowRailAboutItem->setChecked(false); }
+void frmMain::UncheckRailAbout() {
+    mShowRailAboutItem->setChecked(false);
+}
 
 void frmMain::ShowGridRulerNumbers() {
     mGridCheck->setChecked(mWs.View.IsGrid);
@@ -253,18 +256,26 @@ void frmMain::ShowGridRulerNumbers() {
     mNumberCheck->setChecked(mWs.View.IsNumber);
 }
 
-void frmMain::ApplyZoomMenuItem(int item) { mnuZoom_Click(item); }
+void frmMain::ApplyZoomMenuItem(int item) {
+    mnuZoom_Click(item);
+}
 
 void frmMain::CloseToolBox() {
     if (mTool) mTool->close();
 }
 
-float frmMain::ViewOriginX() const { return mWs.View.Screen.Left; }
-float frmMain::ViewOriginY() const { return mWs.View.Screen.Top; }
+float frmMain::ViewOriginX() const {
+    return mWs.View.Screen.Left;
+}
+float frmMain::ViewOriginY() const {
+    return mWs.View.Screen.Top;
+}
 
 // --- BoardFrame ---------------------------------------------------------------
 
-void frmMain::SetScrollBars(int horizontal, int vertical) { ScrollTo(horizontal, vertical); }
+void frmMain::SetScrollBars(int horizontal, int vertical) {
+    ScrollTo(horizontal, vertical);
+}
 
 void frmMain::ScrollTo(int horizontal, int vertical) {
     mWs.View.HScroll.Value = std::clamp(horizontal, 0, std::max(0, mWs.View.HScroll.Max));
@@ -286,10 +297,18 @@ void frmMain::SetMainPointer(editor::BoardPointer pointer) {
     Qt::CursorShape shape = Qt::ArrowCursor;
     switch (pointer) {
     case editor::BoardPointer::Default:
-    case editor::BoardPointer::Arrow: shape = Qt::ArrowCursor; break;
-    case editor::BoardPointer::Cross: shape = Qt::CrossCursor; break;
-    case editor::BoardPointer::SizeAll: shape = Qt::SizeAllCursor; break;
-    case editor::BoardPointer::NoDrop: shape = Qt::ForbiddenCursor; break;
+    case editor::BoardPointer::Arrow:
+        shape = Qt::ArrowCursor;
+        break;
+    case editor::BoardPointer::Cross:
+        shape = Qt::CrossCursor;
+        break;
+    case editor::BoardPointer::SizeAll:
+        shape = Qt::SizeAllCursor;
+        break;
+    case editor::BoardPointer::NoDrop:
+        shape = Qt::ForbiddenCursor;
+        break;
     }
     if (mPicture->cursor().shape() != shape) mPicture->setCursor(shape);
 }
@@ -334,8 +353,10 @@ void frmMain::SetAutoScroll() {
     static const char* const icons[] = {nullptr, ":/icons/scroll-left.svg", ":/icons/scroll-up.svg",
                                         ":/icons/scroll-right.svg", ":/icons/scroll-down.svg"};
     const int index = static_cast<int>(pointer);
-    if (index == 0) mPicture->setCursor(Qt::CrossCursor);
-    else mPicture->setCursor(QCursor(QIcon(QString::fromLatin1(icons[index])).pixmap(24, 24)));
+    if (index == 0)
+        mPicture->setCursor(Qt::CrossCursor);
+    else
+        mPicture->setCursor(QCursor(QIcon(QString::fromLatin1(icons[index])).pixmap(24, 24)));
     SyncScrollBars();
 }
 
@@ -353,7 +374,9 @@ void frmMain::ShowRailAbout(const editor::RailAbout& about) {
     if (mTool) mTool->ShowRailAbout(about);
 }
 
-void frmMain::ShowRailAboutItem() { mShowRailAboutItem->trigger(); }
+void frmMain::ShowRailAboutItem() {
+    mShowRailAboutItem->trigger();
+}
 
 // --- commands -------------------------------------------------------------------
 
@@ -411,8 +434,10 @@ void frmMain::mnuZoom_Click(int item) {
 
 void frmMain::ToggleViewFlag(bool& flag, bool redrawBackScreen) {
     flag = !flag;
-    if (redrawBackScreen) mRenderer->ReDrawBackScreen();
-    else mRenderer->RefreshMainPicture();
+    if (redrawBackScreen)
+        mRenderer->ReDrawBackScreen();
+    else
+        mRenderer->RefreshMainPicture();
     ShowGridRulerNumbers();
     mPicture->update();
 }
@@ -437,14 +462,30 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 void frmMain::keyPressEvent(QKeyEvent* event) {
     int code = 0;
     switch (event->key()) {
-    case Qt::Key_Escape: code = editor::KeyEscape; break;
-    case Qt::Key_Left: code = editor::KeyLeftArrow; break;
-    case Qt::Key_Up: code = editor::KeyUpArrow; break;
-    case Qt::Key_Right: code = editor::KeyRightArrow; break;
-    case Qt::Key_Down: code = editor::KeyDownArrow; break;
-    case Qt::Key_U: code = editor::KeyU; break;
-    case Qt::Key_Slash: code = editor::KeySlash; break;
-    default: QMainWindow::keyPressEvent(event); return;
+    case Qt::Key_Escape:
+        code = editor::KeyEscape;
+        break;
+    case Qt::Key_Left:
+        code = editor::KeyLeftArrow;
+        break;
+    case Qt::Key_Up:
+        code = editor::KeyUpArrow;
+        break;
+    case Qt::Key_Right:
+        code = editor::KeyRightArrow;
+        break;
+    case Qt::Key_Down:
+        code = editor::KeyDownArrow;
+        break;
+    case Qt::Key_U:
+        code = editor::KeyU;
+        break;
+    case Qt::Key_Slash:
+        code = editor::KeySlash;
+        break;
+    default:
+        QMainWindow::keyPressEvent(event);
+        return;
     }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         QMainWindow::keyPressEvent(event);

@@ -9,13 +9,13 @@
 #include <array>
 #include <memory>
 
-#include "core/app/MainWindowShell.h"
-#include "core/app/StartUp.h"
-#include "core/app/Workspace.h"
-#include "core/document/DocumentContext.h"
-#include "core/editor/Board.h"
-#include "core/editor/BoardView.h"
-#include "core/render/ScreenRenderer.h"
+#include "core/app/board/Board.h"
+#include "core/app/board/BoardView.h"
+#include "core/app/startup/MainWindowShell.h"
+#include "core/app/startup/StartUp.h"
+#include "core/commands/document/DocumentContext.h"
+#include "core/commands/render/ScreenRenderer.h"
+#include "core/commands/workspace/Workspace.h"
 #include "gui/platform/QtUiHost.h"
 #include "gui/render/ImageSurface.h"
 
@@ -37,8 +37,8 @@ class frmMain : public QMainWindow,
 public:
     // programDir: the program's folder (bundled catalogues, start-up log);
     // userStore/appStore: the settings stores.
-    frmMain(const QString& programDir, app::SettingsStore& userStore,
-            app::SettingsStore& appStore, QWidget* parent = nullptr);
+    frmMain(const QString& programDir, app::SettingsStore& userStore, app::SettingsStore& appStore,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     app::Workspace& Ws() { return mWs; }

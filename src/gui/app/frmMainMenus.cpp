@@ -3,11 +3,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
-#include "core/app/Version.h"
-#include "core/editor/Clipboard.h"
-#include "core/editor/DeleteRail.h"
-#include "core/editor/RenameRail.h"
-#include "core/output/ImageExport.h"
+#include "core/commands/edit/Clipboard.h"
+#include "core/commands/edit/DeleteRail.h"
+#include "core/commands/edit/RenameRail.h"
+#include "core/commands/output/ImageExport.h"
+#include "core/values/format/Version.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/frmZoom.h"
 #include "gui/editor/MainPicture.h"
@@ -103,7 +103,8 @@ void frmMain::BuildMenus() {
     mGridCheck = AddItem(view, "Grid_Check", QStringLiteral("グリッド(&G)"));
     mMemoriCheck = AddItem(view, "Memori_Check", QStringLiteral("目盛り(&M)"));
     mNumberCheck = AddItem(view, "Number_Check", QStringLiteral("座標の数値(&N)"));
-    for (QAction* a : {mGridCheck, mMemoriCheck, mNumberCheck}) a->setCheckable(true);
+    for (QAction* a : {mGridCheck, mMemoriCheck, mNumberCheck})
+        a->setCheckable(true);
     connect(mGridCheck, &QAction::triggered, this,
             [this] { ToggleViewFlag(mWs.View.IsGrid, true); });
     connect(mMemoriCheck, &QAction::triggered, this,
@@ -122,8 +123,8 @@ void frmMain::BuildMenus() {
         mZoomItems[static_cast<std::size_t>(i)] = a;
     }
     zoom->addSeparator();
-    connect(AddItem(zoom, "picZoom_Item", QStringLiteral("倍率の指定(&S)...")),
-            &QAction::triggered, this, &frmMain::picZoom_Click);
+    connect(AddItem(zoom, "picZoom_Item", QStringLiteral("倍率の指定(&S)...")), &QAction::triggered,
+            this, &frmMain::picZoom_Click);
     view->addSeparator();
     mShowRailAboutItem = AddItem(view, "ShowRailAbout_Item", QStringLiteral("レール情報(&I)"));
     mShowRailAboutItem->setCheckable(true);
@@ -160,7 +161,8 @@ void frmMain::BuildContextMenus() {
     mRailMenu->addSeparator();
     mRailMenu->addAction(mItmSelect);
     mRailMenu->addSeparator();
-    for (QAction* a : mZoomItems) mRailMenu->addAction(a);
+    for (QAction* a : mZoomItems)
+        mRailMenu->addAction(a);
 
     mRailMenu2 = new QMenu(this);
     mRailMenu2->setObjectName(QStringLiteral("Rail_Menu2"));

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/app/Version.h"
+#include "core/values/format/Version.h"
 
 namespace ferrovane::gui {
 

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "core/render/Zoom.h"
+#include "core/compute/render/Zoom.h"
 
 namespace ferrovane::gui {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "core/editor/Board.h"
+#include "core/app/board/Board.h"
 #include "gui/render/ImageSurface.h"
 
 namespace ferrovane::gui {

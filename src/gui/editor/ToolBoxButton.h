@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QWidget>
 
-#include "core/editor/ToolBoxButtons.h"
+#include "core/app/board/ToolBoxButtons.h"
 
 namespace ferrovane::gui {
 

@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/app/Workspace.h"
-#include "core/editor/StatusText.h"
-#include "core/platform/UiHost.h"
+#include "core/commands/edit/StatusText.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/values/platform/UiHost.h"
 
 namespace ferrovane::gui {
 

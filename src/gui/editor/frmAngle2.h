@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "core/editor/TypedAngle.h"
+#include "core/app/board/TypedAngle.h"
 
 class QLabel;
 class QLineEdit;

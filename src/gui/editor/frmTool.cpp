@@ -7,10 +7,10 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "core/app/Workspace.h"
-#include "core/editor/BoardView.h"
-#include "core/editor/ToolBoxControls.h"
-#include "core/editor/ToolBoxState.h"
+#include "core/app/board/BoardView.h"
+#include "core/app/board/ToolBoxControls.h"
+#include "core/commands/workspace/ToolBoxState.h"
+#include "core/commands/workspace/Workspace.h"
 #include "gui/editor/ToolBoxButton.h"
 #include "gui/render/PainterSurface.h"
 

@@ -5,9 +5,9 @@
 #include <array>
 #include <vector>
 
-#include "core/editor/RailAbout.h"
-#include "core/editor/RailList.h"
-#include "core/editor/ToolBoxButtons.h"
+#include "core/app/board/RailAbout.h"
+#include "core/app/board/RailList.h"
+#include "core/app/board/ToolBoxButtons.h"
 
 class QLabel;
 class QListWidget;

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "core/platform/UiHost.h"
+#include "core/values/platform/UiHost.h"
 
 namespace ferrovane::gui {
 

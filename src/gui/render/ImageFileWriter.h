@@ -3,7 +3,7 @@
 #include <QImage>
 #include <string>
 
-#include "core/output/ImageExportName.h"
+#include "core/compute/output/ImageExportName.h"
 
 namespace ferrovane::gui {
 

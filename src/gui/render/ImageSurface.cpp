@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/render/BackScreenSize.h"
+#include "core/compute/render/BackScreenSize.h"
 
 namespace ferrovane::gui {
 

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QPainter>
 
-#include "core/render/Surface.h"
+#include "core/compute/render/Surface.h"
 
 namespace ferrovane::gui {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/RegSetting.h"
-#include "core/app/SettingsIo.h"
+#include "core/app/settings/RegSetting.h"
+#include "core/app/settings/SettingsIo.h"
 
 namespace ferrovane::app {
 namespace {

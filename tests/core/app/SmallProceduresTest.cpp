@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "core/app/ApplicationRecords.h"
-#include "core/app/InternalError.h"
-#include "core/app/IsNumericInput.h"
-#include "core/app/StartLogLocation.h"
+#include "core/app/settings/ApplicationRecords.h"
+#include "core/app/startup/StartLogLocation.h"
+#include "core/values/platform/InternalError.h"
+#include "core/values/settings/IsNumericInput.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::app {

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "core/app/ApplicationRecords.h"
-#include "core/app/StartUp.h"
-#include "core/app/Workspace.h"
+#include "core/app/settings/ApplicationRecords.h"
+#include "core/app/startup/StartUp.h"
+#include "core/commands/workspace/Workspace.h"
 #include "core/document/DocumentTestSupport.h"
-#include "core/platform/FileSystem.h"
+#include "core/values/platform/FileSystem.h"
 
 namespace ferrovane::app {
 namespace {

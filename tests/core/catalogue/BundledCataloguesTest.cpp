@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueParser.h"
-#include "core/catalogue/CatalogueReader.h"
 #include "core/catalogue/CatalogueTestFiles.h"
-#include "core/catalogue/CatalogueWriter.h"
-#include "core/model/Angle.h"
-#include "core/platform/TextCodec.h"
+#include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/catalogue/CatalogueSave.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/catalogue/CatalogueParser.h"
+#include "core/compute/catalogue/CatalogueWriter.h"
+#include "core/values/format/TextCodec.h"
+#include "core/values/model/Angle.h"
 #include "support/FakeUiHost.h"
 
 using namespace ferrovane;

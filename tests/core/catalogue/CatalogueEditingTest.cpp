@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueEditing.h"
-#include "core/catalogue/CatalogueEditor.h"
-#include "core/catalogue/UserRailMaker.h"
-#include "core/document/ListDirected.h"
-#include "core/editor/Clipboard.h"
-#include "core/model/Layout.h"
+#include "core/commands/catalogue/CatalogueEditor.h"
+#include "core/commands/catalogue/UserRailMaker.h"
+#include "core/commands/edit/Clipboard.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/catalogue/CatalogueEditing.h"
+#include "core/values/format/ListDirected.h"
+#include "core/values/model/Layout.h"
 #include "support/FakeUiHost.h"
 #include "support/LayoutFixtures.h"
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/catalogue/CatalogueParser.h"
 #include "core/catalogue/CatalogueTestFiles.h"
+#include "core/compute/catalogue/CatalogueParser.h"
 
 using namespace ferrovane::catalogue;
 using ferrovane::testing::CatalogueBytes;

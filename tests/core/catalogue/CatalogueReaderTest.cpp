@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueReader.h"
 #include "core/catalogue/CatalogueTestFiles.h"
+#include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/workspace/Workspace.h"
 #include "support/FakeUiHost.h"
 
 using namespace ferrovane;

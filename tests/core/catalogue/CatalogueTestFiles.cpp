@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <unistd.h>
 
-#include "core/platform/TextCodec.h"
+#include "core/values/format/TextCodec.h"
 
 namespace ferrovane::testing {
 

@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueParser.h"
 #include "core/catalogue/CatalogueTestFiles.h"
-#include "core/catalogue/CatalogueWriter.h"
+#include "core/commands/catalogue/CatalogueSave.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/catalogue/CatalogueParser.h"
+#include "core/compute/catalogue/CatalogueWriter.h"
 #include "support/FakeUiHost.h"
 
 using namespace ferrovane;

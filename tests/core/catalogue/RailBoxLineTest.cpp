@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/catalogue/CatalogueParser.h"
 #include "core/catalogue/CatalogueTestFiles.h"
-#include "core/catalogue/RailBoxLine.h"
+#include "core/compute/catalogue/CatalogueParser.h"
+#include "core/compute/catalogue/RailBoxLine.h"
 
 using namespace ferrovane::catalogue;
 

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "core/document/DocumentCommands.h"
+#include "core/commands/document/DocumentCommands.h"
+#include "core/commands/document/LayoutFile.h"
+#include "core/commands/document/LoadRType.h"
 #include "core/document/DocumentTestSupport.h"
-#include "core/document/LayoutFile.h"
-#include "core/document/LoadRType.h"
-#include "core/platform/FileSystem.h"
+#include "core/values/platform/FileSystem.h"
 
 namespace ferrovane::document {
 namespace {
@@ -325,7 +325,7 @@ TEST(ChangeRailFileTest, LoadsTheCatalogueAndKeepsTheLayoutFile) {
 } // namespace
 } // namespace ferrovane::document
 
-#include "core/document/RecentMenu.h"
+#include "core/compute/document/RecentMenu.h"
 
 namespace ferrovane::document {
 namespace {

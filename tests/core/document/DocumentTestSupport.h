@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/Workspace.h"
-#include "core/document/DocumentContext.h"
+#include "core/commands/document/DocumentContext.h"
+#include "core/commands/workspace/Workspace.h"
 #include "support/FakeUiHost.h"
 #include "support/LayoutFixtures.h"
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/document/LayoutReader.h"
-#include "core/document/LayoutWriter.h"
+#include "core/compute/document/LayoutReader.h"
+#include "core/compute/document/LayoutWriter.h"
 #include "support/LayoutFixtures.h"
 
 using namespace ferrovane;

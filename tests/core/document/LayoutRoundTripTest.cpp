@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/Workspace.h"
-#include "core/document/LayoutFile.h"
-#include "core/document/LayoutWriter.h"
+#include "core/commands/document/LayoutFile.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/document/LayoutWriter.h"
 #include "support/FakeUiHost.h"
 #include "support/LayoutFixtures.h"
 

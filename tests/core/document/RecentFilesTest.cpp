@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/document/RecentFiles.h"
-#include "core/model/Layout.h"
+#include "core/compute/document/RecentFiles.h"
+#include "core/values/model/Layout.h"
 
 using ferrovane::document::AddRecentFile;
 using ferrovane::model::Layout;

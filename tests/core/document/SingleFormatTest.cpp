@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/document/ListDirected.h"
+#include "core/values/format/ListDirected.h"
 
 using ferrovane::document::FormatSingle;
 using ferrovane::document::ListReader;

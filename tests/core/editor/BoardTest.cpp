@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueReader.h"
+#include "core/app/board/Board.h"
+#include "core/app/board/BoardModes.h"
+#include "core/app/board/RailList.h"
+#include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/edit/Selection.h"
+#include "core/commands/placement/Placement.h"
+#include "core/commands/workspace/Workspace.h"
 #include "core/document/DocumentTestSupport.h"
-#include "core/editor/Board.h"
-#include "core/editor/BoardModes.h"
-#include "core/editor/RailList.h"
-#include "core/editor/Selection.h"
-#include "core/geometry/Placement.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::editor {

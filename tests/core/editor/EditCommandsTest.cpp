@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "core/editor/DeleteRail.h"
+#include "core/commands/edit/DeleteRail.h"
+#include "core/commands/edit/Elevation.h"
+#include "core/commands/edit/MoveAll.h"
+#include "core/commands/edit/PerformUndo.h"
+#include "core/commands/edit/Recolour.h"
+#include "core/commands/edit/RenameRail.h"
+#include "core/commands/edit/Selection.h"
 #include "core/editor/EditFixture.h"
-#include "core/editor/Elevation.h"
-#include "core/editor/MoveAll.h"
-#include "core/editor/PerformUndo.h"
-#include "core/editor/Recolour.h"
-#include "core/editor/RenameRail.h"
-#include "core/editor/Selection.h"
 
 namespace ferrovane::editor {
 namespace {

@@ -3,9 +3,10 @@
 #include <string>
 
 #include "core/editor/TrackWorkspace.h"
-#include "core/geometry/Joints.h"
-#include "core/geometry/RailBoxPlacement.h"
-#include "core/model/RailIndex.h"
+
+#include "core/commands/placement/Detection.h"
+#include "core/commands/placement/RailBoxPlacement.h"
+#include "core/values/model/RailIndex.h"
 
 namespace ferrovane::testing {
 

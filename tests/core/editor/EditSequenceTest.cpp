@@ -4,13 +4,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/editor/Clipboard.h"
-#include "core/editor/DeleteRail.h"
+#include "core/commands/edit/Clipboard.h"
+#include "core/commands/edit/DeleteRail.h"
+#include "core/commands/edit/PerformUndo.h"
+#include "core/commands/edit/Recolour.h"
+#include "core/commands/edit/Selection.h"
+#include "core/compute/geometry/RailBoxWork.h"
 #include "core/editor/EditFixture.h"
-#include "core/editor/PerformUndo.h"
-#include "core/editor/Recolour.h"
-#include "core/editor/Selection.h"
-#include "core/geometry/RailBoxWork.h"
 
 namespace ferrovane::editor {
 namespace {

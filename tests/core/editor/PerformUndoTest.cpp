@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "core/editor/PerformUndo.h"
+#include "core/commands/edit/PerformUndo.h"
+#include "core/compute/geometry/Joints.h"
 #include "core/editor/TrackWorkspace.h"
-#include "core/geometry/Joints.h"
-#include "core/model/RailIndex.h"
+#include "core/values/model/RailIndex.h"
 
 namespace ferrovane::editor {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "core/commands/edit/LayoutReset.h"
+#include "core/commands/edit/LayoutSize.h"
+#include "core/commands/edit/Selection.h"
+#include "core/commands/edit/StatusText.h"
+#include "core/compute/editor/LayoutInformation.h"
 #include "core/editor/EditFixture.h"
-#include "core/editor/LayoutInformation.h"
-#include "core/editor/LayoutReset.h"
-#include "core/editor/LayoutSize.h"
-#include "core/editor/Selection.h"
-#include "core/editor/StatusText.h"
 #include "support/LayoutFixtures.h"
 
 namespace ferrovane::editor {

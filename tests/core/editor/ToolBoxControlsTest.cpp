@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Workspace.h"
-#include "core/editor/ToolBoxControls.h"
-#include "core/editor/ToolBoxState.h"
+#include "core/app/board/ToolBoxControls.h"
+#include "core/commands/workspace/ToolBoxState.h"
+#include "core/commands/workspace/Workspace.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::editor {

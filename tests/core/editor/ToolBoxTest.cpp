@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueReader.h"
-#include "core/document/ListDirected.h"
-#include "core/editor/RailAbout.h"
-#include "core/editor/RailList.h"
-#include "core/editor/ToolBoxButtons.h"
+#include "core/app/board/RailAbout.h"
+#include "core/app/board/RailList.h"
+#include "core/app/board/ToolBoxButtons.h"
+#include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/values/format/ListDirected.h"
 #include "support/FakeUiHost.h"
 #include "support/LayoutFixtures.h"
 

@@ -8,10 +8,10 @@
 #include <tuple>
 #include <vector>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/Catalogue.h"
-#include "core/geometry/Placement.h"
-#include "core/model/RailIndex.h"
+#include "core/commands/placement/Placement.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/catalogue/Catalogue.h"
+#include "core/values/model/RailIndex.h"
 #include "support/FakeUiHost.h"
 #include "support/LinkInvariant.h"
 #include "support/Tolerance.h"

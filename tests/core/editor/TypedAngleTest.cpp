@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueReader.h"
+#include "core/app/board/TypedAngle.h"
+#include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/workspace/Workspace.h"
 #include "core/document/DocumentTestSupport.h"
-#include "core/editor/TypedAngle.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::editor {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/editor/UndoJournal.h"
+#include "core/commands/workspace/UndoJournal.h"
 
 namespace ferrovane::editor {
 namespace {

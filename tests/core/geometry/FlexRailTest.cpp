@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "core/editor/PerformUndo.h"
+#include "core/commands/edit/PerformUndo.h"
+#include "core/commands/placement/FlexRail.h"
+#include "core/compute/geometry/FlexGeometry.h"
 #include "core/editor/TrackWorkspace.h"
-#include "core/geometry/FlexGeometry.h"
-#include "core/geometry/FlexRail.h"
 
 namespace ferrovane::geometry {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/Workspace.h"
-#include "core/geometry/Joints.h"
-#include "core/geometry/Placement.h"
+#include "core/commands/placement/Detection.h"
+#include "core/commands/placement/Placement.h"
+#include "core/commands/workspace/Workspace.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::testing {

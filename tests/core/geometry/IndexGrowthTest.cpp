@@ -4,10 +4,10 @@
 #include <random>
 #include <vector>
 
-#include "core/editor/IndexRemoval.h"
+#include "core/compute/editor/IndexRemoval.h"
+#include "core/compute/geometry/Joints.h"
 #include "core/geometry/GeometryFixture.h"
-#include "core/geometry/Joints.h"
-#include "core/model/RailIndex.h"
+#include "core/values/model/RailIndex.h"
 
 namespace ferrovane::testing {
 namespace {

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/commands/placement/Detection.h"
+#include "core/compute/geometry/Joints.h"
+#include "core/compute/geometry/PointGeometry.h"
 #include "core/geometry/GeometryFixture.h"
-#include "core/geometry/Joints.h"
-#include "core/geometry/PointGeometry.h"
-#include "core/model/RailIndex.h"
+#include "core/values/model/RailIndex.h"
 #include "support/LinkInvariant.h"
 #include "support/Tolerance.h"
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <utility>
 
-#include "core/geometry/CurveGeometry.h"
-#include "core/geometry/PointGeometry.h"
-#include "core/geometry/StraightGeometry.h"
+#include "core/compute/geometry/CurveGeometry.h"
+#include "core/compute/geometry/PointGeometry.h"
+#include "core/compute/geometry/StraightGeometry.h"
 #include "support/Tolerance.h"
 
 namespace ferrovane::geometry {

@@ -3,12 +3,13 @@
 #include <random>
 #include <vector>
 
+#include "core/commands/placement/Detection.h"
+#include "core/commands/placement/Placement.h"
+#include "core/compute/geometry/IndexUpkeep.h"
+#include "core/compute/geometry/Joints.h"
+#include "core/compute/geometry/PointGeometry.h"
 #include "core/geometry/GeometryFixture.h"
-#include "core/geometry/IndexUpkeep.h"
-#include "core/geometry/Joints.h"
-#include "core/geometry/Placement.h"
-#include "core/geometry/PointGeometry.h"
-#include "core/model/RailIndex.h"
+#include "core/values/model/RailIndex.h"
 #include "support/LinkInvariant.h"
 #include "support/Tolerance.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/editor/PerformUndo.h"
+#include "core/commands/edit/PerformUndo.h"
 #include "core/editor/TrackWorkspace.h"
-#include "core/geometry/Joints.h"
-#include "core/geometry/RailBoxPlacement.h"
-#include "core/geometry/RailBoxWork.h"
+
+#include "core/commands/placement/RailBoxPlacement.h"
+#include "core/compute/geometry/RailBoxWork.h"
 
 namespace ferrovane::geometry {
 namespace {

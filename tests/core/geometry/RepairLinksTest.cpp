@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/geometry/RepairLinks.h"
-#include "core/model/Layout.h"
+#include "core/compute/geometry/RepairLinks.h"
+#include "core/values/model/Layout.h"
 #include "support/LayoutFixtures.h"
 
 using namespace ferrovane;

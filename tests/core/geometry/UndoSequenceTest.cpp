@@ -4,13 +4,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/editor/PerformUndo.h"
+#include "core/commands/edit/PerformUndo.h"
+#include "core/commands/placement/FlexRail.h"
+#include "core/commands/placement/RailBoxPlacement.h"
+#include "core/compute/geometry/Joints.h"
+#include "core/compute/geometry/RailBoxWork.h"
 #include "core/editor/TrackWorkspace.h"
-#include "core/geometry/FlexRail.h"
-#include "core/geometry/Joints.h"
-#include "core/geometry/RailBoxPlacement.h"
-#include "core/geometry/RailBoxWork.h"
-#include "core/model/RailIndex.h"
+#include "core/values/model/RailIndex.h"
 
 namespace ferrovane::geometry {
 namespace {

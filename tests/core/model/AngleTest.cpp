@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/model/Angle.h"
+#include "core/values/model/Angle.h"
 
 using namespace ferrovane::model;
 
@@ -10,7 +10,8 @@ TEST(NormalizeAngle, MapsIntoHalfOpenRange) {
     const struct {
         float in, out;
     } cases[] = {{0, 360}, {360, 360}, {-90, 270}, {450, 90}, {-719, 1}, {1079, 359}, {30, 30}};
-    for (const auto& c : cases) EXPECT_EQ(NormalizeAngle(c.in), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(NormalizeAngle(c.in), c.out) << c.in;
 }
 
 TEST(SinCosDeg, TableValuesAndLegacyPi) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/model/Layout.h"
-#include "core/model/RailIndex.h"
+#include "core/values/model/Layout.h"
+#include "core/values/model/RailIndex.h"
 
 using namespace ferrovane::model;
 
@@ -55,8 +55,10 @@ TEST(RailIndex, TokensPerFeatureInRailOrder) {
 
 TEST(RailIndex, HighRailNumbersAreIndexed) {
     Layout layout;
-    for (int n = 1; n <= 10001; ++n) layout.AppendRail() = Straight(n, 0, 0, 10, 0);
-    for (int n = 1; n < 10001; ++n) layout.Rails[n].Valid = false;
+    for (int n = 1; n <= 10001; ++n)
+        layout.AppendRail() = Straight(n, 0, 0, 10, 0);
+    for (int n = 1; n < 10001; ++n)
+        layout.Rails[n].Valid = false;
     RebuildRailIndex(layout);
     const std::vector<IndexToken> expected = {{'O', 10001}, {'S', 10001}, {'E', 10001}};
     EXPECT_EQ(TokensAt(layout, 5, 0), expected);

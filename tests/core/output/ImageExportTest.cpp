@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/app/Workspace.h"
-#include "core/output/ImageExport.h"
+#include "core/commands/output/ImageExport.h"
+#include "core/commands/workspace/Workspace.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::output {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/model/Layout.h"
-#include "core/output/PartsList.h"
+#include "core/compute/output/PartsList.h"
+#include "core/values/model/Layout.h"
 
 using namespace ferrovane;
 

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "core/render/CurveDrawer.h"
-#include "core/render/CurvedPointDrawer.h"
-#include "core/render/FlexDrawer.h"
-#include "core/render/PointDrawer.h"
-#include "core/render/RailColor.h"
-#include "core/render/RailDispatch.h"
+#include "core/compute/render/CurveDrawer.h"
+#include "core/compute/render/CurvedPointDrawer.h"
+#include "core/compute/render/FlexDrawer.h"
+#include "core/compute/render/PointDrawer.h"
+#include "core/compute/render/RailColor.h"
+#include "core/compute/render/RailDispatch.h"
+#include "core/compute/render/StraightDrawer.h"
+#include "core/compute/render/TextLabelDrawer.h"
 #include "core/render/RecordingSurface.h"
-#include "core/render/StraightDrawer.h"
-#include "core/render/TextLabelDrawer.h"
 
 namespace ferrovane::render {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/render/RailOutline.h"
+#include "core/compute/render/RailOutline.h"
 #include "core/render/RecordingSurface.h"
 
 namespace ferrovane::render {

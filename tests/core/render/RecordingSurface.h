@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/render/Surface.h"
+#include "core/compute/render/Surface.h"
 
 namespace ferrovane::testing {
 

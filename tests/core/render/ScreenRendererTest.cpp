@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Workspace.h"
-#include "core/render/AutoScroll.h"
-#include "core/render/PrintDrivers.h"
+#include "core/commands/render/AutoScroll.h"
+#include "core/commands/render/PrintDrivers.h"
+#include "core/commands/render/ScreenRenderer.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/render/Zoom.h"
 #include "core/render/RecordingSurface.h"
-#include "core/render/ScreenRenderer.h"
-#include "core/render/Zoom.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::render {

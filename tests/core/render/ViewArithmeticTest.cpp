@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "core/render/AutoScroll.h"
-#include "core/render/BackScreenSize.h"
-#include "core/render/GridAndRuler.h"
+#include "core/commands/render/AutoScroll.h"
+#include "core/compute/render/BackScreenSize.h"
+#include "core/compute/render/GridAndRuler.h"
+#include "core/compute/render/ScrollLimits.h"
+#include "core/compute/render/Zoom.h"
 #include "core/render/RecordingSurface.h"
-#include "core/render/ScrollLimits.h"
-#include "core/render/Zoom.h"
 
 namespace ferrovane::render {
 namespace {

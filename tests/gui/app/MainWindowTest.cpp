@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/ApplicationRecords.h"
-#include "core/app/SettingsStore.h"
-#include "core/app/StartUp.h"
-#include "core/geometry/Placement.h"
+#include "core/app/settings/ApplicationRecords.h"
+#include "core/app/settings/SettingsStore.h"
+#include "core/app/startup/StartUp.h"
+#include "core/commands/placement/Placement.h"
 #include "gui/app/QSettingsStore.h"
 #include "gui/app/frmMain.h"
 #include "gui/editor/MainPicture.h"
@@ -19,7 +19,8 @@ using namespace ferrovane;
 
 namespace {
 
-const std::string Catalogue = std::string(FERROVANE_TEST_DATA) + "/../../data/catalogues/n-33mm.rtr";
+const std::string Catalogue =
+    std::string(FERROVANE_TEST_DATA) + "/../../data/catalogues/n-33mm.rtr";
 
 // A main window started as a returning user would: a catalogue set and a version
 // recorded, so start-up asks nothing.
@@ -32,11 +33,10 @@ struct StartedWindow {
         user.Set(app::RootSection, "RTypeFileName", Catalogue);
         user.Set(app::StartupSection, "ZoomPosition", "0");
         records.Set(app::OptionsSection, app::CurrentVersionKey, app::CurrentVersionText());
-        window = std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user,
-                                                records);
+        window =
+            std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user, records);
         window->resize(900, 700);
-        EXPECT_EQ(app::RunStartUp(window->Ws(), window->Context()),
-                  document::CommandResult::Done);
+        EXPECT_EQ(app::RunStartUp(window->Ws(), window->Context()), document::CommandResult::Done);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 

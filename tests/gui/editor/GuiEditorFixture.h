@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "core/app/Workspace.h"
-#include "core/catalogue/CatalogueReader.h"
+#include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/workspace/Workspace.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::gui::testing {

@@ -2,7 +2,7 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "core/editor/RailAbout.h"
+#include "core/app/board/RailAbout.h"
 #include "gui/editor/GuiEditorFixture.h"
 #include "gui/editor/ToolBoxButton.h"
 #include "gui/editor/frmTool.h"

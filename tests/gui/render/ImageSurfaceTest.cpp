@@ -8,12 +8,12 @@
 #include <numbers>
 #include <vector>
 
-#include "core/app/Workspace.h"
-#include "core/platform/ConsoleUiHost.h"
-#include "core/render/CurveDrawer.h"
-#include "core/render/RailOutline.h"
-#include "core/render/ScreenRenderer.h"
-#include "core/render/StraightDrawer.h"
+#include "core/commands/render/ScreenRenderer.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/render/CurveDrawer.h"
+#include "core/compute/render/RailOutline.h"
+#include "core/compute/render/StraightDrawer.h"
+#include "core/values/platform/ConsoleUiHost.h"
 #include "gui/render/ImageFileWriter.h"
 #include "gui/render/ImageSurface.h"
 

@@ -1,0 +1,91 @@
+#include "core/app/board/RailAbout.h"
+
+#include <cmath>
+#include <cstdio>
+#include <initializer_list>
+#include <string_view>
+
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/render/TextLabelDrawer.h"
+#include "core/values/format/ListDirected.h"
+
+namespace ferrovane::editor {
+
+namespace {
+
+std::string Printf(const char* format, double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    std::string s = buffer;
+    if (s == "-0" || s == "-0.0") s.erase(0, 1);
+    return s;
+}
+
+// Joins the parts by appending: chains of operator+ on literals make GCC 12 warn
+// falsely about overlapping copies.
+std::string Cat(std::initializer_list<std::string_view> parts) {
+    std::string s;
+    for (auto p : parts)
+        s.append(p);
+    return s;
+}
+
+std::string General(float v) {
+    return document::FormatSingle(v);
+}
+
+std::string Point(float x, float y) {
+    return Cat({"(", FormatOneDecimal(x), ", ", FormatOneDecimal(y), ")"});
+}
+
+std::string Neighbour(const char* head, bool free, std::int16_t link) {
+    return Cat({head, free ? std::string("なし") : std::to_string(link)});
+}
+
+} // namespace
+
+std::string FormatOneDecimalAtMost(float value) {
+    std::string s = Printf("%.1f", static_cast<double>(value));
+    if (s.size() >= 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.resize(s.size() - 2);
+    return s;
+}
+
+std::string FormatOneDecimal(float value) {
+    return Printf("%.1f", static_cast<double>(value));
+}
+
+RailAbout RailAboutFor(const model::Rail& r, const std::array<bool, 16>& shown) {
+    RailAbout about;
+    about.Color = r.Color;
+    if (r.Kind == model::KindText) {
+        about.Lines = {Cat({"文字列:", render::LabelText(r)}),
+                       Cat({"フォントサイズ: ", General(r.Length)}),
+                       Cat({"フォント名: ", render::LabelFontName(r)})};
+        return about;
+    }
+    const std::string lines[11] = {
+        Cat({"名前      : ", r.Name, " (", std::to_string(r.No), ")"}),
+        Cat({"長さ      : ", General(r.Length)}),
+        Cat({"半径      : ", General(r.Radius)}),
+        Cat({"角度      : ", FormatOneDecimalAtMost(r.Angle)}),
+        Cat({"傾き(始点): ", FormatOneDecimalAtMost(r.Angle0)}),
+        Cat({"傾き(終点): ", FormatOneDecimalAtMost(r.Angle1)}),
+        Cat({"中心位置  : ", Point(r.MidX, r.MidY)}),
+        Cat({"端位置(1) : ", Point(r.X0, r.Y0)}),
+        Cat({"端位置(2) : ", Point(r.X1, r.Y1)}),
+        Neighbour("隣番号(1) : ", r.Free0, r.Link0),
+        Neighbour("隣番号(2) : ", r.Free1, r.Link1),
+    };
+    for (int i = 0; i < 11; ++i) {
+        if (shown[static_cast<std::size_t>(i)]) about.Lines.push_back(lines[i]);
+    }
+    return about;
+}
+
+std::optional<RailAbout> ShowAbout(const app::Workspace& ws) {
+    const int n = ws.Editor.PointedRail;
+    if (n <= 0 || n >= static_cast<int>(ws.Layout.Rails.size())) return std::nullopt;
+    return RailAboutFor(ws.Layout.Rails[static_cast<std::size_t>(n)], ws.Settings.AboutShowItm);
+}
+
+} // namespace ferrovane::editor

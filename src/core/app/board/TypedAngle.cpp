@@ -1,0 +1,158 @@
+#include "core/app/board/TypedAngle.h"
+
+#include <cmath>
+
+#include "core/commands/edit/StatusText.h"
+#include "core/commands/placement/Placement.h"
+#include "core/commands/placement/RailBoxPlacement.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/values/platform/UiHost.h"
+#include "core/values/settings/SettingConversions.h"
+
+namespace ferrovane::editor {
+
+namespace {
+
+constexpr std::int16_t FlexStartChoice = 1001;
+constexpr std::int16_t FlexEndChoice = 1002;
+constexpr std::int16_t WindowOpen = 120;
+constexpr std::int16_t WindowOpenBox = 130;
+constexpr int SpaceKey = 32;
+
+bool ChoosingFlexEnd(const app::Workspace& ws) {
+    return ws.Editor.AStatus == FlexStartChoice || ws.Editor.AStatus == FlexEndChoice;
+}
+
+std::string WholeDegrees(float angle) {
+    return std::to_string(static_cast<long>(std::nearbyint(static_cast<double>(angle))));
+}
+
+void Preview(app::Workspace& ws, TypedAngleState& st, float angle) {
+    ws.Redraw->RefreshMainPicture();
+    const std::int16_t kind = ws.Editor.PlaceKind;
+    if (kind >= 0 && kind <= 2) {
+        float a = angle;
+        geometry::PlaceRail(ws, a, st.PickedDir, geometry::PlacePreview, false);
+    } else if (kind == 5) {
+        geometry::PreviewRailBox(ws, angle, st.PickedDir, false);
+    }
+    st.LastAngle = angle;
+}
+
+void Turn(app::Workspace& ws, TypedAngleState& st) {
+    static constexpr std::int16_t nextOrient[6] = {2, 3, 5, 4, 1, 0};
+    switch (ws.Editor.PlaceKind) {
+    case 1:
+        st.PickedDir = st.PickedDir == 0 ? 1 : 0;
+        break;
+    case 2:
+        st.PickedDir = st.PickedDir >= 0 && st.PickedDir < 6 ? nextOrient[st.PickedDir] : 0;
+        break;
+    case 5:
+        st.PickedDir = static_cast<std::int16_t>(st.PickedDir + 1);
+        break;
+    default:
+        break;
+    }
+    if (st.PickedAngle >= 0) Preview(ws, st, st.PickedAngle);
+}
+
+} // namespace
+
+float PatternAngle(float x, float y, float width, float height) {
+    if (!(width > 0) || !(height > 0)) return NoAngle;
+    const int col = x < width / 3 ? 0 : (x < 2 * width / 3 ? 1 : 2);
+    const int row = y < height / 3 ? 0 : (y < 2 * height / 3 ? 1 : 2);
+    // Rows top to bottom, columns left to right; y grows downwards, angle 0 points down.
+    static constexpr float angles[3][3] = {
+        {225, 180, 135},
+        {270, NoAngle, 90},
+        {315, 0, 45},
+    };
+    return angles[row][col];
+}
+
+std::string PickedAngleStatusText(const app::Workspace& ws, float angle) {
+    std::string text = WholeDegrees(angle);
+    if (ChoosingFlexEnd(ws)) return text + "度で選択されたフレキシブルレールの端を指定します。";
+    switch (ws.Editor.PlaceKind) {
+    case 0:
+        return text + "度で選択されたレールを作成します。";
+    case 1:
+    case 2:
+        return text + "度で選択されたレールを作成します。右クリックで方向転換";
+    case 5:
+        return text + "度で選択されたレールを作成します。右クリックで接続場所変更";
+    default:
+        return text;
+    }
+}
+
+TypedAngleState OpenTypedAngle(app::Workspace& ws) {
+    TypedAngleState st;
+    if (!ChoosingFlexEnd(ws)) {
+        ws.Editor.AStatus = ws.Editor.PlaceKind == 5 ? WindowOpenBox : WindowOpen;
+        if (ws.Editor.PlaceKind == 1) st.PickedDir = ws.Editor.CurveFlip ? 1 : 0;
+        if (ws.Editor.PlaceKind == 2) st.PickedDir = ws.Editor.PointOrient;
+    }
+    ws.Host->SetStatusText(TypedAngleOpenText);
+    return st;
+}
+
+void Form_MouseMove(app::Workspace& ws, TypedAngleState& st, float x, float y, float width,
+                    float height) {
+    st.PickedAngle = PatternAngle(x, y, width, height);
+    if (st.PickedAngle < 0) return;
+    ws.Host->SetStatusText(PickedAngleStatusText(ws, st.PickedAngle));
+    if (st.PickedAngle != st.LastAngle) Preview(ws, st, st.PickedAngle);
+}
+
+void Text1_KeyUp(app::Workspace& ws, TypedAngleState& st, std::string& text, int keyCode) {
+    if (keyCode == SpaceKey) {
+        if (!text.empty() && text.back() == ' ') text.pop_back();
+        Turn(ws, st);
+    }
+    const auto value = app::ParseNumber(text);
+    if (!value || !(*value > -360 && *value <= 360)) return;
+    const float v = static_cast<float>(*value);
+    st.PickedAngle = v;
+    if (v >= 0 && v != st.LastAngle) {
+        Preview(ws, st, v);
+        ws.Host->SetStatusText(std::string(TypedAngleOpenText) + " (" + app::SingleToText(v) +
+                               "度)");
+    }
+}
+
+TypedAngleClick Form_MouseDown(app::Workspace& ws, TypedAngleState& st, int button) {
+    TypedAngleClick click;
+    if (button == 2) {
+        Turn(ws, st);
+        return click;
+    }
+    if (button != 1 || st.PickedAngle == NoAngle) return click; // no angle picked yet
+    if (ChoosingFlexEnd(ws)) {
+        click.FlexAngle = st.PickedAngle;
+        click.Close = true;
+        return click;
+    }
+    const std::int16_t kind = ws.Editor.PlaceKind;
+    if (kind >= 0 && kind <= 2) {
+        float a = st.PickedAngle;
+        geometry::PlaceRail(ws, a, st.PickedDir, geometry::PlaceCommit, false);
+    } else if (kind == 5) {
+        geometry::PlaceRailBox(ws, st.PickedAngle, st.PickedDir, false);
+    } else {
+        return click;
+    }
+    ws.Editor.AStatus = 0;
+    click.Close = true;
+    return click;
+}
+
+void Image1_MouseDown(app::Workspace& ws, TypedAngleState& st) {
+    if (ChoosingFlexEnd(ws)) return;
+    st.PickedDir = 0;
+    ws.Editor.AStatus = 0;
+}
+
+} // namespace ferrovane::editor

@@ -1,0 +1,92 @@
+#include "core/app/startup/StartUp.h"
+
+#include "core/app/settings/ApplicationRecords.h"
+#include "core/app/settings/SettingsIo.h"
+#include "core/commands/document/DocumentCommands.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/values/platform/UiHost.h"
+
+namespace ferrovane::app {
+
+namespace {
+inline constexpr std::int16_t StartingUp = 500;
+}
+
+std::string UpgradeNoticeText() {
+    return std::string("旧バージョンのユーザーへ : ") + "\r" +
+           " 新しいFerrovaneではRTRファイル形式が変更になりました。" + "\r" +
+           " また、インポートを使って以前のバージョンのファイルを読み込んでください。";
+}
+
+void WelcomeLoad(const StartUpContext& context, const std::string& programDir) {
+    RecordAppDir(*context.AppStore, programDir);
+}
+
+int MainLoad(Workspace& ws, const StartUpContext& context) {
+    MainWindowShell& shell = *context.Shell;
+    ws.Editor.AStatus = StartingUp; // the board stays inert until the start is done
+    ws.Log("");
+    const int lastVersion = ReadLastVersion(*context.AppStore);
+    ws.Log("[frmMain] LastVersion = " + std::to_string(lastVersion));
+    if (lastVersion == 0) StoreCurrentVersion(*context.AppStore);
+    ws.Log("[frmMain] frmMain Load Start");
+    LoadSettings(*context.UserStore, ws.Settings, ws.Layout.RecentFiles);
+    shell.SetStatusFont(ws.Settings.WindowFontName);
+    if (lastVersion == 0 && !ws.Settings.RTypeFileName.empty()) {
+        ws.Host->ShowMessage({UpgradeNoticeText(), UpgradeNoticeTitle,
+                              platform::MessageIcon::Information, platform::MessageButtons::Ok,
+                              UpgradeNoticeHelpTopic});
+    }
+    ws.Log("[frmMain] regGet finished");
+    shell.UncheckRailAbout();
+    ws.View.IsGrid = ws.View.IsMemori = ws.View.IsNumber = true;
+    shell.ShowGridRulerNumbers();
+    shell.ApplyZoomMenuItem(ws.Settings.ZoomPosition);
+    ws.Log("[frmMain] mnuZoom_Click finished");
+    shell.LoadPointerImages();
+    ws.Log("[frmMain] frmMain Load finished");
+    return lastVersion;
+}
+
+document::CommandResult RunStartUp(Workspace& ws, const StartUpContext& context) {
+    MainWindowShell& shell = *context.Shell;
+    ws.Log("[frmWelcome] MouseDown New Layout");
+    MainLoad(ws, context);
+    shell.ShowMainWindow();
+    ws.Log("[frmWelcome] frmMain show finished");
+    shell.HideWelcome();
+    ws.Log("[frmWelcome] frmWelcome hide finished");
+    const auto result = document::New_Item_Click(ws, context.Document);
+    if (result == document::CommandResult::Quit) return result;
+    ws.Log("[frmWelcome] frmMain New_Item_Click finished");
+    ws.Editor.AStatus = 0;
+    ws.Host->ShowToolBox();
+    return document::CommandResult::Done;
+}
+
+bool RunShutdown(Workspace& ws, const StartUpContext& context) {
+    MainWindowShell& shell = *context.Shell;
+    platform::UiHost& host = *ws.Host;
+    if (ws.Layout.RailCount >= 1 && ws.Layout.Modified) {
+        host.HideToolBox();
+        const auto answer = host.ShowMessage({document::SaveQuestionText, ShutdownQuestionTitle,
+                                              platform::MessageIcon::Question,
+                                              platform::MessageButtons::YesNoCancel});
+        const bool goOn =
+            answer == platform::Answer::No ||
+            (answer == platform::Answer::Yes && document::Save_Item_Click(ws, context.Document));
+        if (!goOn) {
+            shell.ShowMainWindow();
+            host.ShowToolBox();
+            return false;
+        }
+    }
+    shell.CloseToolBox();
+    ws.Settings.StartX = shell.ViewOriginX();
+    ws.Settings.StartY = shell.ViewOriginY();
+    if (!ws.Catalogue.RTypeFileName.empty()) ws.Settings.RTypeFileName = ws.Catalogue.RTypeFileName;
+    SaveSettings(*context.UserStore, ws.Settings, ws.Layout.RecentFiles);
+    return true;
+}
+
+} // namespace ferrovane::app

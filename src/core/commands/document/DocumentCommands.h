@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/commands/document/DocumentContext.h"
+
+namespace ferrovane::app {
+struct Workspace;
+}
+
+namespace ferrovane::document {
+
+inline constexpr const char* SaveQuestionText =
+    "現在のレイアウトは保存されていません。保存しますか。";
+
+// Asks whether to save a modified layout with at least one rail. -1 when the user
+// cancelled, or answered Yes and the layout was not saved (dialog cancelled or the
+// save failed): discarding a layout the user asked to save would lose it. 0 otherwise.
+// After Yes or No the tool box stays hidden until the calling command is done.
+int AskIfSave(app::Workspace& ws, const DocumentContext& context);
+
+// The File menu. Each command that discards the layout asks AskIfSave first and stops
+// on -1; opening or starting a layout empties the undo journal.
+CommandResult New_Item_Click(app::Workspace& ws, const DocumentContext& context);
+CommandResult Open_Item_Click(app::Workspace& ws, const DocumentContext& context);
+CommandResult mnuRecentFile_Click(app::Workspace& ws, const DocumentContext& context, int index);
+// True when the layout was written.
+bool Save_Item_Click(app::Workspace& ws, const DocumentContext& context);
+bool SaveAs_Item_Click(app::Workspace& ws, const DocumentContext& context);
+CommandResult ChangeRailFile_Item_Click(app::Workspace& ws, const DocumentContext& context);
+
+} // namespace ferrovane::document

@@ -1,0 +1,110 @@
+#include "core/commands/document/LayoutFile.h"
+
+#include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/document/LayoutTitle.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/document/LayoutReader.h"
+#include "core/compute/document/LayoutWriter.h"
+#include "core/compute/document/RecentFiles.h"
+#include "core/compute/geometry/RepairLinks.h"
+#include "core/values/model/RailIndex.h"
+#include "core/values/platform/FileSystem.h"
+#include "core/values/platform/UiHost.h"
+
+namespace ferrovane::document {
+
+namespace {
+
+const char* const TitleWarning = "警告";
+const char* const TitleError = "エラー";
+const char* const TextFileNotFound = "ファイルが見つかりません。";
+const char* const TextBadVersion = "不正なバージョンのファイルです。";
+
+void ShowExclamation(app::Workspace& ws, const std::string& text, const char* title) {
+    platform::ShowModal(*ws.Host, {text, title, platform::MessageIcon::Exclamation,
+                                   platform::MessageButtons::Ok, 0});
+}
+
+bool IsBlank(const std::string& s) {
+    return s.find_first_not_of(" \t") == std::string::npos;
+}
+
+} // namespace
+
+std::string LayoutFileErrorText(int place, const FileError& error) {
+    return "[#" + std::to_string(place) + "] エラーが発生しました。 エラー番号は " +
+           std::to_string(error.Number) + "。\r説明 : " + error.Description;
+}
+
+bool SaveFile(app::Workspace& ws, std::string path) {
+    if (path.empty()) path = ws.Layout.LayoutFileName;
+    FileError error{ErrPathAccess, "No file name given"};
+    if (path.empty() || !platform::WriteFileAtomically(path, WriteLayout(ws.Layout), error)) {
+        ShowExclamation(ws, LayoutFileErrorText(PlaceLayoutWrite, error), TitleError);
+        return false;
+    }
+    ws.Layout.Modified = false;
+    AddRecentFile(ws.Layout, path);
+    // The file name is set before the title so that the title names the file just saved.
+    ws.Layout.LayoutFileName = path;
+    SetfrmMainTitle(ws);
+    return true;
+}
+
+bool LoadFile(app::Workspace& ws, std::string path, const LoadOptions& options) {
+    if (path.empty()) path = ws.Layout.LayoutFileName;
+    ws.Log("[LoadFile] FN = " + path);
+    if (!platform::FileExists(path)) {
+        ShowExclamation(ws, TextFileNotFound, TitleWarning);
+        return false;
+    }
+
+    ws.Log("[LoadFile] RTypeFileName = " + ws.Catalogue.RTypeFileName);
+    if (options.ReloadCatalogue) {
+        // A copy: the reader replaces the catalogue that holds the name.
+        const std::string catalogueName = ws.Catalogue.RTypeFileName;
+        if (IsBlank(catalogueName)) {
+            std::string chosen;
+            if (options.LoadRType) options.LoadRType(ws, chosen);
+        } else {
+            catalogue::ReadCatalogue(ws, catalogueName);
+        }
+    }
+
+    LayoutReadResult read;
+    {
+        platform::BusyPointer busy(*ws.Host);
+        FileError error;
+        auto bytes = platform::ReadWholeFile(path, error);
+        if (!bytes) {
+            read.Error = error;
+        } else {
+            read = ParseLayout(*bytes);
+            if (read.Status == LayoutReadStatus::Loaded) {
+                read.Layout.SavedRailCount = read.Layout.RailCount;
+                geometry::RepairLinks(read.Layout);
+                model::RebuildRailIndex(read.Layout);
+            }
+        }
+    }
+    if (read.Status == LayoutReadStatus::BadVersion) {
+        ShowExclamation(ws, TextBadVersion, TitleError);
+        return false;
+    }
+    if (read.Status != LayoutReadStatus::Loaded) {
+        ShowExclamation(ws, LayoutFileErrorText(PlaceLayoutRead, read.Error), TitleError);
+        return false;
+    }
+
+    model::Layout& fresh = read.Layout;
+    fresh.RecentFiles = ws.Layout.RecentFiles;
+    fresh.LayoutFileName = path;
+    ws.Layout = std::move(fresh);
+    AddRecentFile(ws.Layout, path);
+    ws.Redraw->ReDrawBackScreen();
+    SetfrmMainTitle(ws);
+    ws.Layout.Modified = false;
+    return true;
+}
+
+} // namespace ferrovane::document

@@ -1,0 +1,104 @@
+#include "core/commands/edit/Elevation.h"
+
+#include <algorithm>
+
+#include "core/commands/edit/Selection.h"
+#include "core/commands/edit/StatusText.h"
+#include "core/commands/workspace/ToolStatus.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/catalogue/CatalogueEditing.h"
+#include "core/compute/editor/RailGroup.h"
+#include "core/values/platform/UiHost.h"
+
+namespace ferrovane::editor {
+
+namespace {
+
+// The catalogue entries 0..Max of a rail kind, bounded by what the array holds.
+std::vector<const catalogue::RType*> TypesForRail(const app::Workspace& ws, int rail) {
+    std::vector<const catalogue::RType*> types;
+    if (!ws.Layout.IsLive(rail)) return types;
+    const auto& c = ws.Catalogue;
+    const int kind = ws.Layout.Rails[rail].Kind;
+    const auto* array = catalogue::TypesOf(c, kind);
+    const auto* max = catalogue::TypeMaxOf(c, kind);
+    if (!array || !max) return types;
+    const auto last = std::min<std::int64_t>(*max, static_cast<std::int64_t>(array->size()) - 1);
+    for (std::int64_t i = 0; i <= last; ++i)
+        types.push_back(&(*array)[static_cast<std::size_t>(i)]);
+    return types;
+}
+
+std::string UndoData(const model::Rail& r) {
+    std::string data = std::to_string(r.Color);
+    if (data.size() < 10) data.append(10 - data.size(), ' ');
+    return data + r.Name;
+}
+
+} // namespace
+
+bool IsElevationCandidate(const catalogue::RType& type, bool railUpper) {
+    return railUpper ? (type.Level == 0 || type.Level == 2) : (type.Level == 1 || type.Level == 2);
+}
+
+std::vector<std::string> ElevationCandidates(const app::Workspace& ws, int rail) {
+    std::vector<std::string> names;
+    for (const auto* t : TypesForRail(ws, rail))
+        if (IsElevationCandidate(*t, ws.Layout.Rails[rail].Upper)) names.push_back(t->Name);
+    return names;
+}
+
+bool ElevateRail(app::Workspace& ws, int rail, bool groupStart, const std::string& newName,
+                 std::int32_t newColor) {
+    model::Layout& layout = ws.Layout;
+    if (!layout.IsLive(rail)) return false;
+    const int last = GroupLast(layout, rail);
+    model::Rail& r = layout.Rails[rail];
+    ws.Undo.AddUndo("UPR", rail, UndoData(r), groupStart);
+    r.Upper = !r.Upper;
+    r.Name = newName;
+    r.Color = newColor;
+    for (int n = rail + 1; n <= last; ++n) {
+        model::Rail& member = layout.Rails[n];
+        ws.Undo.AddUndo("UPR", n, UndoData(member), false);
+        member.Upper = !member.Upper;
+    }
+    layout.Modified = true;
+    return true;
+}
+
+bool SetUpperRail(app::Workspace& ws, int rail, const std::string& chosenName) {
+    for (const auto* t : TypesForRail(ws, rail)) {
+        if (t->Name != chosenName) continue;
+        const std::int32_t colour = t->Color;
+        ElevateRail(ws, rail, true, chosenName, colour);
+        ws.Redraw->ReDrawBackScreen();
+        return true;
+    }
+    return false;
+}
+
+void OpenElevationTool(app::Workspace& ws) {
+    ws.Editor.AStatus = AStatusElevate;
+    if (SelectionSlots(ws.Editor) == 0) return;
+    platform::ShowModal(*ws.Host,
+                        {"選択を解除します。一つずつ高架化して下さい。", "レールの高架化",
+                         platform::MessageIcon::Information, platform::MessageButtons::Ok});
+    ClearSelection(ws.Editor);
+    ws.Host->EnableCC(false);
+    ws.Redraw->ReDrawBackScreen();
+}
+
+void SetUpper(app::Workspace& ws, const std::optional<std::string>& chosenName) {
+    if (!chosenName) {
+        SetStatusText(ws, "高架化後のレール名を選んで下さい");
+        return;
+    }
+    SetUpperRail(ws, ws.Editor.PointedRail, *chosenName);
+}
+
+void CloseElevationTool(app::Workspace& ws) {
+    ws.Editor.AStatus = AStatusPlace;
+}
+
+} // namespace ferrovane::editor

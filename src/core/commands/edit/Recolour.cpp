@@ -1,0 +1,59 @@
+#include "core/commands/edit/Recolour.h"
+
+#include <string>
+
+#include "core/commands/edit/Selection.h"
+#include "core/commands/workspace/ToolStatus.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/editor/RailGroup.h"
+#include "core/values/platform/UiHost.h"
+
+namespace ferrovane::editor {
+
+bool RecolourRail(app::Workspace& ws, int rail, bool groupStart, std::int32_t colour) {
+    model::Layout& layout = ws.Layout;
+    if (!layout.IsLive(rail)) return false;
+    const int last = GroupLast(layout, rail);
+    for (int n = rail; n <= last; ++n) {
+        model::Rail& r = layout.Rails[n];
+        ws.Undo.AddUndo("RCL", n, std::to_string(r.Color), groupStart && n == rail);
+        r.Color = colour;
+    }
+    // Colours are not part of the index, so it stays as it is.
+    layout.Modified = true;
+    return true;
+}
+
+int RecolourSelection(app::Workspace& ws, std::int32_t colour) {
+    int recoloured = 0;
+    for (const int n : SelectionActionOrder(ws.Editor))
+        if (RecolourRail(ws, n, recoloured == 0, colour)) ++recoloured;
+    ClearSelection(ws.Editor);
+    ws.Host->EnableCC(false);
+    return recoloured;
+}
+
+bool OpenRecolourTool(app::Workspace& ws) {
+    bool selectionMode = false;
+    if (SelectedCount(ws.Editor) > 0)
+        selectionMode = platform::ShowModal(
+                            *ws.Host, {"選択レールを一括変換しますか?", "レール色の変更",
+                                       platform::MessageIcon::Question,
+                                       platform::MessageButtons::YesNo}) == platform::Answer::Yes;
+    ws.Editor.AStatus = AStatusRecolour;
+    return selectionMode;
+}
+
+void ApplyRecolour(app::Workspace& ws, bool selectionMode, std::int32_t colour) {
+    if (selectionMode)
+        RecolourSelection(ws, colour);
+    else
+        RecolourRail(ws, ws.Editor.PointedRail, true, colour);
+    ws.Redraw->ReDrawBackScreen();
+}
+
+void CloseRecolourTool(app::Workspace& ws) {
+    ws.Editor.AStatus = AStatusPlace;
+}
+
+} // namespace ferrovane::editor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/compute/render/DrawContext.h"
+
+namespace ferrovane::app {
+struct Workspace;
+}
+
+namespace ferrovane::render {
+
+// How the print preview and the printer draw: the layout position of the surface's
+// top-left corner and whether rails keep their colours (else black).
+struct PrintOptions {
+    ViewOrigin Origin;
+    bool InColour = false;
+};
+
+// Every rail and text label onto the print preview: pen 3 for elevated rails, else 1,
+// no centre markers; the pen is 1 again afterwards.
+void DrawLayoutOnPPicture(const app::Workspace& ws, Surface& surface, const PrintOptions& options);
+
+// Every rail except text labels onto the printer: pen 5 for elevated rails, else 1.
+void DrawLayoutOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options);
+
+// Only the text labels onto the printer.
+void DrawTextsOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options);
+
+} // namespace ferrovane::render

@@ -1,0 +1,250 @@
+#include "core/commands/render/ScreenRenderer.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/render/GridAndRuler.h"
+#include "core/compute/render/Primitives.h"
+#include "core/compute/render/RailColor.h"
+#include "core/compute/render/RailDispatch.h"
+#include "core/compute/render/RailOutline.h"
+#include "core/compute/render/ScrollLimits.h"
+#include "core/compute/render/TextLabelDrawer.h"
+#include "core/compute/render/Zoom.h"
+#include "core/values/model/RailIndex.h"
+#include "core/values/platform/UiHost.h"
+
+namespace ferrovane::render {
+
+const char* const BackScreenTooLargeText = "バックサイズが大きすぎてメモリに入りきれません。\r\n"
+                                           "レイアウトサイズを小さくするか、ズームを下げてください";
+
+namespace {
+
+constexpr int NormalWidth = 1;
+constexpr int ElevatedWidth = 3;
+constexpr int HighlightWidth = 2;
+constexpr int BorderWidth = 2;
+
+bool IsGroupHead(int kind) {
+    return kind == model::KindBoxHeadStraight || kind == model::KindBoxHeadCurve;
+}
+bool IsGroupMember(int kind) {
+    return kind == model::KindBoxMemberStraight || kind == model::KindBoxMemberCurve;
+}
+
+// The highest rail number the whole-layout drivers may visit.
+int LastRail(const model::Layout& layout) {
+    const int last = static_cast<int>(layout.Rails.size()) - 1;
+    return layout.RailCount < last ? layout.RailCount : last;
+}
+
+std::string Trimmed(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+ScreenRenderer::ScreenRenderer(app::Workspace& ws, Surface& backScreen, Surface& mainPicture)
+    : mWs(ws), mBack(backScreen), mMain(mainPicture) {}
+
+DrawContext ScreenRenderer::Context(ViewOrigin origin) const {
+    return DrawContext{mWs.Layout.Rails, mWs.Settings, origin, mWs.View.IsHighlighting};
+}
+
+void ScreenRenderer::ReDrawBackScreen() {
+    platform::BusyPointer busy(*mWs.Host);
+    EnsureBackScreenSize();
+    mBack.Clear();
+    const int w = mWs.Layout.LayoutWidth;
+    const int h = mWs.Layout.LayoutHeight;
+    if (mWs.View.IsGrid) SetGrid(mBack, mWs.Settings, w, h);
+    mBack.SetDrawWidth(BorderWidth);
+    const Colour border = mWs.Settings.NextRailColor;
+    const auto fw = static_cast<float>(w), fh = static_cast<float>(h);
+    mBack.Line({fw, 0}, {fw, fh}, border);
+    mBack.Line({0, fh}, {fw, fh}, border);
+    DrawLayoutOnBackScreen();
+    mBack.Refresh();
+    RefreshMainPicture();
+}
+
+void ScreenRenderer::DrawLayoutOnBackScreen() {
+    const DrawContext context = Context({0, 0});
+    const int last = LastRail(mWs.Layout);
+    for (int i = 1; i <= last; ++i) {
+        const model::Rail& rail = mWs.Layout.Rails[static_cast<std::size_t>(i)];
+        if (!rail.Valid) continue;
+        mBack.SetDrawWidth(rail.Upper ? ElevatedWidth : NormalWidth);
+        DrawRailByKind(context, i, GetRailColor(context, i), mBack, true);
+    }
+}
+
+void ScreenRenderer::DrawRailOnBackScreen(int rail) {
+    if (rail < 1) return;
+    const DrawContext context = Context({0, 0});
+    const model::Rail* r = context.ValidRailAt(rail);
+    if (r == nullptr) return;
+    mBack.SetDrawWidth(r->Upper ? ElevatedWidth : NormalWidth);
+    DrawRailByKind(context, rail, GetRailColor(context, rail), mBack, true);
+}
+
+void ScreenRenderer::RefreshMainPicture() {
+    const View& view = mWs.View;
+    const float scale = view.UnitsPerPixel();
+    // The copy whitens whatever lies beyond the off-screen image, so no clear first.
+    mMain.CopyFrom(mBack, ToPixel(view.Screen.Left, 0, scale), ToPixel(view.Screen.Top, 0, scale));
+    if (view.IsMemori) SetMemori(mMain, mWs.Settings, view.Screen);
+    if (view.IsNumber) SetNumber(mMain, mWs.Settings, view.Screen);
+    const auto& sel = mWs.Editor.SelRailList;
+    if (!sel.empty() && sel[0] >= 1) SetHighlightSelRail();
+    mMain.Refresh();
+}
+
+void ScreenRenderer::DrawRailOnMainPicture(int rail) {
+    const TScreen& screen = mWs.View.Screen;
+    const DrawContext context = Context({screen.Left, screen.Top});
+    const model::Rail* r = context.ValidRailAt(rail);
+    if (r == nullptr) return;
+    int width = r->Upper ? ElevatedWidth : NormalWidth;
+    if (mWs.View.IsHighlighting) width = HighlightWidth;
+    mMain.SetDrawWidth(width);
+    DrawRailByKind(context, rail, GetRailColor(context, rail), mMain, true);
+    mMain.SetDrawWidth(NormalWidth);
+}
+
+void ScreenRenderer::DrawHighlightedWithGroup(int rail) {
+    DrawRailOnMainPicture(rail);
+    const model::Layout& layout = mWs.Layout;
+    if (rail < 1 || rail > LastRail(layout)) return;
+    if (!IsGroupHead(layout.Rails[static_cast<std::size_t>(rail)].Kind)) return;
+    const int last = LastRail(layout);
+    for (int j = rail + 1; j <= last; ++j) {
+        if (!IsGroupMember(layout.Rails[static_cast<std::size_t>(j)].Kind)) break;
+        DrawRailOnMainPicture(j);
+    }
+}
+
+void ScreenRenderer::SetHighlightSelRail() {
+    const auto& sel = mWs.Editor.SelRailList;
+    if (sel.empty() || sel[0] < 1) return;
+    mWs.View.IsHighlighting = true;
+    const int count = sel[0];
+    for (int k = 1; k <= count && k < static_cast<int>(sel.size()); ++k) {
+        if (sel[static_cast<std::size_t>(k)] >= 1)
+            DrawHighlightedWithGroup(sel[static_cast<std::size_t>(k)]);
+    }
+    mWs.View.IsHighlighting = false;
+}
+
+void ScreenRenderer::ShowHoverRail() {
+    const int d = mWs.Editor.PointedRail;
+    if (d < 1 || d > LastRail(mWs.Layout) || !mWs.Layout.Rails[static_cast<std::size_t>(d)].Valid)
+        return;
+    mWs.View.IsHighlighting = true;
+    DrawHighlightedWithGroup(d);
+    const model::Rail& rail = mWs.Layout.Rails[static_cast<std::size_t>(d)];
+    const std::string number = std::to_string(d);
+    if (rail.Kind != model::KindText) {
+        const TScreen& screen = mWs.View.Screen;
+        FillRail(Context({screen.Left, screen.Top}), d, mWs.Settings.HighlightRailColor, mMain);
+        mWs.Host->SetStatusText(Trimmed(rail.Name) + " (No:" + number + ")");
+    } else {
+        std::string text(1, '"');
+        text += LabelText(rail);
+        text += "\" (No:";
+        text += number;
+        text += ')';
+        mWs.Host->SetStatusText(text);
+    }
+    mWs.View.IsHighlighting = false;
+}
+
+void ScreenRenderer::ResizeBackScreen() {
+    platform::BusyPointer busy(*mWs.Host);
+    const PixelSize size =
+        BackScreenPixelSize(mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight, mWs.View.Zoom);
+    if (!BackScreenFits(size) ||
+        !mBack.Resize(static_cast<int>(size.Width), static_cast<int>(size.Height))) {
+        mFailedSize = size;
+        RecoverFromOversizedBackScreen();
+        return;
+    }
+    mFailedSize = {-1, -1};
+    mBack.SetScale(mWs.View.UnitsPerPixel());
+}
+
+void ScreenRenderer::EnsureBackScreenSize() {
+    const PixelSize size =
+        BackScreenPixelSize(mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight, mWs.View.Zoom);
+    const bool current = size.Width == mBack.PixelWidth() && size.Height == mBack.PixelHeight();
+    const bool knownToFail = size.Width == mFailedSize.Width && size.Height == mFailedSize.Height;
+    if (!current && !knownToFail) ResizeBackScreen();
+}
+
+void ScreenRenderer::RecoverFromOversizedBackScreen() {
+    mWs.View.Zoom = RecoveryZoom;
+    platform::Message message;
+    message.Text = BackScreenTooLargeText;
+    message.Title = "Ferrovane";
+    message.Icon = platform::MessageIcon::Exclamation;
+    message.HelpTopic = BackScreenTooLargeHelpTopic;
+    platform::ShowModal(*mWs.Host, message);
+    // A board that is still too large at the fallback zoom is not tried again on every
+    // redraw.
+    const PixelSize fallback =
+        BackScreenPixelSize(mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight, RecoveryZoom);
+    if (!BackScreenFits(fallback)) mFailedSize = fallback;
+    mBack.Resize(mMain.PixelWidth(), mMain.PixelHeight());
+    // Both surfaces follow the zoom, so the copy and the drawing stay in step.
+    mBack.SetScale(mWs.View.UnitsPerPixel());
+    mMain.SetScale(mWs.View.UnitsPerPixel());
+    SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
+    RefreshMainPicture();
+}
+
+void ScreenRenderer::ChangeZoomie() {
+    platform::BusyPointer busy(*mWs.Host);
+    ResizeBackScreen();
+    mBack.SetScale(mWs.View.UnitsPerPixel());
+    mMain.SetScale(mWs.View.UnitsPerPixel());
+    mWs.View.HScroll.Value = 0;
+    mWs.View.VScroll.Value = 0;
+    ReDrawBackScreen();
+    SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
+    MainPicture_Resize();
+}
+
+void ScreenRenderer::ApplyZoomItem(int item) {
+    if (auto zoom = ZoomForMenuItem(item)) {
+        mWs.View.Zoom = *zoom;
+        ChangeZoomie();
+        return;
+    }
+    if (item != ZoomItemFit) return;
+    const model::Extents extents = model::GetLayoutExtents(mWs.Layout);
+    mWs.View.Zoom = FitZoom(extents, mMain.PixelWidth(), mMain.PixelHeight());
+    ChangeZoomie();
+    // Show the fitted layout: scroll to its top-left corner, as far as the bars allow.
+    View& view = mWs.View;
+    if (view.HScroll.Enabled) view.HScroll.Value = std::clamp(extents.MinX, 0, view.HScroll.Max);
+    if (view.VScroll.Enabled) view.VScroll.Value = std::clamp(extents.MinY, 0, view.VScroll.Max);
+    if (view.HScroll.Value != 0 || view.VScroll.Value != 0) SetScroll();
+}
+
+void ScreenRenderer::SetScroll() {
+    SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
+    RefreshMainPicture();
+}
+
+void ScreenRenderer::MainPicture_Resize() {
+    mMain.SetScale(mWs.View.UnitsPerPixel());
+    SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
+    SetScrollLimits(mWs.View, mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight);
+    RefreshMainPicture();
+}
+
+} // namespace ferrovane::render

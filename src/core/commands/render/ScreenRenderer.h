@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/compute/render/BackScreenSize.h"
+#include "core/compute/render/DrawContext.h"
+#include "core/compute/render/RedrawTarget.h"
+#include "core/compute/render/Surface.h"
+
+namespace ferrovane::app {
+struct Workspace;
+}
+
+namespace ferrovane::render {
+
+inline constexpr float RecoveryZoom = 1.5f;
+inline constexpr int BackScreenTooLargeHelpTopic = 139;
+extern const char* const BackScreenTooLargeText;
+
+// The board's drawing: the off-screen image BackScreen holding the whole board, and
+// the visible board MainPicture showing a window of it with its overlays. Editing
+// reaches it through RedrawTarget; the view's zoom and scrolling go through it too.
+class ScreenRenderer : public RedrawTarget {
+public:
+    ScreenRenderer(app::Workspace& ws, Surface& backScreen, Surface& mainPicture);
+
+    // Full redraw of BackScreen (grid, border, rails), then RefreshMainPicture. Sizes
+    // BackScreen first when the board or the zoom changed since it was made.
+    void ReDrawBackScreen() override;
+    void DrawLayoutOnBackScreen() override;
+    // One rail into BackScreen; the preview slot 0 is never drawn there.
+    void DrawRailOnBackScreen(int rail) override;
+    // The visible window copied from BackScreen, then ruler, numbers and selection.
+    void RefreshMainPicture() override;
+    void DrawPreviewOnMainPicture() override { DrawRailOnMainPicture(0); }
+    void DrawRailOnMainPicture(int rail) override;
+    void SetHighlightSelRail() override;
+    void ShowHoverRail() override;
+    // BackScreen at board / (zoom + 1) pixels; an image beyond the size cap (or one the
+    // surface cannot make) falls back to zoom 1.5 with a warning and a BackScreen the
+    // size of MainPicture.
+    void ResizeBackScreen() override;
+
+    // Applies the zoom factor to both surfaces, scrolls to the top-left and redraws.
+    void ChangeZoomie();
+    // Zoom menu items 0..3 (fixed zooms) and 4 (fit the layout into the board).
+    void ApplyZoomItem(int item);
+    // The scroll bars moved: TScreen follows and MainPicture is refreshed.
+    void SetScroll();
+    // MainPicture changed size: TScreen, the scroll bar limits, a refresh.
+    void MainPicture_Resize();
+
+    Surface& BackScreen() { return mBack; }
+    Surface& MainPicture() { return mMain; }
+
+private:
+    DrawContext Context(ViewOrigin origin) const;
+    void DrawHighlightedWithGroup(int rail);
+    void EnsureBackScreenSize();
+    void RecoverFromOversizedBackScreen();
+
+    app::Workspace& mWs;
+    Surface& mBack;
+    Surface& mMain;
+    PixelSize mFailedSize{-1, -1};
+};
+
+} // namespace ferrovane::render

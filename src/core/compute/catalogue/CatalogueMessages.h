@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "core/values/format/ListDirected.h"
+#include "core/values/platform/UiHost.h"
+
+namespace ferrovane::catalogue {
+
+// The longest name a catalogue file may hold: entry names, and rail-box names with
+// their one-character marker.
+inline constexpr std::size_t MaxEntryNameLength = 100;
+inline constexpr std::size_t MaxRailBoxNameLength = 99;
+
+// The help topic of the catalogue read error.
+inline constexpr int CatalogueReadHelpTopic = 140;
+
+// "[#2]": the file could not be read.
+platform::Message CatalogueReadErrorMessage(const document::FileError& error);
+// A name longer than limit characters (100 for entries, 99 in rail boxes).
+platform::Message NameTooLongMessage(std::size_t limit);
+// Shown before an old "ColorPoint:" section is read.
+platform::Message OldFormatNoticeMessage();
+// The writer refuses a catalogue with a point of zero length, radius or angle.
+platform::Message InvalidPointsMessage();
+// "[#3]": the file could not be written.
+platform::Message CatalogueWriteErrorMessage(const document::FileError& error);
+
+} // namespace ferrovane::catalogue

@@ -1,0 +1,39 @@
+#include "core/compute/output/ImageExportName.h"
+
+namespace ferrovane::output {
+
+const char* const ImageExportFilter = "ビットマップファイル(*.bmp)|*.bmp|"
+                                      "JPEGファイル(*.jpg)|*.jpg|"
+                                      "PNGファイル(*.png)|*.png|"
+                                      "全てのファイル(*.*)|*.*";
+const char* const ImageExportTitle = "レイアウトファイルを保存";
+const char* const ImageExportFailedText = "画像を保存できませんでした。";
+const char* const ImageExportFailedTitle = "エラー";
+
+namespace {
+
+// Lower-cases ASCII letters only: the name's other bytes stay as they are.
+std::string AsciiLower(std::string s) {
+    for (char& c : s) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return s;
+}
+
+bool EndsWith(const std::string& s, const std::string& suffix) {
+    return s.size() >= suffix.size() &&
+           s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+} // namespace
+
+ImageFormat ImageFormatForName(const std::string& fileName) {
+    const std::string lower = AsciiLower(fileName);
+    if (lower.find(".jpg") != std::string::npos || lower.find(".jpeg") != std::string::npos) {
+        return ImageFormat::Jpeg;
+    }
+    if (EndsWith(lower, ".png")) return ImageFormat::Png;
+    return ImageFormat::Bmp;
+}
+
+} // namespace ferrovane::output

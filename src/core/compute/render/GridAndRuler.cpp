@@ -1,0 +1,97 @@
+#include "core/compute/render/GridAndRuler.h"
+
+#include <cmath>
+#include <string>
+
+namespace ferrovane::render {
+
+namespace {
+
+// Long loops stop here: far more lines than any board can show.
+constexpr int MaxLines = 100000;
+
+long long RoundToLong(double v) {
+    if (!(v > -9e15 && v < 9e15)) return 0;
+    return static_cast<long long>(std::nearbyint(v));
+}
+
+} // namespace
+
+long long RoundedMod(float v, long long m) {
+    return RoundToLong(v) % m;
+}
+
+void SetGrid(Surface& surface, const app::Settings& settings, int w, int h) {
+    surface.SetDrawWidth(1);
+    const Colour c = settings.GridColor;
+    if (settings.GridWidth > 0) {
+        float x = settings.GridWidth;
+        int n = 0;
+        do {
+            surface.Line({x, 0}, {x, static_cast<float>(h)}, c);
+            x += settings.GridWidth;
+        } while (x <= static_cast<float>(w) && ++n < MaxLines);
+    }
+    if (settings.GridHeight > 0) {
+        float y = settings.GridHeight;
+        int n = 0;
+        do {
+            surface.Line({0, y}, {static_cast<float>(w), y}, c);
+            y += settings.GridHeight;
+        } while (y <= static_cast<float>(h) && ++n < MaxLines);
+    }
+}
+
+void SetMemori(Surface& surface, const app::Settings& settings, const TScreen& screen) {
+    surface.SetDrawWidth(1);
+    const Colour c = settings.GridColor;
+    const float stepX = static_cast<float>(settings.GridWidth) / 5;
+    const long long roundedX = RoundToLong(stepX);
+    if (roundedX > 0) {
+        float x = stepX - static_cast<float>(RoundedMod(screen.Left, roundedX));
+        for (int n = 0; x <= screen.Width && n < MaxLines; ++n, x += stepX) {
+            surface.Line({x, 0}, {x, RulerTickLength}, c);
+        }
+    }
+    const float stepY = static_cast<float>(settings.GridHeight) / 5;
+    const long long roundedY = RoundToLong(stepY);
+    if (roundedY > 0) {
+        float y = stepY - static_cast<float>(RoundedMod(screen.Top, roundedY));
+        for (int n = 0; y <= screen.Height && n < MaxLines; ++n, y += stepY) {
+            surface.Line({0, y}, {RulerTickLength, y}, c);
+        }
+    }
+}
+
+void SetNumber(Surface& surface, const app::Settings& settings, const TScreen& screen) {
+    surface.SetFont(Font{settings.WindowFontName, NumberFontSize, false, true, false});
+    surface.SetForeColor(Black);
+    if (settings.GridWidth > 0) {
+        const long long g = settings.GridWidth;
+        float offset = static_cast<float>(g - RoundedMod(screen.Left, g));
+        long long n = RoundToLong(screen.Left + offset);
+        for (int k = 0; offset <= screen.Width && k < MaxLines; ++k) {
+            const std::string text = std::to_string(n);
+            surface.CurrentX = offset - surface.MeasureText(text).Width / 2;
+            surface.CurrentY = 2;
+            surface.Print(text);
+            offset += static_cast<float>(g);
+            n += g;
+        }
+    }
+    if (settings.GridHeight > 0) {
+        const long long g = settings.GridHeight;
+        float offset = static_cast<float>(g - RoundedMod(screen.Top, g));
+        long long n = RoundToLong(screen.Top + offset);
+        for (int k = 0; offset <= screen.Height && k < MaxLines; ++k) {
+            const std::string text = std::to_string(n);
+            surface.CurrentX = 2;
+            surface.CurrentY = offset - surface.MeasureText(text).Height / 2;
+            surface.Print(text);
+            offset += static_cast<float>(g);
+            n += g;
+        }
+    }
+}
+
+} // namespace ferrovane::render
