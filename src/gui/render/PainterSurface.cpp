@@ -54,7 +54,7 @@ void PainterSurface::UsePen(render::Colour colour) {
     mPenShift = ratio != 1.0 && DrawWidth() % 2 == 1 ? 0.5 : 0.0;
 }
 
-void PainterSurface::DrawSegment(render::PointF p, render::PointF q, render::Colour colour) {
+void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour colour) {
     const double s = Scale();
     const QLineF line(p.X / s, p.Y / s, q.X / s, q.Y / s);
     if (!Finite(line.x1()) || !Finite(line.y1()) || !Finite(line.x2()) || !Finite(line.y2())) {
@@ -64,7 +64,7 @@ void PainterSurface::DrawSegment(render::PointF p, render::PointF q, render::Col
     Painter().drawLine(line.translated(mPenShift, mPenShift));
 }
 
-void PainterSurface::Arc(render::PointF c, float radius, render::Colour colour, float start,
+void PainterSurface::Arc(model::Point c, float radius, render::Colour colour, float start,
                          float end) {
     const double s = Scale();
     const double r = radius / s;

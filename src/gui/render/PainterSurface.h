@@ -17,8 +17,7 @@ QColor ToQColor(render::Colour colour);
 // of their own, or a device such as the printer whose painter someone else runs.
 class PainterSurface : public render::Surface {
 public:
-    void Arc(render::PointF c, float radius, render::Colour colour, float start,
-             float end) override;
+    void Arc(model::Point c, float radius, render::Colour colour, float start, float end) override;
     void Fill(const std::vector<render::Contour>& region, render::Colour colour) override;
     void SetFont(const render::Font& font) override;
     void Print(const std::string& text) override;
@@ -35,7 +34,7 @@ protected:
     virtual QPainter& Painter() = 0;
     // The painter was (re)started: pen and font must be set again.
     void ForgetPainterState() { mPenValid = false; }
-    void DrawSegment(render::PointF p, render::PointF q, render::Colour colour) override;
+    void DrawSegment(model::Point p, model::Point q, render::Colour colour) override;
 
 private:
     void UsePen(render::Colour colour);

@@ -31,7 +31,7 @@ TEST(StraightGeometry, HandComputedPlacements) {
     };
     for (const auto& c : cases) {
         model::Rail r;
-        LayStraight(r, c.x, c.y, c.a, 248, W);
+        LayStraight(r, {{c.x, c.y}, c.a}, 248, W);
         SCOPED_TRACE(c.a);
         EXPECT_EQ(r.Kind, 0);
         EXPECT_EQ(r.Length, 248);
@@ -65,7 +65,7 @@ TEST(CurveGeometry, HandComputedPlacements) {
     };
     for (const auto& c : cases) {
         model::Rail r;
-        LayCurve(r, 1000, 1000, c.a, 541, 30, c.flip, W);
+        LayCurve(r, {{1000, 1000}, c.a}, {541, 30}, c.flip, W);
         SCOPED_TRACE(::testing::Message() << c.a << (c.flip ? " flipped" : ""));
         EXPECT_EQ(r.Kind, 1);
         EXPECT_EQ(r.Dir, c.dir);
@@ -103,7 +103,7 @@ TEST(PointGeometry, HandComputedOrientations) {
     };
     for (const auto& c : cases) {
         model::Rail r;
-        LayPoint(r, 1000, 1000, 90, 186, 481, 15, c.orient, W);
+        LayPoint(r, {{1000, 1000}, 90}, {186, 481, 15}, c.orient, W);
         SCOPED_TRACE(c.orient);
         EXPECT_EQ(r.Kind, 2);
         EXPECT_EQ(r.Dir, c.orient);
@@ -123,7 +123,7 @@ TEST(PointGeometry, HandComputedOrientations) {
 
 TEST(PointGeometry, CurvedPointCode100) {
     model::Rail r;
-    LayCurvedPoint(r, 1000, 1000, 90, 60, 481, 15, 0, W);
+    LayCurvedPoint(r, {{1000, 1000}, 90}, {60, 481, 15}, 0, W);
     EXPECT_EQ(r.Kind, 2);
     EXPECT_EQ(r.Dir, 100);
     EXPECT_EQ(r.Length, 60);
@@ -202,9 +202,9 @@ TEST(PointGeometry, EveryOrientationAttachesItsEndAndKeepsTheDrawingContract) {
                              << (curved ? "curved " : "") << "orient " << orient << " at " << a);
                 model::Rail r;
                 if (curved)
-                    LayCurvedPoint(r, 500, 700, a, 60, 481, 15, orient, W);
+                    LayCurvedPoint(r, {{500, 700}, a}, {60, 481, 15}, orient, W);
                 else
-                    LayPoint(r, 500, 700, a, 186, 481, 15, orient, W);
+                    LayPoint(r, {{500, 700}, a}, {186, 481, 15}, orient, W);
                 const int joined = JoinedEndOfOrient(orient);
                 EXPECT_TRUE(NearPoint(r.X(joined), r.Y(joined), 500, 700));
                 EXPECT_TRUE(NearAngle(r.EndAngle(joined), a + 180));

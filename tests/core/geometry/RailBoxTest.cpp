@@ -16,9 +16,9 @@ using testing::TrackWorkspace;
 
 TEST(RotateOffset, TurnsDirectionsByTheAngleAndNormalisesIt) {
     struct Case {
-        Vec2 p;
+        model::Point p;
         float angle, normalised;
-        Vec2 expected;
+        model::Point expected;
     };
     const Case cases[] = {
         {{0, 1}, 90, 90, {1, 0}},          // direction 0 becomes direction 90
@@ -29,7 +29,7 @@ TEST(RotateOffset, TurnsDirectionsByTheAngleAndNormalisesIt) {
     };
     for (const Case& c : cases) {
         float a = c.angle;
-        const Vec2 r = RotateOffset(c.p, a);
+        const model::Point r = RotateOffset(c.p, a);
         EXPECT_EQ(a, c.normalised);
         EXPECT_TRUE(NearPoint(r.X, r.Y, c.expected.X, c.expected.Y, 1e-4f)) << c.angle;
     }

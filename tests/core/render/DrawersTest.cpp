@@ -252,7 +252,7 @@ TEST(FlexDrawerTest, HorizontalRailSegmentsCapsMarkerAndCallersWidth) {
 }
 
 TEST(FlexDrawerTest, BezierFollowsControlPoints) {
-    const PointF p = BezierPoint({0, 0}, {0, 100}, {100, 100}, {100, 0}, 0.5f);
+    const model::Point p = BezierPoint({0, 0}, {0, 100}, {100, 100}, {100, 0}, 0.5f);
     EXPECT_FLOAT_EQ(p.X, 50);
     EXPECT_FLOAT_EQ(p.Y, 75);
 }

@@ -22,7 +22,7 @@ struct Fixture {
     }
 };
 
-void ExpectPoint(PointF p, float x, float y) {
+void ExpectPoint(model::Point p, float x, float y) {
     EXPECT_NEAR(p.X, x, 1e-3);
     EXPECT_NEAR(p.Y, y, 1e-3);
 }

@@ -17,7 +17,7 @@ std::string Num(double v) {
 
 namespace {
 
-std::string Pt(render::PointF p) {
+std::string Pt(model::Point p) {
     return Num(p.X) + "," + Num(p.Y);
 }
 
@@ -31,12 +31,12 @@ bool RecordingSurface::Resize(int w, int h) {
     return true;
 }
 
-void RecordingSurface::DrawSegment(render::PointF p, render::PointF q, render::Colour colour) {
+void RecordingSurface::DrawSegment(model::Point p, model::Point q, render::Colour colour) {
     Calls.push_back("L " + Pt(p) + " " + Pt(q) + " #" + std::to_string(colour) + " w" +
                     std::to_string(DrawWidth()));
 }
 
-void RecordingSurface::Arc(render::PointF c, float radius, render::Colour colour, float start,
+void RecordingSurface::Arc(model::Point c, float radius, render::Colour colour, float start,
                            float end) {
     Calls.push_back("A " + Pt(c) + " r" + Num(radius) + " " + Num(start) + ".." + Num(end) + " #" +
                     std::to_string(colour) + " w" + std::to_string(DrawWidth()));

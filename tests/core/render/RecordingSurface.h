@@ -18,8 +18,7 @@ public:
     bool Resize(int w, int h) override;
     int PixelWidth() const override { return mW; }
     int PixelHeight() const override { return mH; }
-    void Arc(render::PointF c, float radius, render::Colour colour, float start,
-             float end) override;
+    void Arc(model::Point c, float radius, render::Colour colour, float start, float end) override;
     void Fill(const std::vector<render::Contour>& region, render::Colour colour) override;
     void Print(const std::string& text) override;
     render::TextExtent MeasureText(const std::string& text) const override;
@@ -32,7 +31,7 @@ public:
     int Resizes = 0;
 
 protected:
-    void DrawSegment(render::PointF p, render::PointF q, render::Colour colour) override;
+    void DrawSegment(model::Point p, model::Point q, render::Colour colour) override;
 
 private:
     int mW, mH;

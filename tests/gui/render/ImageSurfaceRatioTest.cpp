@@ -46,7 +46,7 @@ void DrawAxisParallel(ImageSurface& s) {
         s.Line({at + 40, 5}, {at + 40, 50}, 0x00FF00);
     }
     render::Contour square;
-    for (render::PointF p : {render::PointF{80, 60}, {95, 60}, {95, 75}, {80, 75}})
+    for (model::Point p : {model::Point{80, 60}, {95, 60}, {95, 75}, {80, 75}})
         square.push_back({false, p, {}, 0, 0, 0});
     s.Fill({square}, 0x0000FF);
 }

@@ -118,7 +118,7 @@ int PlaceStraight(app::Workspace& ws, float x, float y, float angle, int mode, b
     const int w = ws.Settings.RailWidth;
     return PlacePiece(ws, x, y, angle, mode, atSnap, type, false, 0,
                       [&](model::Rail& r, float px, float py, float a) {
-                          LayStraight(r, px, py, a, type->Length, w);
+                          LayStraight(r, {{px, py}, a}, type->Length, w);
                       });
 }
 
@@ -128,7 +128,7 @@ int PlaceCurve(app::Workspace& ws, float x, float y, float angle, bool flip, int
     const int w = ws.Settings.RailWidth;
     return PlacePiece(ws, x, y, angle, mode, atSnap, type, false, 0,
                       [&](model::Rail& r, float px, float py, float a) {
-                          LayCurve(r, px, py, a, type->Radius, type->Angle, flip, w);
+                          LayCurve(r, {{px, py}, a}, {type->Radius, type->Angle}, flip, w);
                       });
 }
 
@@ -141,9 +141,10 @@ int PlacePoint(app::Workspace& ws, float x, float y, float angle, int orient, in
         ws, x, y, angle, mode, atSnap, type, true, JoinedEndOfOrient(orient),
         [&](model::Rail& r, float px, float py, float a) {
             if (type->Length < 0)
-                LayCurvedPoint(r, px, py, a, -type->Length, type->Radius, type->Angle, orient, w);
+                LayCurvedPoint(r, {{px, py}, a}, {-type->Length, type->Radius, type->Angle}, orient,
+                               w);
             else
-                LayPoint(r, px, py, a, type->Length, type->Radius, type->Angle, orient, w);
+                LayPoint(r, {{px, py}, a}, {type->Length, type->Radius, type->Angle}, orient, w);
         });
 }
 

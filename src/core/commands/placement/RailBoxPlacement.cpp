@@ -18,20 +18,21 @@ namespace ferrovane::geometry {
 namespace {
 
 // Lays member w into rail r at `origin`, the box turned by `angle`.
-void LayMember(model::Rail& r, const RailBoxWorkRail& w, Vec2 origin, float angle, int railWidth) {
+void LayMember(model::Rail& r, const RailBoxWorkRail& w, model::Point origin, float angle,
+               int railWidth) {
     float turnBy = angle;
-    const Vec2 p = origin + RotateOffset(Vec2{w.OffsetX, w.OffsetY}, turnBy);
+    const model::Point p = origin + RotateOffset(model::Point{w.OffsetX, w.OffsetY}, turnBy);
     const float b = model::NormalizeAngle(angle + w.RelAngle);
     if (w.MemberKind == 1)
-        LayCurve(r, p.X, p.Y, b, w.Size, w.CurveAngle, w.CurveFlip != 0, railWidth);
+        LayCurve(r, {p, b}, {w.Size, w.CurveAngle}, w.CurveFlip != 0, railWidth);
     else
-        LayStraight(r, p.X, p.Y, b, w.Size, railWidth);
+        LayStraight(r, {p, b}, w.Size, railWidth);
     r.Name = w.Name;
     r.Color = w.Color;
 }
 
-Vec2 StartPoint(const editor::EditorState& e, bool atSnap) {
-    return atSnap ? Vec2{e.SnapX, e.SnapY} : Vec2{e.MouseX, e.MouseY};
+model::Point StartPoint(const editor::EditorState& e, bool atSnap) {
+    return atSnap ? model::Point{e.SnapX, e.SnapY} : model::Point{e.MouseX, e.MouseY};
 }
 
 bool SnapEndIsFree(const app::Workspace& ws) {
@@ -50,7 +51,7 @@ void PreviewRailBox(app::Workspace& ws, float angle, std::int16_t& turn, bool at
     RailBoxWork work;
     if (!BuildRailBoxWork(ws.Catalogue, ws.Editor.SelBox, work)) return;
     TurnRailBox(work, turn);
-    const Vec2 origin = StartPoint(ws.Editor, atSnap);
+    const model::Point origin = StartPoint(ws.Editor, atSnap);
     // Members are drawn one after another through the preview slot.
     for (int k = 1; k <= work.BoxHigh(); ++k) {
         model::Rail& slot = ws.Layout.Rails[0];
@@ -80,7 +81,7 @@ void PlaceRailBox(app::Workspace& ws, float angle, std::int16_t turn, bool atSna
     if (atSnap && !SnapEndIsFree(ws)) return;
     if (!RoomForRails(ws, work.BoxHigh())) return;
     TurnRailBox(work, turn);
-    const Vec2 origin = StartPoint(ws.Editor, atSnap);
+    const model::Point origin = StartPoint(ws.Editor, atSnap);
     const bool isClip = work.Rails[0].Name == catalogue::ClipRailBoxName;
     model::Layout& layout = ws.Layout;
     const int first = layout.RailCount + 1;

@@ -10,10 +10,11 @@ float ToArc(float degrees) {
     return static_cast<float>(degrees * ArcPi / 180);
 }
 
-void LayCurve(model::Rail& r, float x, float y, float a, float radius, float sweep, bool flip,
-              int railWidth) {
+void LayCurve(model::Rail& r, PieceStart start, ArcShape arc, bool flip, int railWidth) {
+    const float x = start.At.X, y = start.At.Y, a = start.Angle;
+    const float radius = arc.Radius, sweep = arc.Sweep;
     const float w = static_cast<float>(railWidth);
-    const Vec2 p{x, y};
+    const model::Point p{x, y};
     r.Kind = model::KindCurve;
     r.Radius = radius;
     r.Angle = sweep;
@@ -26,13 +27,13 @@ void LayCurve(model::Rail& r, float x, float y, float a, float radius, float swe
     const float end = flip ? a - sweep : a + sweep;
     const float middle = flip ? a - sweep / 2 : a + sweep / 2;
     r.Dir = flip ? 255 : 0;
-    const Vec2 k = p - (side * radius) * ArcUnit(a);
+    const model::Point k = p - (side * radius) * ArcUnit(a);
     r.Angle1 = model::NormalizeAngle(end);
-    const Vec2 c1 = k + (side * (radius - w)) * ArcUnit(a);
-    const Vec2 c2 = k + (side * (radius + w)) * ArcUnit(a);
-    const Vec2 c3 = k + (side * (radius + w)) * ArcUnit(end);
-    const Vec2 c4 = k + (side * (radius - w)) * ArcUnit(end);
-    const Vec2 mid = k + (side * radius) * ArcUnit(middle);
+    const model::Point c1 = k + (side * (radius - w)) * ArcUnit(a);
+    const model::Point c2 = k + (side * (radius + w)) * ArcUnit(a);
+    const model::Point c3 = k + (side * (radius + w)) * ArcUnit(end);
+    const model::Point c4 = k + (side * (radius - w)) * ArcUnit(end);
+    const model::Point mid = k + (side * radius) * ArcUnit(middle);
     r.CenterX = k.X;
     r.CenterY = k.Y;
     SetCorners(r, c1, c2, c3, c4);

@@ -13,14 +13,14 @@ namespace {
 
 using model::NormalizeAngle;
 
-void SetBranchCorners(model::Rail& r, Vec2 c5, Vec2 c6) {
+void SetBranchCorners(model::Rail& r, model::Point c5, model::Point c6) {
     r.C5X = c5.X;
     r.C5Y = c5.Y;
     r.C6X = c6.X;
     r.C6Y = c6.Y;
 }
 
-void SetEnd(model::Rail& r, int e, Vec2 p) {
+void SetEnd(model::Rail& r, int e, model::Point p) {
     r.X(e) = p.X;
     r.Y(e) = p.Y;
 }
@@ -44,11 +44,12 @@ std::int16_t NextPointOrient(std::int16_t orient) {
     return orient >= 0 && orient <= 5 ? next[orient] : 0;
 }
 
-void LayPoint(model::Rail& r, float x, float y, float a, float length, float radius, float sweep,
-              int orient, int railWidth) {
+void LayPoint(model::Rail& r, PieceStart start, PointShape shape, int orient, int railWidth) {
+    const float x = start.At.X, y = start.At.Y, a = start.Angle;
+    const float length = shape.Length, radius = shape.Radius, sweep = shape.Sweep;
     if (orient < 0 || orient > 5) orient = 0;
     const float w = static_cast<float>(railWidth);
-    const Vec2 p{x, y};
+    const model::Point p{x, y};
     r.Kind = model::KindPoint;
     r.Length = length;
     r.Radius = radius;
@@ -58,16 +59,16 @@ void LayPoint(model::Rail& r, float x, float y, float a, float length, float rad
     const bool increases = orient == 0 || orient == 2 || orient == 5;
     const float side = SideOf(increases);
     const float turn = side * sweep;
-    Vec2 k;
+    model::Point k;
     if (orient <= 3) {
         // The straight route is laid from the start point; for 2 and 3 its ends are
         // exchanged so that end 1 sits on the start point.
-        const Vec2 along = length * Heading(a + 180);
-        const Vec2 c1 = p + w * Vec2{Heading(a + 180).Y, -Heading(a + 180).X};
-        const Vec2 c2 = p - w * Vec2{Heading(a + 180).Y, -Heading(a + 180).X};
+        const model::Point along = length * Heading(a + 180);
+        const model::Point c1 = p + w * model::Point{Heading(a + 180).Y, -Heading(a + 180).X};
+        const model::Point c2 = p - w * model::Point{Heading(a + 180).Y, -Heading(a + 180).X};
         SetCorners(r, c1, c2, c2 + along, c1 + along);
         const bool toeOnStart = orient <= 1;
-        const Vec2 toe = toeOnStart ? p : p + along;
+        const model::Point toe = toeOnStart ? p : p + along;
         SetEnd(r, 0, toe);
         SetEnd(r, 1, toeOnStart ? p + along : p);
         r.Angle0 = toeOnStart ? NormalizeAngle(a + 180) : a;
@@ -75,8 +76,8 @@ void LayPoint(model::Rail& r, float x, float y, float a, float length, float rad
         // The diverging arc continues the toe like a curve laid there with angle t.
         const float t = toeOnStart ? a : NormalizeAngle(a + 180);
         k = toe - (side * radius) * ArcUnit(t);
-        const Vec2 c5 = k + (side * (radius + w)) * ArcUnit(t + turn);
-        const Vec2 c6 = k + (side * (radius - w)) * ArcUnit(t + turn);
+        const model::Point c5 = k + (side * (radius + w)) * ArcUnit(t + turn);
+        const model::Point c6 = k + (side * (radius - w)) * ArcUnit(t + turn);
         SetBranchCorners(r, c5, c6);
         SetEnd(r, 2, Midpoint(c5, c6));
         r.Angle2 = NormalizeAngle(t + turn);
@@ -91,13 +92,13 @@ void LayPoint(model::Rail& r, float x, float y, float a, float length, float rad
         SetBranchCorners(r, k + (back * (radius - w)) * ArcUnit(a),
                          k + (back * (radius + w)) * ArcUnit(a));
         const float toeArc = a + back * sweep;
-        const Vec2 c1 = k + (back * (radius + w)) * ArcUnit(toeArc);
-        const Vec2 c2 = k + (back * (radius - w)) * ArcUnit(toeArc);
-        const Vec2 toe = Midpoint(c1, c2);
+        const model::Point c1 = k + (back * (radius + w)) * ArcUnit(toeArc);
+        const model::Point c2 = k + (back * (radius - w)) * ArcUnit(toeArc);
+        const model::Point toe = Midpoint(c1, c2);
         r.Angle0 = NormalizeAngle(toeArc);
         const float t = NormalizeAngle(r.Angle0 + 180);
         r.Angle1 = t;
-        const Vec2 along = length * Heading(t + 180);
+        const model::Point along = length * Heading(t + 180);
         SetCorners(r, c1, c2, c2 + along, c1 + along);
         SetEnd(r, 0, toe);
         SetEnd(r, 1, toe + along);
@@ -110,8 +111,9 @@ void LayPoint(model::Rail& r, float x, float y, float a, float length, float rad
     r.MidY = (r.Y0 + r.Y1) / 2;
 }
 
-void LayCurvedPoint(model::Rail& r, float x, float y, float a, float stub, float radius,
-                    float sweep, int orient, int railWidth) {
+void LayCurvedPoint(model::Rail& r, PieceStart start, PointShape shape, int orient, int railWidth) {
+    const float x = start.At.X, y = start.At.Y, a = start.Angle;
+    const float stub = shape.Length, radius = shape.Radius, sweep = shape.Sweep;
     if (orient < 0 || orient > 5) orient = 0;
     const float w = static_cast<float>(railWidth);
     r.Kind = model::KindPoint;
@@ -133,15 +135,15 @@ void LayCurvedPoint(model::Rail& r, float x, float y, float a, float stub, float
         stubAngle = r.ArcStart + r.ArcSweep;
         stubSign = 1;
     }
-    const Vec2 v{static_cast<float>(stubSign * d * std::sin(stubAngle)),
-                 static_cast<float>(stubSign * d * std::cos(stubAngle))};
+    const model::Point v{static_cast<float>(stubSign * d * std::sin(stubAngle)),
+                         static_cast<float>(stubSign * d * std::cos(stubAngle))};
 
-    Vec2 c1, c2, c3, c4, k, mid;
+    model::Point c1, c2, c3, c4, k, mid;
     if (orient <= 1) {
         // Toe on the start point; 101 is the mirror image of 100.
         const float side = orient == 0 ? 1.0f : -1.0f;
         const float end = a + side * sweep;
-        k = Vec2{x, y} - (side * radius) * ArcUnit(a);
+        k = model::Point{x, y} - (side * radius) * ArcUnit(a);
         c1 = k + (side * (radius - w)) * ArcUnit(a);
         c2 = k + (side * (radius + w)) * ArcUnit(a);
         c3 = k + (side * (radius + w)) * ArcUnit(end);
@@ -153,7 +155,7 @@ void LayCurvedPoint(model::Rail& r, float x, float y, float a, float stub, float
         // End 1 (102, 103) or end 2 (104, 105) on the start point: the arcs are laid back
         // from it to the toe. The end-2 codes start the first arc one stub earlier, so
         // that the shifted arc ends on the start point.
-        const Vec2 p = orient <= 3 ? Vec2{x, y} : Vec2{x, y} - v;
+        const model::Point p = orient <= 3 ? model::Point{x, y} : model::Point{x, y} - v;
         const float back = orient == 3 || orient == 4 ? 1.0f : -1.0f;
         const float toeArc = a + back * sweep;
         k = p - (back * radius) * ArcUnit(a);

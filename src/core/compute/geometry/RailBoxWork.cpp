@@ -21,9 +21,9 @@ void ComputeEnds(RailBoxWorkRail& w) {
     model::Rail laid;
     const float a = model::NormalizeAngle(w.RelAngle);
     if (w.MemberKind == 0) {
-        LayStraight(laid, w.OffsetX, w.OffsetY, a, w.Size, 0);
+        LayStraight(laid, {{w.OffsetX, w.OffsetY}, a}, w.Size, 0);
     } else if (w.MemberKind == 1) {
-        LayCurve(laid, w.OffsetX, w.OffsetY, a, w.Size, w.CurveAngle, w.CurveFlip != 0, 0);
+        LayCurve(laid, {{w.OffsetX, w.OffsetY}, a}, {w.Size, w.CurveAngle}, w.CurveFlip != 0, 0);
     } else {
         laid.X1 = w.OffsetX;
         laid.Y1 = w.OffsetY;
@@ -106,19 +106,20 @@ void TurnRailBox(RailBoxWork& work, int turn) {
     if (turn < 0 || m > work.BoxHigh()) return;
     const RailBoxWorkRail& anchor = work.Rails[static_cast<std::size_t>(m)];
     const bool atEnd1 = turn % 2 == 1;
-    const Vec2 q = atEnd1 ? Vec2{anchor.End1X, anchor.End1Y} : Vec2{anchor.End0X, anchor.End0Y};
+    const model::Point q = atEnd1 ? model::Point{anchor.End1X, anchor.End1Y}
+                                  : model::Point{anchor.End0X, anchor.End0Y};
     const float a =
         WholeDegrees(atEnd1 ? model::NormalizeAngle(anchor.End1Angle + 180) : anchor.End0Angle);
     for (RailBoxWorkRail& w : work.Rails) {
         float back = -a;
-        const Vec2 p = RotateOffset(Vec2{w.OffsetX, w.OffsetY} - q, back);
+        const model::Point p = RotateOffset(model::Point{w.OffsetX, w.OffsetY} - q, back);
         w.OffsetX = p.X;
         w.OffsetY = p.Y;
         w.RelAngle = w.RelAngle - a;
     }
 }
 
-Vec2 RotateOffset(Vec2 point, float& angle) {
+model::Point RotateOffset(model::Point point, float& angle) {
     angle = model::NormalizeAngle(angle);
     const float c = model::CosDegOf(angle), s = model::SinDegOf(angle);
     return {point.X * c + point.Y * s, -point.X * s + point.Y * c};

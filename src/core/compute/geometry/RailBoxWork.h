@@ -57,6 +57,6 @@ void TurnRailBox(RailBoxWork& work, int turn);
 
 // Rotates a point about the origin by `angle` degrees in the sense in which end angles
 // grow; the angle is normalised in place.
-Vec2 RotateOffset(Vec2 point, float& angle);
+model::Point RotateOffset(model::Point point, float& angle);
 
 } // namespace ferrovane::geometry

@@ -6,7 +6,8 @@
 namespace ferrovane::geometry {
 
 // Stores the four outline corners C1..C4 of a rail.
-inline void SetCorners(model::Rail& r, Vec2 c1, Vec2 c2, Vec2 c3, Vec2 c4) {
+inline void SetCorners(model::Rail& r, model::Point c1, model::Point c2, model::Point c3,
+                       model::Point c4) {
     r.C1X = c1.X;
     r.C1Y = c1.Y;
     r.C2X = c2.X;

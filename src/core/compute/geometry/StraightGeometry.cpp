@@ -5,7 +5,8 @@
 
 namespace ferrovane::geometry {
 
-void LayStraight(model::Rail& r, float x, float y, float a, float length, int railWidth) {
+void LayStraight(model::Rail& r, PieceStart start, float length, int railWidth) {
+    const float x = start.At.X, y = start.At.Y, a = start.Angle;
     const float b = a + 180;
     const float w = static_cast<float>(railWidth);
     const float sb = model::SinDegOf(b), cb = model::CosDegOf(b);

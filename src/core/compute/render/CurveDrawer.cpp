@@ -14,7 +14,7 @@ std::optional<std::pair<float, float>> CurveArcAngles(int dir, float arcStart, f
     return std::nullopt;
 }
 
-void DrawTrackArcs(const DrawContext& context, PointF centre, float radius, Colour colour,
+void DrawTrackArcs(const DrawContext& context, model::Point centre, float radius, Colour colour,
                    Surface& surface, float& a, float& b) {
     const float w = context.Settings.RailWidth;
     DrawArc(surface, context.Origin, centre, radius - w, colour, a, b, false);

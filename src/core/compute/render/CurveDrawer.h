@@ -17,7 +17,7 @@ inline constexpr int CurveDecreasing = 255;
 std::optional<std::pair<float, float>> CurveArcAngles(int dir, float arcStart, float arcSweep);
 
 // The inner and outer edge arcs about centre over [a, b], radii radius -/+ RailWidth.
-void DrawTrackArcs(const DrawContext& context, PointF centre, float radius, Colour colour,
+void DrawTrackArcs(const DrawContext& context, model::Point centre, float radius, Colour colour,
                    Surface& surface, float& a, float& b);
 
 // Both edge arcs, the end lines C1-C2 and C3-C4, then the centre marker when asked for.

@@ -10,7 +10,7 @@ namespace ferrovane::render {
 namespace {
 
 // d = (sign * L * sin angle, sign * L * cos angle), in the direction of that angle.
-PointF StubAlong(float length, float angle, float sign) {
+model::Point StubAlong(float length, float angle, float sign) {
     return {static_cast<float>(sign * length * std::sin(static_cast<double>(angle))),
             static_cast<float>(sign * length * std::cos(static_cast<double>(angle)))};
 }
@@ -44,11 +44,11 @@ void DrawCurvedPointRail(const DrawContext& context, int index, Colour colour, S
     const model::Rail* rail = context.ValidRailAt(index);
     if (rail == nullptr) return;
     if (centreMarker) DrawCentreMarker(context, *rail, colour, surface);
-    PointF d{0, 0};
+    model::Point d{0, 0};
     if (auto shape = CurvedPointShapeOf(*rail)) {
         d = shape->Stub;
         if (auto angles = CurveArcAngles(shape->CurveDir, rail->ArcStart, rail->ArcSweep)) {
-            const PointF centre{rail->CenterX, rail->CenterY};
+            const model::Point centre{rail->CenterX, rail->CenterY};
             DrawTrackArcs(context, centre, rail->Radius, colour, surface, angles->first,
                           angles->second);
             DrawTrackArcs(context, {centre.X + d.X, centre.Y + d.Y}, rail->Radius, colour, surface,
@@ -56,7 +56,7 @@ void DrawCurvedPointRail(const DrawContext& context, int index, Colour colour, S
         }
     }
     const ViewOrigin& o = context.Origin;
-    const PointF c1{rail->C1X, rail->C1Y};
+    const model::Point c1{rail->C1X, rail->C1Y};
     surface.CurrentX = c1.X - o.Left;
     surface.CurrentY = c1.Y - o.Top;
     DrawLineBy(surface, d, colour);

@@ -9,7 +9,7 @@ namespace ferrovane::render {
 // The geometry a curved point's direction code gives: the stub vector that shifts
 // the second track from the first, and the curve direction both tracks turn as.
 struct CurvedPointShape {
-    PointF Stub;
+    model::Point Stub;
     int CurveDir = 0;
 };
 

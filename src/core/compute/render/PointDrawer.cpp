@@ -20,8 +20,8 @@ void DrawPointRail(const DrawContext& context, int index, Colour colour, Surface
         return;
     }
     const ViewOrigin& o = context.Origin;
-    const PointF c1{rail->C1X, rail->C1Y}, c2{rail->C2X, rail->C2Y};
-    const PointF c3{rail->C3X, rail->C3Y}, c4{rail->C4X, rail->C4Y};
+    const model::Point c1{rail->C1X, rail->C1Y}, c2{rail->C2X, rail->C2Y};
+    const model::Point c3{rail->C3X, rail->C3Y}, c4{rail->C4X, rail->C4Y};
     DrawLine(surface, o, c1, c2, colour);
     DrawLine(surface, o, c2, c3, colour);
     DrawLine(surface, o, c3, c4, colour);

@@ -6,22 +6,23 @@ namespace ferrovane::render {
 
 namespace {
 
-PointF Shift(const ViewOrigin& origin, PointF p) {
+model::Point Shift(const ViewOrigin& origin, model::Point p) {
     return {p.X - origin.Left, p.Y - origin.Top};
 }
 
 } // namespace
 
-void DrawLine(Surface& surface, const ViewOrigin& origin, PointF p, PointF q, Colour colour) {
+void DrawLine(Surface& surface, const ViewOrigin& origin, model::Point p, model::Point q,
+              Colour colour) {
     surface.Line(Shift(origin, p), Shift(origin, q), colour);
 }
 
-void DrawLineTo(Surface& surface, const ViewOrigin& origin, PointF p, Colour colour) {
+void DrawLineTo(Surface& surface, const ViewOrigin& origin, model::Point p, Colour colour) {
     surface.Line({surface.CurrentX, surface.CurrentY}, Shift(origin, p), colour);
 }
 
-void DrawLineBy(Surface& surface, PointF d, Colour colour) {
-    const PointF from{surface.CurrentX, surface.CurrentY};
+void DrawLineBy(Surface& surface, model::Point d, Colour colour) {
+    const model::Point from{surface.CurrentX, surface.CurrentY};
     surface.Line(from, {from.X + d.X, from.Y + d.Y}, colour);
 }
 
@@ -32,8 +33,8 @@ float NormalizeArcAngle(float a) {
     return a;
 }
 
-void DrawArc(Surface& surface, const ViewOrigin& origin, PointF c, float radius, Colour colour,
-             float& a, float& b, bool inDegrees) {
+void DrawArc(Surface& surface, const ViewOrigin& origin, model::Point c, float radius,
+             Colour colour, float& a, float& b, bool inDegrees) {
     if (inDegrees) {
         a = static_cast<float>(a * ArcPi / 180.0);
         b = static_cast<float>(b * ArcPi / 180.0);

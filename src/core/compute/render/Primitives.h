@@ -15,15 +15,16 @@ struct ViewOrigin {
 };
 
 // Line p->q, both shifted by the origin.
-void DrawLine(Surface& surface, const ViewOrigin& origin, PointF p, PointF q, Colour colour);
+void DrawLine(Surface& surface, const ViewOrigin& origin, model::Point p, model::Point q,
+              Colour colour);
 // Line from the current point to p (shifted).
-void DrawLineTo(Surface& surface, const ViewOrigin& origin, PointF p, Colour colour);
+void DrawLineTo(Surface& surface, const ViewOrigin& origin, model::Point p, Colour colour);
 // Line from the current point by the displacement d (not shifted).
-void DrawLineBy(Surface& surface, PointF d, Colour colour);
+void DrawLineBy(Surface& surface, model::Point d, Colour colour);
 // Arc about c from a to b. Degrees are converted to radians first; each angle is then
 // brought once into [0, 2pi] and written back to the caller's variable.
-void DrawArc(Surface& surface, const ViewOrigin& origin, PointF c, float radius, Colour colour,
-             float& a, float& b, bool inDegrees);
+void DrawArc(Surface& surface, const ViewOrigin& origin, model::Point c, float radius,
+             Colour colour, float& a, float& b, bool inDegrees);
 
 // One normalisation step of an arc angle in radians.
 float NormalizeArcAngle(float a);

@@ -9,13 +9,14 @@ namespace ferrovane::render {
 
 namespace {
 
-ContourStep LineStep(const ViewOrigin& o, PointF p) {
+ContourStep LineStep(const ViewOrigin& o, model::Point p) {
     ContourStep step;
     step.To = {p.X - o.Left, p.Y - o.Top};
     return step;
 }
 
-ContourStep ArcStep(const ViewOrigin& o, PointF centre, float radius, float start, float sweep) {
+ContourStep ArcStep(const ViewOrigin& o, model::Point centre, float radius, float start,
+                    float sweep) {
     ContourStep step;
     step.IsArc = true;
     step.Centre = {centre.X - o.Left, centre.Y - o.Top};
@@ -25,7 +26,7 @@ ContourStep ArcStep(const ViewOrigin& o, PointF centre, float radius, float star
     return step;
 }
 
-Contour Quad(const ViewOrigin& o, PointF a, PointF b, PointF c, PointF d) {
+Contour Quad(const ViewOrigin& o, model::Point a, model::Point b, model::Point c, model::Point d) {
     return {LineStep(o, a), LineStep(o, b), LineStep(o, c), LineStep(o, d)};
 }
 
@@ -34,8 +35,8 @@ Contour CornerQuad(const ViewOrigin& o, const model::Rail& r) {
 }
 
 // The band between the two edge arcs over the angles the arcs are drawn with.
-void AddSector(std::vector<Contour>& out, const DrawContext& context, PointF centre, float radius,
-               int curveDir, float arcStart, float arcSweep) {
+void AddSector(std::vector<Contour>& out, const DrawContext& context, model::Point centre,
+               float radius, int curveDir, float arcStart, float arcSweep) {
     auto angles = CurveArcAngles(curveDir, arcStart, arcSweep);
     if (!angles) return;
     const float a = NormalizeArcAngle(angles->first);
@@ -49,14 +50,14 @@ void AddSector(std::vector<Contour>& out, const DrawContext& context, PointF cen
 }
 
 void AddFlexBand(std::vector<Contour>& out, const DrawContext& context, const model::Rail& r) {
-    const PointF e0{r.X0, r.Y0}, c1{r.C1X, r.C1Y}, c2{r.C2X, r.C2Y}, e1{r.X1, r.Y1};
+    const model::Point e0{r.X0, r.Y0}, c1{r.C1X, r.C1Y}, c2{r.C2X, r.C2Y}, e1{r.X1, r.Y1};
     const int divides = context.Settings.FlexibleDivides;
     const float w = context.Settings.RailWidth;
-    PointF p = e0;
+    model::Point p = e0;
     for (int i = 1; i <= divides; ++i) {
-        const PointF q =
+        const model::Point q =
             BezierPoint(e0, c1, c2, e1, static_cast<float>(i) / static_cast<float>(divides));
-        const PointF n = SegmentNormal(p, q, w);
+        const model::Point n = SegmentNormal(p, q, w);
         out.push_back(Quad(context.Origin, {p.X + n.X, p.Y + n.Y}, {q.X + n.X, q.Y + n.Y},
                            {q.X - n.X, q.Y - n.Y}, {p.X - n.X, p.Y - n.Y}));
         p = q;
@@ -70,7 +71,7 @@ std::vector<Contour> RailOutline(const DrawContext& context, int index) {
     const model::Rail* rail = context.ValidRailAt(index);
     if (rail == nullptr) return out;
     const model::Rail& r = *rail;
-    const PointF centre{r.CenterX, r.CenterY};
+    const model::Point centre{r.CenterX, r.CenterY};
     switch (r.Kind) {
     case model::KindStraight:
     case model::KindBoxHeadStraight:

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/values/model/Point.h"
+
 namespace ferrovane::render {
 
 // An RGB long colour as stored in the layout: red in the low byte.
@@ -11,11 +13,6 @@ using Colour = std::int32_t;
 
 inline constexpr Colour Black = 0x000000;
 inline constexpr Colour White = 0xFFFFFF;
-
-struct PointF {
-    float X = 0;
-    float Y = 0;
-};
 
 struct Font {
     std::string Name;
@@ -37,8 +34,8 @@ struct TextExtent {
 // clockwise). An arc is joined to the previous piece by a straight edge.
 struct ContourStep {
     bool IsArc = false;
-    PointF To;
-    PointF Centre;
+    model::Point To;
+    model::Point Centre;
     float Radius = 0;
     float Start = 0;
     float Sweep = 0;
@@ -73,14 +70,14 @@ public:
     float CurrentX = 0;
     float CurrentY = 0;
 
-    void Line(PointF p, PointF q, Colour colour) {
+    void Line(model::Point p, model::Point q, Colour colour) {
         DrawSegment(p, q, colour);
         CurrentX = q.X;
         CurrentY = q.Y;
     }
     // Arc about c from start to end, counter-clockwise as seen, through 0 when start
     // is larger than end; equal angles draw the full circle.
-    virtual void Arc(PointF c, float radius, Colour colour, float start, float end) = 0;
+    virtual void Arc(model::Point c, float radius, Colour colour, float start, float end) = 0;
     // Paints the union of the closed outlines solid in the colour.
     virtual void Fill(const std::vector<Contour>& region, Colour colour) = 0;
 
@@ -100,7 +97,7 @@ public:
     virtual void Refresh() {}
 
 protected:
-    virtual void DrawSegment(PointF p, PointF q, Colour colour) = 0;
+    virtual void DrawSegment(model::Point p, model::Point q, Colour colour) = 0;
 
 private:
     float mScale = 1;
