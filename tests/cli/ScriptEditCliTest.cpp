@@ -150,6 +150,43 @@ TEST_F(ScriptEditCli, CopyAndCutFillTheClipRailBoxForPasting) {
     EXPECT_EQ(out[4], "5本");
 }
 
+std::vector<std::string> Fields(const std::string& record) {
+    std::vector<std::string> fields;
+    std::istringstream in(record);
+    for (std::string field; std::getline(in, field, ',');)
+        fields.push_back(field);
+    return fields;
+}
+
+TEST_F(ScriptEditCli, RailBoxesAndTheClipRailAreLaidAtAFreeEnd) {
+    struct Case {
+        const char* setup;
+        const char* count; // rails after the box
+    } cases[] = {
+        {"tool box 半楕円 R249\n", "9本"},
+        {"selectbox 0 400 600 600\ncopy\ntool box クリップレール\n", "5本"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setup);
+        // The curve's end 1 is the free end the box is laid at.
+        ASSERT_EQ(RunScript(ThreeRails + c.setup + "at 3 1\ninfo\nprint 3\nprint 4\n"), 0) << Err;
+        const auto out = Lines(Out);
+        ASSERT_GE(out.size(), 3u) << Out;
+        EXPECT_EQ(out[out.size() - 3], c.count) << Out;
+        // Both sides of the joint name each other: rail 3's end 1 and the box's first rail.
+        const auto curve = Fields(out[out.size() - 2]), first = Fields(out.back());
+        ASSERT_GT(curve.size(), 15u);
+        ASSERT_GT(first.size(), 15u);
+        const auto at = [](const std::vector<std::string>& f, std::size_t fromEnd) {
+            return f[f.size() - fromEnd];
+        };
+        EXPECT_EQ(at(curve, 14), "#FALSE#"); // Free1
+        EXPECT_EQ(at(curve, 9), "4");        // Link1
+        EXPECT_EQ(at(first, 11), "3");       // Link0
+        EXPECT_EQ(at(first, 12), "1");       // LinkEnd0
+    }
+}
+
 TEST_F(ScriptEditCli, BadLinesNameTheirLineAndStopTheScript) {
     struct Case {
         const char* line;

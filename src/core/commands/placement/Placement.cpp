@@ -239,7 +239,8 @@ void SetNextRail(app::Workspace& ws, int button, float /*x*/, float /*y*/) {
         n = PlaceRail(ws, angle, ed.PointOrient, PlaceCommit, true);
         break;
     case 5:
-        return; // rail boxes: the rail-box placement
+        PlaceRailBox(ws, ed.SnapAngle, ed.BoxTurn, true);
+        return;
     default:
         return;
     }
