@@ -53,7 +53,6 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     mWs.StartLogPath = StartLogPath(programDir);
     mRenderer = std::make_unique<render::ScreenRenderer>(mWs, mBackScreen, mMainSurface);
-    mWs.Redraw = mRenderer.get();
     mBoard = std::make_unique<editor::Board>(mWs, *this);
 
     mContext.UserStore = &userStore;
@@ -65,6 +64,8 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
     mContext.Document.Frame = this;
 
     BuildBoardArea();
+    mPictureRedraw = std::make_unique<PictureRedraw>(*mRenderer, [this] { mPicture->update(); });
+    mWs.Redraw = mPictureRedraw.get();
     BuildMenus();
     BuildContextMenus();
     mTool = new frmTool(mWs, this);

@@ -16,6 +16,7 @@
 #include "core/commands/document/DocumentContext.h"
 #include "core/commands/render/ScreenRenderer.h"
 #include "core/commands/workspace/Workspace.h"
+#include "gui/editor/PictureRedraw.h"
 #include "gui/platform/QtUiHost.h"
 #include "gui/render/ImageSurface.h"
 
@@ -119,6 +120,7 @@ private:
     ImageSurface mBackScreen;
     ImageSurface mMainSurface;
     std::unique_ptr<render::ScreenRenderer> mRenderer;
+    std::unique_ptr<PictureRedraw> mPictureRedraw;
     std::unique_ptr<editor::Board> mBoard;
     app::StartUpContext mContext;
 

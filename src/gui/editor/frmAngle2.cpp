@@ -247,7 +247,8 @@ void frmAngle2::PaintPattern(QPainter& p) const {
             p.setPen(QPen(palette().color(QPalette::Window), 2));
             p.setBrush(isPicked ? picked : normal);
             p.drawPath(ring.intersected(cellPath));
-            const QPointF dir = Direction(angle);
+            // The arrow shows the way the piece will run, opposite its end angle.
+            const QPointF dir = Direction(angle + 180);
             p.setPen(QPen(isPicked ? Qt::white : arrow, 1.5));
             p.setBrush(isPicked ? QColor(Qt::white) : arrow);
             DrawArrow(p, centre + dir * ((outer + inner) / 2), dir, (outer - inner) * 0.6, 6);
@@ -272,7 +273,7 @@ void frmAngle2::PaintImage1(QPainter& p) const {
     const QColor arrow(0x1e, 0x5a, 0x9c);
     p.setPen(QPen(arrow, 2.5, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(arrow);
-    DrawArrow(p, c, Direction(mState.PickedAngle), half * 2, 8);
+    DrawArrow(p, c, Direction(mState.PickedAngle + 180), half * 2, 8);
 }
 
 } // namespace ferrovane::gui

@@ -20,15 +20,28 @@ struct AngleFixture {
     app::Workspace ws{host};
 };
 
-TEST(TypedAngleTest, PatternPicksEightDirectionsAndNothingInTheMiddle) {
+TEST(TypedAngleTest, EachPartOfThePatternLaysAPieceRunningTowardsIt) {
+    // Pattern positions in a 90 by 90 window, with the way the piece must run from the
+    // clicked point (screen y grows downwards).
     const struct {
-        float x, y, angle;
+        float x, y;
+        int dx, dy;
     } cases[] = {
-        {50, 95, 0}, {95, 95, 45}, {95, 50, 90}, {95, 5, 135},      {50, 5, 180},
-        {5, 5, 225}, {5, 50, 270}, {5, 95, 315}, {50, 50, NoAngle},
+        {45, 85, 0, 1}, {85, 85, 1, 1}, {85, 45, 1, 0}, {85, 5, 1, -1},
+        {45, 5, 0, -1}, {5, 5, -1, -1}, {5, 45, -1, 0}, {5, 85, -1, 1},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(PatternAngle(c.x, c.y, 100, 100), c.angle) << c.x << "," << c.y;
+    const auto sign = [](float v) { return v > 0.5f ? 1 : (v < -0.5f ? -1 : 0); };
+    for (const auto& c : cases) {
+        AngleFixture f;
+        auto st = OpenTypedAngle(f.ws);
+        Form_MouseMove(f.ws, st, c.x, c.y, 90, 90);
+        ASSERT_TRUE(Form_MouseDown(f.ws, st, 1).Close);
+        ASSERT_EQ(f.ws.Layout.RailCount, 1);
+        const auto& r = f.ws.Layout.Rails[1];
+        EXPECT_EQ(sign(r.X1 - r.X0), c.dx) << c.x << "," << c.y;
+        EXPECT_EQ(sign(r.Y1 - r.Y0), c.dy) << c.x << "," << c.y;
+    }
+    EXPECT_EQ(PatternAngle(45, 45, 90, 90), NoAngle);
     EXPECT_EQ(PatternAngle(5, 5, 0, 100), NoAngle);
 }
 
@@ -96,9 +109,9 @@ TEST(TypedAngleTest, SameArrowTwicePreviewsOnceAndStatusNamesTheAngle) {
     f.ws.Editor.PlaceKind = 1;
     auto st = OpenTypedAngle(f.ws);
     Form_MouseMove(f.ws, st, 95, 50, 100, 100);
-    EXPECT_EQ(st.LastAngle, 90);
+    EXPECT_EQ(st.LastAngle, 270);
     EXPECT_EQ(f.host.StatusTexts.back(),
-              "90度で選択されたレールを作成します。右クリックで方向転換");
+              "270度で選択されたレールを作成します。右クリックで方向転換");
     struct CountingRedraw : render::RedrawTarget {
         void RefreshMainPicture() override { ++Refreshes; }
         int Refreshes = 0;
@@ -109,6 +122,7 @@ TEST(TypedAngleTest, SameArrowTwicePreviewsOnceAndStatusNamesTheAngle) {
     Form_MouseMove(f.ws, st, 50, 95, 100, 100);
     EXPECT_EQ(redraw.Refreshes, 1);
     Image1_MouseDown(f.ws, st);
+    EXPECT_EQ(redraw.Refreshes, 2); // the preview is erased with the window
     EXPECT_EQ(f.ws.Editor.AStatus, 0);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
 }
@@ -119,10 +133,10 @@ TEST(TypedAngleTest, FlexibleRailEndGetsTheAngle) {
     auto st = OpenTypedAngle(f.ws);
     EXPECT_EQ(f.ws.Editor.AStatus, 1001);
     Form_MouseMove(f.ws, st, 50, 5, 100, 100);
-    EXPECT_EQ(f.host.StatusTexts.back(), "180度で選択されたフレキシブルレールの端を指定します。");
+    EXPECT_EQ(f.host.StatusTexts.back(), "0度で選択されたフレキシブルレールの端を指定します。");
     const auto click = Form_MouseDown(f.ws, st, 1);
     EXPECT_TRUE(click.Close);
-    EXPECT_EQ(click.FlexAngle, 180.0f);
+    EXPECT_EQ(click.FlexAngle, 0.0f);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
 }
 

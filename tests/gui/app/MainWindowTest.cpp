@@ -1,9 +1,12 @@
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +17,7 @@
 #include "gui/app/QSettingsStore.h"
 #include "gui/app/frmMain.h"
 #include "gui/editor/MainPicture.h"
+#include "gui/editor/frmAngle2.h"
 
 using namespace ferrovane;
 
@@ -102,6 +106,57 @@ TEST(MainWindow, ClickAtAFreeEndPlacesAndJoinsTheNextPiece) {
     undo->trigger();
     EXPECT_FALSE(ws.Layout.Rails[2].Valid);
     EXPECT_TRUE(ws.Layout.Rails[1].Free1);
+}
+
+namespace {
+
+// Pixels of the preview colour (pure red) in the board as the widget paints it.
+int PreviewPixels(QWidget* picture) {
+    const QImage image = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            count += qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
+        }
+    return count;
+}
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int Paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        Paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST(MainWindow, TypedAngleWindowPreviewsOnTheBoardAndCancelTakesThePreviewAway) {
+    StartedWindow w;
+    gui::MainPicture* picture = w.window->Picture();
+    PaintCounter counter;
+    picture->installEventFilter(&counter);
+    int repaintsWhileOpen = -1, previewWhileOpen = -1;
+    QTimer::singleShot(0, [&] {
+        auto* angle = qobject_cast<gui::frmAngle2*>(QApplication::activeModalWidget());
+        ASSERT_NE(angle, nullptr);
+        const int before = counter.Paints;
+        QTest::keyClicks(angle->findChild<QLineEdit*>(QStringLiteral("angleEdit")),
+                         QStringLiteral("90"));
+        for (int waited = 0; waited < 1000 && counter.Paints == before; waited += 10)
+            QTest::qWait(10);
+        repaintsWhileOpen = counter.Paints - before;
+        previewWhileOpen = PreviewPixels(picture);
+        QTest::keyClick(angle, Qt::Key_Escape);
+    });
+    // A click on empty board opens the window at the click.
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    EXPECT_GT(repaintsWhileOpen, 0);
+    EXPECT_GT(previewWhileOpen, 20);
+    EXPECT_EQ(PreviewPixels(picture), 0);
+    EXPECT_EQ(w.Ws().Layout.RailCount, 0);
 }
 
 TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {

@@ -46,9 +46,9 @@ TEST(frmAngle2Test, PatternPicksAndTurnsAndTheMiddleCancels) {
     f.ws.Editor.PlaceKind = 2;
     frmAngle2 w(f.ws, nullptr);
     testing::MoveOver(&w, AngleWindowFixture::Cell(w, 2, 1)); // right of the middle
-    EXPECT_EQ(w.State().PickedAngle, 90);
+    EXPECT_EQ(w.State().PickedAngle, 270);
     EXPECT_EQ(f.host.StatusTexts.back(),
-              "90度で選択されたレールを作成します。右クリックで方向転換");
+              "270度で選択されたレールを作成します。右クリックで方向転換");
     // Space in the angle field turns the point like a right click; the digits stay.
     QTest::keyClicks(f.Edit(w), QStringLiteral("45 "));
     EXPECT_EQ(f.Edit(w)->text(), QStringLiteral("45"));
@@ -78,7 +78,7 @@ TEST(frmAngle2Test, ModalWindowClosesWithEscapeAndGivesAFlexEndItsAngle) {
         ASSERT_NE(w, nullptr);
         QTest::mouseClick(w, Qt::LeftButton, {}, AngleWindowFixture::Cell(*w, 0, 0));
     });
-    EXPECT_EQ(frmAngle2::ShowModalAt(f.ws, nullptr, {300, 300}), std::optional<float>(225));
+    EXPECT_EQ(frmAngle2::ShowModalAt(f.ws, nullptr, {300, 300}), std::optional<float>(45));
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
     EXPECT_EQ(f.ws.Editor.AStatus, 1001);
 }

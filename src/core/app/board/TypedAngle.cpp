@@ -63,11 +63,13 @@ float PatternAngle(float x, float y, float width, float height) {
     if (!(width > 0) || !(height > 0)) return NoAngle;
     const int col = x < width / 3 ? 0 : (x < 2 * width / 3 ? 1 : 2);
     const int row = y < height / 3 ? 0 : (y < 2 * height / 3 ? 1 : 2);
-    // Rows top to bottom, columns left to right; y grows downwards, angle 0 points down.
+    // Rows top to bottom, columns left to right; y grows downwards. An end angle points
+    // into the rail, so a piece laid at angle a runs towards a + 180: each part gives the
+    // angle whose piece runs from the middle towards that part.
     static constexpr float angles[3][3] = {
-        {225, 180, 135},
-        {270, NoAngle, 90},
-        {315, 0, 45},
+        {45, 0, 315},
+        {90, NoAngle, 270},
+        {135, 180, 225},
     };
     return angles[row][col];
 }
@@ -150,6 +152,8 @@ TypedAngleClick Form_MouseDown(app::Workspace& ws, TypedAngleState& st, int butt
 }
 
 void Image1_MouseDown(app::Workspace& ws, TypedAngleState& st) {
+    // The last preview goes with the window.
+    ws.Redraw->RefreshMainPicture();
     if (ChoosingFlexEnd(ws)) return;
     st.PickedDir = 0;
     ws.Editor.AStatus = 0;

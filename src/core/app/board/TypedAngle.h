@@ -23,8 +23,8 @@ struct TypedAngleState {
 };
 
 // The eight-direction pattern: the window split into three by three parts; the middle
-// picks nothing (NoAngle), the outer parts the direction from the middle towards them
-// (below 0, right 90, above 180, left 270, corners in between).
+// picks nothing (NoAngle), each outer part the angle whose piece runs from the middle
+// towards it (below 180, right 270, above 0, left 90, corners in between).
 float PatternAngle(float x, float y, float width, float height);
 
 // The status text while an angle is picked: the whole degrees and what a click does.
@@ -52,7 +52,7 @@ struct TypedAngleClick {
 // the angle to the flexible rail) and closes the window.
 TypedAngleClick Form_MouseDown(app::Workspace& ws, TypedAngleState& st, int button);
 
-// The cancel picture: nothing placed, the window closes.
+// The cancel picture: nothing placed, the preview erased, the window closes.
 void Image1_MouseDown(app::Workspace& ws, TypedAngleState& st);
 
 } // namespace ferrovane::editor
