@@ -6,6 +6,7 @@
 #include "core/app/board/Board.h"
 #include "core/app/board/BoardModes.h"
 #include "core/app/board/RailList.h"
+#include "core/app/board/ToolBoxButtons.h"
 #include "core/commands/catalogue/CatalogueReader.h"
 #include "core/commands/edit/Selection.h"
 #include "core/commands/placement/Placement.h"
@@ -95,6 +96,24 @@ TEST(BoardTest, LeftClickAtAFreeEndPlacesTheNextPieceJoinedToIt) {
     };
     ASSERT_GE(log.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(log.end() - expected.size(), log.end()), expected);
+}
+
+TEST(BoardTest, RailBoxKindWithoutBoxesLaysNothingAndSaysWhy) {
+    BoardFixture f;
+    f.ws.Catalogue.RailBoxRails.clear();
+    f.ws.Catalogue.RailBoxRailMax = -1;
+    // The rail-box kind chosen in the tool box, after the straight was laid.
+    picObject_MouseDown(f.ws, 5);
+    EXPECT_EQ(setlstRails(f.ws).front().Text, NoRailBoxesText);
+    const float ex = f.Rail(1).X1, ey = f.Rail(1).Y1;
+    for (const auto& e : {f.At(ex, ey), f.At(ex - 500, ey - 500)}) {
+        f.board.MouseMove(e);
+        f.board.MouseDown(e);
+        EXPECT_EQ(f.host.StatusTexts.back(), NoRailBoxesText);
+    }
+    EXPECT_EQ(f.ws.Layout.RailCount, 1);
+    EXPECT_EQ(f.view.AngleWindows, 0);
+    EXPECT_EQ(f.host.Beeps, 2);
 }
 
 TEST(BoardTest, RightClicksTurnTheNextCurveWithoutPlacing) {

@@ -1,5 +1,7 @@
 #include "core/app/board/BoardModes.h"
 
+#include "core/app/board/RailList.h"
+
 #include "core/commands/edit/Selection.h"
 #include "core/commands/edit/StatusText.h"
 #include "core/commands/placement/Detection.h"
@@ -161,14 +163,23 @@ void TypedAngleOpenMode::MouseMove(Board& board, const BoardEvent&) {
     board.View().ReleaseMouseClip();
 }
 
+namespace {
+
+// What the status line says while nothing can be laid: why, where the tool box knows.
+std::string NotPlaceableText(const app::Workspace& ws) {
+    return ws.ToolBox.ObjectIndex == 5 ? NoRailBoxesText : "";
+}
+
+} // namespace
+
 void NotPlaceableMode::MouseDown(Board& board, const BoardEvent&) {
     board.Ws().Host->Beep();
-    SetStatusText(board.Ws(), "");
+    SetStatusText(board.Ws(), NotPlaceableText(board.Ws()));
 }
 
 void NotPlaceableMode::MouseMove(Board& board, const BoardEvent&) {
     board.View().SetMainPointer(BoardPointer::NoDrop);
-    SetStatusText(board.Ws(), "");
+    SetStatusText(board.Ws(), NotPlaceableText(board.Ws()));
 }
 
 } // namespace ferrovane::editor

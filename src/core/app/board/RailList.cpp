@@ -86,8 +86,12 @@ std::vector<RailListEntry> RailListFor(const app::Workspace& ws, int kind) {
 
 std::vector<RailListEntry> setlstRails(app::Workspace& ws) {
     const int kind = ws.ToolBox.ObjectIndex;
-    ws.Editor.AStatus = (kind == 3 || kind == 4) ? ModeNotPlaceable : 0;
-    return RailListFor(ws, kind);
+    auto list = RailListFor(ws, kind);
+    // Without a rail box to lay, a click must not lay the piece chosen before.
+    const bool noBoxes =
+        kind == 5 && list.size() == 1 && list.front().EntryType == RailListEntry::Type::Note;
+    ws.Editor.AStatus = (kind == 3 || kind == 4 || noBoxes) ? ModeNotPlaceable : 0;
+    return list;
 }
 
 RailChoice lstRails_Click(app::Workspace& ws, const RailListEntry& entry) {
