@@ -32,28 +32,6 @@ TEST(TypedAngleTest, PatternPicksEightDirectionsAndNothingInTheMiddle) {
     EXPECT_EQ(PatternAngle(5, 5, 0, 100), NoAngle);
 }
 
-TEST(TypedAngleTest, TypingNinetyAndClickingPlacesAStraightAtTheClick) {
-    AngleFixture f;
-    auto st = OpenTypedAngle(f.ws);
-    EXPECT_EQ(f.ws.Editor.AStatus, 120);
-    EXPECT_EQ(f.host.StatusTexts.back(),
-              "角度を記入してクリックしてください。スペースで設置場所変更。");
-    std::string text = "90";
-    Text1_KeyUp(f.ws, st, text, '0');
-    EXPECT_EQ(f.host.StatusTexts.back(),
-              "角度を記入してクリックしてください。スペースで設置場所変更。 (90度)");
-    EXPECT_EQ(f.ws.Layout.RailCount, 0); // a preview
-    const auto click = Form_MouseDown(f.ws, st, 1);
-    EXPECT_TRUE(click.Close);
-    ASSERT_EQ(f.ws.Layout.RailCount, 1);
-    const auto& r = f.ws.Layout.Rails[1];
-    EXPECT_FLOAT_EQ(r.X0, 500);
-    EXPECT_FLOAT_EQ(r.Y0, 600);
-    EXPECT_FLOAT_EQ(r.Angle0, 270);
-    EXPECT_FLOAT_EQ(r.Angle1, 90);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
-}
-
 TEST(TypedAngleTest, OutOfRangeIgnoredNegativeAcceptedWithoutPreview) {
     AngleFixture f;
     auto st = OpenTypedAngle(f.ws);
