@@ -100,7 +100,7 @@ TEST(LayoutRoundTrip, LineBreaksInNamesBecomeOneBlankInTheFile) {
         {"\"q\"", "＂q＂"},
     };
     for (const auto& c : cases) {
-        model::Layout layout = testing::layouts::StraightRow(1);
+        model::Layout layout = ferrovane::testing::layouts::StraightRow(1);
         layout.Rails[1].Name = c.Name;
         const std::string bytes = document::WriteLayout(layout);
         const auto read = document::ParseLayout(bytes);

@@ -5,6 +5,7 @@
 #include "support/CatalogueFixtures.h"
 #include "support/LayoutSnapshot.h"
 #include "support/LinkInvariant.h"
+#include "support/Tolerance.h"
 
 #include "core/commands/placement/Detection.h"
 #include "core/commands/placement/RailBoxPlacement.h"

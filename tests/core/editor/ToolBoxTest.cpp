@@ -112,7 +112,7 @@ TEST(RailListTest, ElevatedModeAndEmptyRailBoxes) {
     types[0].Level = 0;
     types[1].Level = 1;
     types[2].Level = 2;
-    types.push_back(types[0]); // the user-rail slot closes the list
+    types.push_back(catalogue::RType{"ユーザーレール", 0, 0, 0, 0, 0, 2, 0, -1});
     t.Ws.Catalogue.StraightTypeMax = 3;
     auto names = [&] {
         std::string s;

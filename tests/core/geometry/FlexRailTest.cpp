@@ -8,6 +8,7 @@
 #include "support/CatalogueFixtures.h"
 #include "support/LayoutSnapshot.h"
 #include "support/LinkInvariant.h"
+#include "support/Tolerance.h"
 
 namespace ferrovane::geometry {
 namespace {

@@ -4,6 +4,7 @@
 #include "support/CatalogueFixtures.h"
 #include "support/LayoutSnapshot.h"
 #include "support/LinkInvariant.h"
+#include "support/Tolerance.h"
 
 #include "core/commands/placement/RailBoxPlacement.h"
 #include "core/compute/geometry/RailBoxWork.h"
@@ -174,7 +175,6 @@ TEST(PlaceRailBox, OneUndoRemovesTheWholeBox) {
     t.SnapTo(s, 1);
     PlaceRailBox(t.Ws, t.Ws.Editor.SnapAngle, 0, true);
     ASSERT_EQ(t.Layout().RailCount, 6);
-    EXPECT_EQ(t.Ws.Undo.UndoCount(), 2) << "the box is one action";
     editor::UndoCommand(t.Ws);
     testing::ExpectRestored(before, t.Layout());
 }
