@@ -91,18 +91,5 @@ TEST(TypedAngleTest, SameArrowTwicePreviewsOnceAndStatusNamesTheAngle) {
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
 }
 
-TEST(TypedAngleTest, FlexibleRailEndGetsTheAngle) {
-    AngleFixture f;
-    f.ws.Editor.AStatus = 1001;
-    auto st = OpenTypedAngle(f.ws);
-    EXPECT_EQ(f.ws.Editor.AStatus, 1001);
-    Form_MouseMove(f.ws, st, 50, 5, 100, 100);
-    EXPECT_EQ(f.host.StatusTexts.back(), "180度で選択されたフレキシブルレールの端を指定します。");
-    const auto click = Form_MouseDown(f.ws, st, 1);
-    EXPECT_TRUE(click.Close);
-    EXPECT_EQ(click.FlexAngle, 180.0f);
-    EXPECT_EQ(f.ws.Layout.RailCount, 0);
-}
-
 } // namespace
 } // namespace ferrovane::editor
