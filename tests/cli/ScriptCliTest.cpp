@@ -53,6 +53,41 @@ TEST_F(ScriptCli, SavedLayoutOpensAgainAndUndoTakesBack) {
     EXPECT_TRUE(std::filesystem::exists(saved));
 }
 
+TEST_F(ScriptCli, PointDirectionsPutTheirJoinedEndAtThePointer) {
+    const struct {
+        int Dir;
+        const char* End;
+    } cases[] = {{0, "0"}, {2, "1"}, {4, "2"}, {5, "2"}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(RunScript("catalogue " + Catalogue +
+                            "\ntool point ポイント#6 右\nfree 1000 1000 90 " +
+                            std::to_string(c.Dir) + "\ndetect 1000 1000\n"),
+                  0)
+            << Err;
+        std::istringstream words(Out);
+        std::string detect, status, rail, end;
+        words >> detect >> status >> rail >> end;
+        EXPECT_EQ(rail, "1") << Out;
+        EXPECT_EQ(end, c.End) << "direction " << c.Dir;
+    }
+}
+
+TEST_F(ScriptCli, CrLfLineEndsRunAsLf) {
+    const std::string script = "catalogue " + Catalogue +
+                               "\ntool straight S248\nfree 500 500 90\nrename 1 Yard  east\n"
+                               "print 1\ndetect 252 500\nsave ";
+    ASSERT_EQ(RunScript(script + Temp("lf.fvl") + "\n"), 0) << Err;
+    const std::string lfOut = Out;
+    std::string crlf;
+    for (char ch : script + Temp("crlf.fvl") + "\n")
+        crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    ASSERT_EQ(RunScript(crlf), 0) << Err;
+    EXPECT_EQ(Out, lfOut);
+    EXPECT_NE(Out.find("\"Yard east\""), std::string::npos) << Out;
+    EXPECT_EQ(ferrovane::testing::ReadFile(Temp("crlf.fvl")),
+              ferrovane::testing::ReadFile(Temp("lf.fvl")));
+}
+
 TEST_F(ScriptCli, BadLinesNameTheirLineAndExit64) {
     struct Case {
         const char* script;

@@ -182,6 +182,9 @@ void frmMain::BuildContextMenus() {
     mItmCopy2 = AddItem(mRailMenu2, "itmCopy2", QStringLiteral("コピー(&C)"));
     connect(mItmCut2, &QAction::triggered, mItmCut, &QAction::trigger);
     connect(mItmCopy2, &QAction::triggered, mItmCopy, &QAction::trigger);
+    // Like the edit menu's, they wait for a selection.
+    mItmCut2->setEnabled(false);
+    mItmCopy2->setEnabled(false);
     mRailMenu2->addSeparator();
     mRailMenu2->addAction(mItmUndo);
 }

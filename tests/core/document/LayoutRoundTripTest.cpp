@@ -6,6 +6,7 @@
 
 #include "core/commands/document/LayoutFile.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/compute/document/LayoutReader.h"
 #include "core/compute/document/LayoutWriter.h"
 #include "support/FakeUiHost.h"
 #include "support/LayoutFixtures.h"
@@ -88,6 +89,26 @@ model::Layout RandomLayout(std::mt19937& rng) {
 }
 
 } // namespace
+
+TEST(LayoutRoundTrip, LineBreaksInNamesBecomeOneBlankInTheFile) {
+    const struct {
+        const char *Name, *Read;
+    } cases[] = {
+        {"a\r\nb", "a b"},
+        {"a\rb\nc", "a b c"},
+        {"ＭＳ ゴシックx\r\ny", "ＭＳ ゴシックx y"},
+        {"\"q\"", "＂q＂"},
+    };
+    for (const auto& c : cases) {
+        model::Layout layout = ferrovane::testing::layouts::StraightRow(1);
+        layout.Rails[1].Name = c.Name;
+        const std::string bytes = document::WriteLayout(layout);
+        const auto read = document::ParseLayout(bytes);
+        ASSERT_EQ(read.Status, document::LayoutReadStatus::Loaded) << bytes;
+        EXPECT_EQ(read.Layout.Rails[1].Name, c.Read);
+        EXPECT_EQ(read.Layout.RailCount, 1);
+    }
+}
 
 TEST(LayoutRoundTrip, SaveLoadKeepsEveryFieldAndSavesIdentically) {
     ferrovane::testing::layouts::TempDir dir;

@@ -12,6 +12,7 @@
 #include "core/commands/placement/Placement.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/document/DocumentTestSupport.h"
+#include "core/values/model/RailIndex.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::editor {
@@ -147,6 +148,47 @@ TEST(BoardTest, ClickingARailTogglesItInTheSelection) {
     EXPECT_EQ(f.host.CCEnabled.back(), false);
     f.board.MouseMove(f.At(10, 20));
     EXPECT_EQ(f.host.StatusTexts.back(), "(10,20)");
+}
+
+TEST(BoardTest, ClickSelectsRailsLeftOfAndAboveTheOriginAndTextLabels) {
+    const struct {
+        bool Label;
+        float X, Y;
+    } cases[] = {{false, -30, -30},
+                 {false, -1500, -700},
+                 {false, 400, -250},
+                 {true, 500, 2000},
+                 {true, -900, -1200}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << (c.Label ? "label at " : "rail at ") << c.X << "," << c.Y);
+        BoardFixture f;
+        int n = 0;
+        if (c.Label) { // as a layout file brings it: the index is rebuilt
+            model::Rail& label = f.ws.Layout.AppendRail();
+            n = f.ws.Layout.RailCount;
+            label.Valid = true;
+            label.No = static_cast<std::int16_t>(n);
+            label.Kind = model::KindText;
+            label.Name = "ＭＳ ゴシックhello";
+            label.Radius = 7;
+            label.Length = 12;
+            label.C1X = c.X - 30, label.C1Y = c.Y - 10;
+            label.MidX = c.X, label.MidY = c.Y;
+            model::UpdateCells(label);
+            model::RebuildRailIndex(f.ws.Layout);
+        } else { // laid by the typed-angle window: the index grows as it goes
+            f.ws.Editor.MouseX = c.X;
+            f.ws.Editor.MouseY = c.Y;
+            float angle = 90;
+            n = geometry::PlaceRail(f.ws, angle, 0, geometry::PlaceCommit, false);
+        }
+        const float mx = f.Rail(n).MidX, my = f.Rail(n).MidY;
+        f.board.MouseMove(f.At(mx, my));
+        EXPECT_EQ(f.board.DetectStatus(), 1);
+        f.board.MouseDown(f.At(mx, my));
+        EXPECT_EQ(SelectedRails(f.ws.Editor), std::vector<int>{n});
+    }
 }
 
 TEST(BoardTest, EmptyBoardLeftClickClearsASelectionOrOpensTheAngleWindow) {

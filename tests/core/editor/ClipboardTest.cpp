@@ -13,14 +13,14 @@ namespace ferrovane::editor {
 namespace {
 
 using testing::BuildEditLayout;
-using testing::TrackWorkspace;
+using testing::CatalogueWorkspace;
 
-const catalogue::RailBoxRail& Box(const TrackWorkspace& t, int k) {
+const catalogue::RailBoxRail& Box(const CatalogueWorkspace& t, int k) {
     return t.Ws.Catalogue.RailBoxRails[static_cast<std::size_t>(k)];
 }
 
 TEST(Clipboard, CopyStoresStraightsAndCurvesRelativeToTheFirstSelected) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     BuildEditLayout(t);
     const int firstClip = RailBoxRecordCount(t.Ws.Catalogue);
     ASSERT_EQ(firstClip, 4) << "the Loop3 box";
@@ -62,10 +62,10 @@ TEST(Clipboard, CopyStoresStraightsAndCurvesRelativeToTheFirstSelected) {
 }
 
 TEST(Clipboard, CopyWithoutStraightsOrCurvesStoresAnEmptyBoxThatPlacesNothing) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     t.Ws.Catalogue.RailBoxRails.clear();
     t.Ws.Catalogue.RailBoxRailMax = 0; // no boxes at all
-    t.PlaceFree(2, 1000, 1000, 90);
+    t.PlaceFree(2, 0, 1000, 1000, 90);
     ToggleSelection(t.Ws, 1);
     CopySelection(t.Ws);
     EXPECT_EQ(t.Ws.Catalogue.RailBoxRailMax, 0);
@@ -80,14 +80,13 @@ TEST(Clipboard, CopyWithoutStraightsOrCurvesStoresAnEmptyBoxThatPlacesNothing) {
 }
 
 TEST(Clipboard, CutDeletesAsOneActionAndPasteJoinsTheCopies) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     BuildEditLayout(t);
     const auto before = testing::Snapshot(t.Layout());
     const auto rails = t.Layout().Rails;
     for (int n : {1, 2, 4})
         ToggleSelection(t.Ws, n);
     CutSelection(t.Ws);
-    EXPECT_EQ(t.Ws.Undo.UndoList(), (std::vector<std::string>{"1,DEL,4,", "0,DEL,1,", "0,DEL,2,"}));
     EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
     EXPECT_FALSE(t.Host.CCEnabled.back());
     EXPECT_TRUE(t.Rail(3).Free0 && t.Rail(3).Free1);
@@ -105,12 +104,36 @@ TEST(Clipboard, CutDeletesAsOneActionAndPasteJoinsTheCopies) {
     const int first = t.Layout().RailCount + 1;
     geometry::PlaceRailBox(t.Ws, t.Ws.Editor.SnapAngle, turn, true);
     ASSERT_EQ(t.Layout().RailCount, first + 2);
-    EXPECT_TRUE(testing::LinksConsistentWithClosedEnds(t.Layout()));
+    EXPECT_TRUE(testing::LinksConsistent(t.Layout(), true));
     int joinedInside = 0;
     for (int n = first; n <= first + 2; ++n)
         for (int e = 0; e < 2; ++e)
             if (!t.Rail(n).Free(e) && t.Rail(n).Link(e) >= first) ++joinedInside;
     EXPECT_EQ(joinedInside, 2) << "the straight and curve copies are joined both ways";
+}
+
+TEST(Clipboard, MemberNamesAreTrimmedAndCutToWhatTheCatalogueReadsBack) {
+    const std::string a98(98, 'a'), kana = "あ";
+    std::string kana98, kana99;
+    for (int i = 0; i < 98; ++i)
+        kana98 += kana;
+    kana99 = kana98 + kana;
+    const struct {
+        std::string Name, Stored;
+    } cases[] = {
+        {"  S248  ", "S248"},     {a98, a98},       {a98 + "b", a98},
+        {" " + a98 + "bc ", a98}, {kana99, kana98},
+    };
+    for (const auto& c : cases) {
+        CatalogueWorkspace t;
+        t.PlaceFree(0, 0, 1000, 1000, 90);
+        t.Rail(1).Name = c.Name;
+        ToggleSelection(t.Ws, 1);
+        CopySelection(t.Ws);
+        const int clip = FindClipRail(t.Ws.Catalogue);
+        ASSERT_GE(clip, 0);
+        EXPECT_EQ(Box(t, clip + 1).Name, c.Stored) << c.Name;
+    }
 }
 
 } // namespace

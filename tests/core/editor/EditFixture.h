@@ -2,7 +2,10 @@
 
 #include <string>
 
-#include "core/editor/TrackWorkspace.h"
+#include "support/CatalogueFixtures.h"
+#include "support/LayoutSnapshot.h"
+#include "support/LinkInvariant.h"
+#include "support/Tolerance.h"
 
 #include "core/commands/placement/Detection.h"
 #include "core/commands/placement/RailBoxPlacement.h"
@@ -15,11 +18,11 @@ inline constexpr const char* LabelFont = "ＭＳ ゴシック"; // 7 characters
 // A layout with every kind the edit commands treat differently:
 // 1 straight, 2 curve, 3 point, 4 straight (a joined chain from (1000, 1000)),
 // 5..7 a grouped rail box "Loop3" (head 5), 8 a text label.
-inline void BuildEditLayout(TrackWorkspace& t) {
-    t.PlaceFree(0, 1000, 1000, 90);
-    t.PlaceAt(1, 1, 1);
-    t.PlaceAt(2, 2, 1);
-    t.PlaceAt(0, 3, 1);
+inline void BuildEditLayout(CatalogueWorkspace& t) {
+    t.PlaceFree(0, 0, 1000, 1000, 90);
+    t.PlaceAt(1, 0, 1, 1);
+    t.PlaceAt(2, 0, 2, 1);
+    t.PlaceAt(0, 0, 3, 1);
     const int box = t.AddBox("Loop3", {Member(0, 100, 0, false, true, false, 0, 0, 0),
                                        Member(0, 100, 0, false, false, false, 0, 100, 0),
                                        Member(0, 100, 0, false, false, true, 0, 200, 0)});

@@ -4,36 +4,39 @@
 
 #include "core/commands/edit/PerformUndo.h"
 #include "core/compute/geometry/Joints.h"
-#include "core/editor/TrackWorkspace.h"
 #include "core/values/model/RailIndex.h"
+#include "support/CatalogueFixtures.h"
+#include "support/LayoutSnapshot.h"
+#include "support/LinkInvariant.h"
+#include "support/Tolerance.h"
 
 namespace ferrovane::editor {
 namespace {
 
+using testing::CatalogueWorkspace;
 using testing::ExpectRestored;
 using testing::LinksConsistent;
 using testing::Snapshot;
-using testing::TrackWorkspace;
 
 // What the delete command leaves behind: the rail removed, a "DEL" record, a fresh index.
-void Delete(TrackWorkspace& t, int n, bool groupStart) {
+void Delete(CatalogueWorkspace& t, int n, bool groupStart) {
     geometry::RemoveRail(t.Layout(), n);
     t.Ws.Undo.AddUndo("DEL", n, "", groupStart);
     model::RebuildRailIndex(t.Layout());
 }
 
 // Three straights in a row from (1000, 1000) heading to smaller x: rails 1, 2, 3.
-void Chain(TrackWorkspace& t) {
-    t.PlaceFree(0, 1000, 1000, 90);
-    t.PlaceAt(0, 1, 1);
-    t.PlaceAt(0, 2, 1);
+void Chain(CatalogueWorkspace& t) {
+    t.PlaceFree(0, 0, 1000, 1000, 90);
+    t.PlaceAt(0, 0, 1, 1);
+    t.PlaceAt(0, 0, 2, 1);
 }
 
 TEST(PerformUndo, SetRemovesThePlacedRailAndFreesItsNeighbours) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     Chain(t);
     const auto before = Snapshot(t.Layout());
-    ASSERT_GT(t.PlaceAt(1, 3, 1), 0);
+    ASSERT_GT(t.PlaceAt(1, 0, 3, 1), 0);
     ASSERT_FALSE(t.Rail(3).Free1);
     UndoCommand(t.Ws);
     ExpectRestored(before, t.Layout());
@@ -43,13 +46,12 @@ TEST(PerformUndo, SetRemovesThePlacedRailAndFreesItsNeighbours) {
 }
 
 TEST(PerformUndo, ClosingPieceOfARingIsTakenBackAtBothEnds) {
-    TrackWorkspace t;
-    t.Ws.Editor.SelCurve = 1; // 45 degrees
-    t.PlaceFree(1, 1000, 1000, 90);
+    CatalogueWorkspace t;
+    t.PlaceFree(1, testing::Curve280x45, 1000, 1000, 90);
     for (int k = 1; k < 7; ++k)
-        t.PlaceAt(1, k, 1);
+        t.PlaceAt(1, testing::Curve280x45, k, 1);
     const auto before = Snapshot(t.Layout());
-    t.PlaceAt(1, 7, 1);
+    t.PlaceAt(1, testing::Curve280x45, 7, 1);
     ASSERT_FALSE(t.Rail(8).Free1) << "the ring closes by itself";
     ASSERT_FALSE(t.Rail(1).Free0);
     UndoCommand(t.Ws);
@@ -59,7 +61,7 @@ TEST(PerformUndo, ClosingPieceOfARingIsTakenBackAtBothEnds) {
 
 TEST(PerformUndo, DeleteIsRestoredWithItsJoints) {
     for (int victim = 1; victim <= 3; ++victim) {
-        TrackWorkspace t;
+        CatalogueWorkspace t;
         Chain(t);
         const auto before = Snapshot(t.Layout());
         Delete(t, victim, true);
@@ -71,7 +73,7 @@ TEST(PerformUndo, DeleteIsRestoredWithItsJoints) {
 }
 
 TEST(PerformUndo, OneUndoRestoresAGroupOfDeletions) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     Chain(t);
     const auto before = Snapshot(t.Layout());
     Delete(t, 3, true);
@@ -84,11 +86,11 @@ TEST(PerformUndo, OneUndoRestoresAGroupOfDeletions) {
 }
 
 TEST(PerformUndo, RestoredRailLeavesAnEndTakenMeanwhileToItsNewOwner) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     Chain(t);
     Delete(t, 2, true);
     // A piece joined to the freed end by an edit that left no record.
-    const int c = t.PlaceAt(0, 1, 1);
+    const int c = t.PlaceAt(0, 0, 1, 1);
     ASSERT_GT(c, 0);
     t.Ws.Undo.PopUndo();
     PerformUndo(t.Ws);
@@ -99,7 +101,7 @@ TEST(PerformUndo, RestoredRailLeavesAnEndTakenMeanwhileToItsNewOwner) {
 }
 
 TEST(PerformUndo, AttributeRecordsRestoreTheOldValues) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     Chain(t);
     const auto before = Snapshot(t.Layout());
     const model::Rail old = t.Rail(2);
@@ -130,14 +132,14 @@ TEST(PerformUndo, AttributeRecordsRestoreTheOldValues) {
 }
 
 TEST(PerformUndo, CommaInAnOldNameSurvives) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     Chain(t);
     t.Ws.Undo.AddUndo("REN", 1, "R,1,,x", true);
     PerformUndo(t.Ws);
     EXPECT_EQ(t.Rail(1).Name, "R,1,,x");
 }
 
-void MoveAll(TrackWorkspace& t, float dx, float dy, const std::string& dyText) {
+void MoveAll(CatalogueWorkspace& t, float dx, float dy, const std::string& dyText) {
     for (int n = 1; n <= t.Layout().RailCount; ++n)
         geometry::TranslateRail(t.Layout(), n, dx, dy);
     t.Ws.Undo.AddMoveUndo(dx, dyText);
@@ -166,9 +168,9 @@ void ExpectPositionsNear(const testing::LayoutSnapshot& before, const model::Lay
 TEST(PerformUndo, MoveIsTakenBackByTheExactOffset) {
     // 10.4 has no exact binary form: stored as an Integer it would come back 0.4 short.
     for (const float dx : {10.5f, 10.4f, -0.4f, 333.3f}) {
-        TrackWorkspace t;
+        CatalogueWorkspace t;
         Chain(t);
-        t.PlaceAt(1, 3, 1);
+        t.PlaceAt(1, 0, 3, 1);
         const auto before = Snapshot(t.Layout());
         MoveAll(t, dx, 7.5f, "7.5");
         PerformUndo(t.Ws);
@@ -180,7 +182,7 @@ TEST(PerformUndo, MoveIsTakenBackByTheExactOffset) {
 
 TEST(PerformUndo, UnknownAndUnusedCodesAreOnlyTakenOff) {
     for (const char* code : {"XYZ", "LYS", "SEL"}) {
-        TrackWorkspace t;
+        CatalogueWorkspace t;
         Chain(t);
         const auto before = Snapshot(t.Layout());
         t.Ws.Undo.AddUndo(code, 1, "", true);
@@ -191,7 +193,7 @@ TEST(PerformUndo, UnknownAndUnusedCodesAreOnlyTakenOff) {
 }
 
 TEST(PerformUndo, RecordsNamingNoRailOrBadDataChangeNothing) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     Chain(t);
     const auto before = Snapshot(t.Layout());
     for (const char* code : {"DEL", "SET", "REN", "RCL", "UPR"})
@@ -207,7 +209,7 @@ TEST(PerformUndo, RecordsNamingNoRailOrBadDataChangeNothing) {
 }
 
 TEST(PerformUndo, EmptyJournalDoesNothing) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     Chain(t);
     while (t.Ws.Undo.UndoCount() > 0)
         UndoCommand(t.Ws);

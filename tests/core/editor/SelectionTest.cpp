@@ -13,10 +13,10 @@
 namespace ferrovane::editor {
 namespace {
 
-using testing::TrackWorkspace;
+using testing::CatalogueWorkspace;
 
 TEST(Selection, ToggleKeepsRemovedSlotsAndResetsWhenEmpty) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     ToggleSelection(t.Ws, 3);
     ToggleSelection(t.Ws, 5);
     ToggleSelection(t.Ws, 7);
@@ -44,7 +44,7 @@ TEST(Selection, DamagedCountNeverReadsPastTheList) {
 }
 
 TEST(Selection, BoxTakesMiddlePointsStrictlyInside) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     t.Layout() = testing::layouts::StraightRow(5); // middles at x = 150, 250, ..., 550
     model::RebuildRailIndex(t.Layout());
     t.Layout().Rails[4].Valid = false;
@@ -93,7 +93,7 @@ TEST(LayoutSize, WholeNumbersFromZeroTo30000) {
     for (const auto& c : cases)
         EXPECT_EQ(ParseLayoutSize(c.Text), c.Value) << c.Text;
 
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     EXPECT_FALSE(SetLayoutSize(t.Ws, "30001", "100"));
     EXPECT_EQ(t.Layout().LayoutWidth, 2000);
     EXPECT_FALSE(t.Layout().Modified);
@@ -105,7 +105,7 @@ TEST(LayoutSize, WholeNumbersFromZeroTo30000) {
 }
 
 TEST(LayoutInformation, ExtentAndPieceCount) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     testing::BuildEditLayout(t);
     const auto info = GetLayoutInformation(t.Layout());
     EXPECT_EQ(info.RailPieces, 4) << "groups and labels are not pieces";
@@ -119,7 +119,7 @@ TEST(LayoutInformation, ExtentAndPieceCount) {
 }
 
 TEST(LayoutReset, ForgetsJournalAndSelection) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     t.Ws.Undo.AddUndo("SET", 1, "", true);
     ToggleSelection(t.Ws, 1);
     ForgetLayoutEdits(t.Ws);

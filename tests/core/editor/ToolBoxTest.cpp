@@ -6,34 +6,12 @@
 #include "core/commands/catalogue/CatalogueReader.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/format/ListDirected.h"
+#include "support/CatalogueFixtures.h"
 #include "support/FakeUiHost.h"
 #include "support/LayoutFixtures.h"
 
 namespace ferrovane::editor {
 namespace {
-
-TEST(ToolBoxButtonsTest, StatusTextOfEveryButton) {
-    const std::pair<int, const char*> table[] = {
-        {0, "直線レールを作成します"},
-        {1, "曲線レールを作成します"},
-        {2, "ポイントレールを作成します"},
-        {3, "フレキシブルレールを作成します"},
-        {4, "オブジェクトを作成します"},
-        {5, "レール箱から作成します"},
-        {11, "レール情報を表示/非表示します"},
-        {21, "高架レールの設定/解除をします"},
-        {31, "ツールボックスを大型化/小型化します"},
-        {41, "フレキシブルレール/オブジェクトを作成します"},
-        {42, "フレキシブルレール/オブジェクトを作成します"},
-        {70, "倍率を変更します"},
-        {81, "レールを範囲選択します"},
-        {91, "2点間の距離を測ります"},
-        {-1, ""},
-        {181, ""},
-    };
-    for (const auto& [id, text] : table)
-        EXPECT_EQ(ButtonStatusText(id), text) << id;
-}
 
 TEST(ToolBoxButtonsTest, SameButtonTwiceDrawsOnceAndRulerStaysSunken) {
     testing::FakeUiHost host;
@@ -129,24 +107,24 @@ TEST(RailListTest, KindsListTheirEntriesAndSetTheBoardMode) {
 }
 
 TEST(RailListTest, ElevatedModeAndEmptyRailBoxes) {
-    testing::FakeUiHost host;
-    app::Workspace ws(host);
-    auto& types = ws.Catalogue.StraightTypes;
-    types.insert(types.begin(), {catalogue::RType{"G", 100, 0, 0, 0, 0, 0},
-                                 catalogue::RType{"U", 100, 0, 0, 0, 0, 1},
-                                 catalogue::RType{"B", 100, 0, 0, 0, 0, 2}});
-    ws.Catalogue.StraightTypeMax = static_cast<std::int32_t>(types.size()) - 1;
+    testing::CatalogueWorkspace t;
+    auto& types = t.Ws.Catalogue.StraightTypes;
+    types[0].Level = 0;
+    types[1].Level = 1;
+    types[2].Level = 2;
+    types.push_back(catalogue::RType{"ユーザーレール", 0, 0, 0, 0, 0, 2, 0, -1});
+    t.Ws.Catalogue.StraightTypeMax = 3;
     auto names = [&] {
         std::string s;
-        for (const auto& e : RailListFor(ws, 0))
+        for (const auto& e : RailListFor(t.Ws, 0))
             s += e.Text + ",";
         return s;
     };
-    EXPECT_EQ(names(), "G,B,ユーザーレール,");
-    ws.Editor.IsUpperMode = true;
-    EXPECT_EQ(names(), "U,B,ユーザーレール,");
+    EXPECT_EQ(names(), "S248,S100,ユーザーレール,");
+    t.Ws.Editor.IsUpperMode = true;
+    EXPECT_EQ(names(), "S124,S100,ユーザーレール,");
 
-    const auto boxes = RailListFor(ws, 5);
+    const auto boxes = RailListFor(t.Ws, 5);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].Text, "レール箱にはレールがありません。");
     EXPECT_EQ(boxes[0].EntryType, RailListEntry::Type::Note);

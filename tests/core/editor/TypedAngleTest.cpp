@@ -45,28 +45,6 @@ TEST(TypedAngleTest, EachPartOfThePatternLaysAPieceRunningTowardsIt) {
     EXPECT_EQ(PatternAngle(5, 5, 0, 100), NoAngle);
 }
 
-TEST(TypedAngleTest, TypingNinetyAndClickingPlacesAStraightAtTheClick) {
-    AngleFixture f;
-    auto st = OpenTypedAngle(f.ws);
-    EXPECT_EQ(f.ws.Editor.AStatus, 120);
-    EXPECT_EQ(f.host.StatusTexts.back(),
-              "角度を記入してクリックしてください。スペースで設置場所変更。");
-    std::string text = "90";
-    Text1_KeyUp(f.ws, st, text, '0');
-    EXPECT_EQ(f.host.StatusTexts.back(),
-              "角度を記入してクリックしてください。スペースで設置場所変更。 (90度)");
-    EXPECT_EQ(f.ws.Layout.RailCount, 0); // a preview
-    const auto click = Form_MouseDown(f.ws, st, 1);
-    EXPECT_TRUE(click.Close);
-    ASSERT_EQ(f.ws.Layout.RailCount, 1);
-    const auto& r = f.ws.Layout.Rails[1];
-    EXPECT_FLOAT_EQ(r.X0, 500);
-    EXPECT_FLOAT_EQ(r.Y0, 600);
-    EXPECT_FLOAT_EQ(r.Angle0, 270);
-    EXPECT_FLOAT_EQ(r.Angle1, 90);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
-}
-
 TEST(TypedAngleTest, OutOfRangeIgnoredNegativeAcceptedWithoutPreview) {
     AngleFixture f;
     auto st = OpenTypedAngle(f.ws);
@@ -124,19 +102,6 @@ TEST(TypedAngleTest, SameArrowTwicePreviewsOnceAndStatusNamesTheAngle) {
     Image1_MouseDown(f.ws, st);
     EXPECT_EQ(redraw.Refreshes, 2); // the preview is erased with the window
     EXPECT_EQ(f.ws.Editor.AStatus, 0);
-    EXPECT_EQ(f.ws.Layout.RailCount, 0);
-}
-
-TEST(TypedAngleTest, FlexibleRailEndGetsTheAngle) {
-    AngleFixture f;
-    f.ws.Editor.AStatus = 1001;
-    auto st = OpenTypedAngle(f.ws);
-    EXPECT_EQ(f.ws.Editor.AStatus, 1001);
-    Form_MouseMove(f.ws, st, 50, 5, 100, 100);
-    EXPECT_EQ(f.host.StatusTexts.back(), "0度で選択されたフレキシブルレールの端を指定します。");
-    const auto click = Form_MouseDown(f.ws, st, 1);
-    EXPECT_TRUE(click.Close);
-    EXPECT_EQ(click.FlexAngle, 0.0f);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
 }
 

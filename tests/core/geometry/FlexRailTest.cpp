@@ -5,13 +5,16 @@
 #include "core/commands/edit/PerformUndo.h"
 #include "core/commands/placement/FlexRail.h"
 #include "core/compute/geometry/FlexGeometry.h"
-#include "core/editor/TrackWorkspace.h"
+#include "support/CatalogueFixtures.h"
+#include "support/LayoutSnapshot.h"
+#include "support/LinkInvariant.h"
+#include "support/Tolerance.h"
 
 namespace ferrovane::geometry {
 namespace {
 
+using testing::CatalogueWorkspace;
 using testing::NearPoint;
-using testing::TrackWorkspace;
 
 TEST(TanDeg, ExactValuesRoundingAndTheOddNinety) {
     struct Case {
@@ -88,8 +91,8 @@ TEST(MakeFlexPreview, DescribesControlLinesHandlesAndCurve) {
 }
 
 // A straight from (1000, 1000) to (752, 1000): end 0 angle 270, end 1 angle 90.
-struct FlexFixture : TrackWorkspace {
-    FlexFixture() { PlaceFree(0, 1000, 1000, 90); }
+struct FlexFixture : CatalogueWorkspace {
+    FlexFixture() { PlaceFree(0, 0, 1000, 1000, 90); }
 };
 
 TEST(CreateFlexRail, JoinsBothEndsOfAStraight) {
@@ -127,7 +130,7 @@ TEST(CreateFlexRail, JoinsBothEndsOfAStraight) {
 }
 
 TEST(CreateFlexRail, FreePointsJoinNothing) {
-    TrackWorkspace t;
+    CatalogueWorkspace t;
     t.Ws.Editor.IsUpperMode = true;
     RecordFlexSideFree(t.Ws, FlexSide::Start, 100, 100, 90);
     RecordFlexSideFree(t.Ws, FlexSide::End, 900, 100, 270);
@@ -143,7 +146,7 @@ TEST(CreateFlexRail, FreePointsJoinNothing) {
 
 TEST(CreateFlexRail, RefusesJoinedEndsTheSameEndTwiceAndAFullLayout) {
     FlexFixture t;
-    t.PlaceAt(0, 1, 1);
+    t.PlaceAt(0, 0, 1, 1);
     const auto before = testing::Snapshot(t.Layout());
     // End 1 of rail 1 is joined already.
     RecordFlexSideAtEnd(t.Ws, FlexSide::Start, 1, 1);

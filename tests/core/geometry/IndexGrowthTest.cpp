@@ -6,8 +6,8 @@
 
 #include "core/compute/editor/IndexRemoval.h"
 #include "core/compute/geometry/Joints.h"
-#include "core/geometry/GeometryFixture.h"
 #include "core/values/model/RailIndex.h"
+#include "support/CatalogueFixtures.h"
 
 namespace ferrovane::testing {
 namespace {
@@ -39,7 +39,7 @@ const model::IndexToken* CellStorage(const model::RailIndex& index, float cellX,
     return cell ? cell->data() : nullptr;
 }
 
-class IndexGrowth : public GeometryFixture {
+class IndexGrowth : public ::testing::Test, protected CatalogueWorkspace {
 protected:
     IndexGrowth() {
         // Rails 1 and 2 always rebuild; from rail 3 on the grid is kept up incrementally.
@@ -64,18 +64,19 @@ TEST_F(IndexGrowth, GrowsInEveryDirectionAsARebuildWould) {
         {12000, -7000, 315, false, true, true, false},
     };
     for (const auto& c : cases) {
-        const model::RailIndex before = ws.Layout.Index;
-        const auto* kept = CellStorage(ws.Layout.Index, R(1).MidCellX, R(1).MidCellY);
+        const model::RailIndex before = Ws.Layout.Index;
+        const auto* kept = CellStorage(Ws.Layout.Index, Rail(1).MidCellX, Rail(1).MidCellY);
         ASSERT_NE(kept, nullptr);
         ASSERT_GT(PlaceFree(0, Straight248, c.x, c.y, c.angle), 0) << c.x << ", " << c.y;
-        const model::RailIndex& after = ws.Layout.Index;
+        const model::RailIndex& after = Ws.Layout.Index;
         EXPECT_EQ(after.OriginX < before.OriginX, c.left) << c.x << ", " << c.y;
         EXPECT_EQ(after.OriginY < before.OriginY, c.up) << c.x << ", " << c.y;
         EXPECT_EQ(after.OriginX + after.W > before.OriginX + before.W, c.right);
         EXPECT_EQ(after.OriginY + after.H > before.OriginY + before.H, c.down);
-        EXPECT_TRUE(SameAsRebuilt(ws.Layout)) << c.x << ", " << c.y;
+        EXPECT_TRUE(SameAsRebuilt(Ws.Layout)) << c.x << ", " << c.y;
         // The old cells were moved into the wider grid, not built again.
-        EXPECT_EQ(CellStorage(after, R(1).MidCellX, R(1).MidCellY), kept) << c.x << ", " << c.y;
+        EXPECT_EQ(CellStorage(after, Rail(1).MidCellX, Rail(1).MidCellY), kept)
+            << c.x << ", " << c.y;
     }
 }
 
@@ -89,13 +90,13 @@ TEST_F(IndexGrowth, ChainsLeavingTheGridMatchARebuildAfterEveryRail) {
         int last = PlaceFree(0, Straight248, 1000, 1100, 45.0f * static_cast<float>(heading));
         ASSERT_GT(last, 0);
         for (int k = 0; k < 12; ++k) {
-            const std::int32_t w = ws.Layout.Index.W, h = ws.Layout.Index.H;
+            const std::int32_t w = Ws.Layout.Index.W, h = Ws.Layout.Index.H;
             const std::int16_t kind = static_cast<std::int16_t>(pick(2));
             const int next = PlaceAt(kind, static_cast<std::int16_t>(pick(2)), last, 1, pick(2));
             if (next <= 0) break; // refused: the chain ends here
             last = next;
-            if (ws.Layout.Index.W != w || ws.Layout.Index.H != h) ++grown;
-            ASSERT_TRUE(SameAsRebuilt(ws.Layout)) << "heading " << heading << " piece " << k;
+            if (Ws.Layout.Index.W != w || Ws.Layout.Index.H != h) ++grown;
+            ASSERT_TRUE(SameAsRebuilt(Ws.Layout)) << "heading " << heading << " piece " << k;
         }
     }
     for (int step = 0; step < 150; ++step) {
@@ -104,7 +105,7 @@ TEST_F(IndexGrowth, ChainsLeavingTheGridMatchARebuildAfterEveryRail) {
                   static_cast<float>(1000 - reach + pick(2 * reach)),
                   static_cast<float>(1000 - reach + pick(2 * reach)),
                   static_cast<float>(pick(360)));
-        ASSERT_TRUE(SameAsRebuilt(ws.Layout)) << "step " << step;
+        ASSERT_TRUE(SameAsRebuilt(Ws.Layout)) << "step " << step;
     }
     EXPECT_GT(grown, 20);
 }
@@ -112,15 +113,15 @@ TEST_F(IndexGrowth, ChainsLeavingTheGridMatchARebuildAfterEveryRail) {
 TEST_F(IndexGrowth, AFeatureLeftOutOfTheGridMakesGrowthRebuild) {
     // A damaged record whose middle cell lies far from its middle point: the rebuild
     // leaves that token out until a grid reaches the cell.
-    ws.Layout.Rails[2].MidCellX = 55;
-    model::RebuildRailIndex(ws.Layout);
-    ASSERT_EQ(ws.Layout.Index.SkippedOutside, 1);
+    Ws.Layout.Rails[2].MidCellX = 55;
+    model::RebuildRailIndex(Ws.Layout);
+    ASSERT_EQ(Ws.Layout.Index.SkippedOutside, 1);
     ASSERT_GT(PlaceFree(0, Straight248, 6000, 1000, 90), 0);
-    EXPECT_TRUE(SameAsRebuilt(ws.Layout));
-    EXPECT_EQ(ws.Layout.Index.SkippedOutside, 0);
+    EXPECT_TRUE(SameAsRebuilt(Ws.Layout));
+    EXPECT_EQ(Ws.Layout.Index.SkippedOutside, 0);
     const auto* cell =
-        ws.Layout.Index.At(55 - ws.Layout.Index.OriginX,
-                           static_cast<std::int64_t>(R(2).MidCellY) - ws.Layout.Index.OriginY);
+        Ws.Layout.Index.At(55 - Ws.Layout.Index.OriginX,
+                           static_cast<std::int64_t>(Rail(2).MidCellY) - Ws.Layout.Index.OriginY);
     ASSERT_NE(cell, nullptr);
     EXPECT_NE(std::find(cell->begin(), cell->end(), model::IndexToken{'O', 2}), cell->end());
 }
@@ -141,19 +142,20 @@ TEST_F(IndexGrowth, DeletionsBeforeGrowthStillGiveARebuildsIndex) {
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << c.deleteX << ", " << c.deleteY << " then " << c.growX << ", " << c.growY);
-        ws.Layout = model::NewLayout();
+        Ws.Layout = model::NewLayout();
         PlaceFree(0, Straight248, 1000, 1000, 90);
         PlaceFree(0, Straight248, 1000, 1200, 90);
         PlaceFree(0, Straight100, 1100, 1300, 0);
         const int doomed = PlaceFree(0, Straight100, c.deleteX, c.deleteY, 90);
         PlaceFree(0, Straight100, 1200, 1400, 0);
         ASSERT_GT(doomed, 0);
-        geometry::RemoveRail(ws.Layout, doomed);
-        editor::RemoveRailFromIndex(ws.Layout, doomed);
-        const auto* storage = CellStorage(ws.Layout.Index, R(1).MidCellX, R(1).MidCellY);
+        geometry::RemoveRail(Ws.Layout, doomed);
+        editor::RemoveRailFromIndex(Ws.Layout, doomed);
+        const auto* storage = CellStorage(Ws.Layout.Index, Rail(1).MidCellX, Rail(1).MidCellY);
         ASSERT_GT(PlaceFree(0, Straight248, c.growX, c.growY, 90), 0);
-        EXPECT_TRUE(SameAsRebuilt(ws.Layout));
-        EXPECT_EQ(CellStorage(ws.Layout.Index, R(1).MidCellX, R(1).MidCellY) == storage, c.kept);
+        EXPECT_TRUE(SameAsRebuilt(Ws.Layout));
+        EXPECT_EQ(CellStorage(Ws.Layout.Index, Rail(1).MidCellX, Rail(1).MidCellY) == storage,
+                  c.kept);
     }
 }
 

@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "core/commands/placement/Placement.h"
 #include "core/commands/render/AutoScroll.h"
 #include "core/commands/render/PrintDrivers.h"
 #include "core/commands/render/ScreenRenderer.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/render/Zoom.h"
 #include "core/render/RecordingSurface.h"
+#include "support/CatalogueFixtures.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::render {
@@ -86,6 +88,23 @@ TEST(ScreenRendererTest, BackScreenDrawsEveryLiveRailWithItsWidthAtOriginZero) {
     b.renderer.DrawRailOnBackScreen(0);
     b.renderer.DrawRailOnBackScreen(99);
     EXPECT_EQ(b.back.Calls, before.Calls);
+}
+
+TEST(ScreenRendererTest, NewRailIsDrawnWithTheWidthOfItsLevel) {
+    for (const bool upper : {false, true}) {
+        Board b;
+        b.ws.Catalogue = testing::SmallCatalogue();
+        b.ws.Editor.IsUpperMode = upper;
+        b.ws.Editor.MouseX = 1000;
+        b.ws.Editor.MouseY = 1000;
+        float angle = 90;
+        ASSERT_EQ(geometry::PlaceRail(b.ws, angle, 0, geometry::PlaceCommit, false), 1);
+        const Calls lines = CallsOf(b.back.Calls, 'L');
+        ASSERT_FALSE(lines.empty());
+        const std::string width = upper ? " w3" : " w1";
+        for (const auto& line : lines)
+            EXPECT_EQ(line.substr(line.size() - width.size()), width) << line;
+    }
 }
 
 TEST(ScreenRendererTest, RefreshCopiesTheVisibleWindowAndDrawsOverlays) {

@@ -13,6 +13,7 @@
 #include "core/app/settings/ApplicationRecords.h"
 #include "core/app/settings/SettingsStore.h"
 #include "core/app/startup/StartUp.h"
+#include "core/commands/edit/Clipboard.h"
 #include "core/commands/placement/Placement.h"
 #include "gui/app/QSettingsStore.h"
 #include "gui/app/frmMain.h"
@@ -168,12 +169,64 @@ TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {
     EXPECT_TRUE(zoomItems[2]->isChecked());
     EXPECT_FALSE(zoomItems[0]->isChecked());
 
-    QAction* grid = w.Action("Grid_Check");
-    ASSERT_NE(grid, nullptr);
-    const bool before = w.Ws().View.IsGrid;
-    grid->trigger();
-    EXPECT_NE(w.Ws().View.IsGrid, before);
-    EXPECT_EQ(grid->isChecked(), w.Ws().View.IsGrid);
+    auto& view = w.Ws().View;
+    const std::pair<const char*, bool*> checks[] = {{"Grid_Check", &view.IsGrid},
+                                                    {"Memori_Check", &view.IsMemori},
+                                                    {"Number_Check", &view.IsNumber}};
+    for (const auto& [name, flag] : checks) {
+        QAction* check = w.Action(name);
+        ASSERT_NE(check, nullptr) << name;
+        const bool before = *flag;
+        check->trigger();
+        EXPECT_NE(*flag, before) << name;
+        EXPECT_EQ(check->isChecked(), *flag) << name;
+    }
+}
+
+TEST(MainWindow, EditAndRailMenusActOnTheSelectionAndThePointedRail) {
+    StartedWindow w;
+    app::Workspace& ws = w.Ws();
+    for (float y : {300.0f, 600.0f}) {
+        ws.Editor.MouseX = 300;
+        ws.Editor.MouseY = y;
+        float angle = 270;
+        ASSERT_GT(geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false), 0);
+    }
+    const char* const selectionItems[] = {"itmCut", "itmCopy", "itmCut2", "itmCopy2"};
+    auto expectEnabled = [&](bool enabled) {
+        for (const char* name : selectionItems)
+            EXPECT_EQ(w.Action(name)->isEnabled(), enabled) << name;
+    };
+    expectEnabled(false);
+    gui::MainPicture* picture = w.window->Picture();
+    const model::Rail& first = ws.Layout.Rails[1];
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, w.PixelOf(first.MidX, first.MidY));
+    ASSERT_EQ(ws.Editor.SelRailList, (std::vector<std::int16_t>{1, 1}));
+    expectEnabled(true);
+
+    w.Action("itmCopy2")->trigger(); // copy keeps the rail and fills the clipboard box
+    EXPECT_GE(editor::FindClipRail(ws.Catalogue), 0);
+    EXPECT_TRUE(ws.Layout.Rails[1].Valid);
+    w.Action("itmCut")->trigger();
+    EXPECT_FALSE(ws.Layout.Rails[1].Valid);
+    expectEnabled(false);
+    w.Action("itmUndo")->trigger();
+    EXPECT_TRUE(ws.Layout.Rails[1].Valid);
+
+    // The rail menu's delete takes the rail under the pointer.
+    const model::Rail& second = ws.Layout.Rails[2];
+    QTest::mouseMove(picture, w.PixelOf(second.MidX, second.MidY));
+    w.Action("Delete_Item2")->trigger();
+    EXPECT_FALSE(ws.Layout.Rails[2].Valid);
+    EXPECT_TRUE(ws.Layout.Rails[1].Valid);
+
+    QAction* select = w.Action("itmSelect");
+    select->trigger();
+    EXPECT_EQ(ws.Editor.AStatus, 50);
+    EXPECT_TRUE(select->isChecked());
+    select->trigger();
+    EXPECT_EQ(ws.Editor.AStatus, 0);
+    EXPECT_FALSE(select->isChecked());
 }
 
 TEST(MainWindow, ScrollBarsFollowTheView) {

@@ -145,5 +145,16 @@ TEST(frmToolTest, RailAboutPanelAndTwoSizes) {
     EXPECT_LT(small.height(), large.height());
 }
 
+TEST(frmToolTest, ElevatedButtonRefreshesTheRailList) {
+    ToolBoxFixture f;
+    ASSERT_TRUE(f.Rows().contains(QStringLiteral("S248")));
+    f.ws.Catalogue.StraightTypes[0].Level = 1; // S248 now only elevated
+    QTest::mouseClick(f.Button("picupper"), Qt::LeftButton);
+    ASSERT_TRUE(f.ws.Editor.IsUpperMode);
+    EXPECT_EQ(f.Rows().first(), QStringLiteral("S248"));
+    QTest::mouseClick(f.Button("picupper"), Qt::LeftButton);
+    EXPECT_FALSE(f.Rows().contains(QStringLiteral("S248")));
+}
+
 } // namespace
 } // namespace ferrovane::gui

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <tuple>
+#include <vector>
+
+#include "core/values/model/Layout.h"
+#include "core/values/model/RailIndex.h"
+
+namespace ferrovane::testing {
+
+// A rail as far as it matters: the link fields of a free end carry no meaning.
+inline model::Rail Canonical(model::Rail r) {
+    for (int e = 0; e < 3; ++e) {
+        if (!r.Free(e)) continue;
+        r.Link(e) = 0;
+        r.LinkEnd(e) = 0;
+    }
+    return r;
+}
+
+// The index content by absolute cell, independent of where the grid starts.
+using IndexContent =
+    std::vector<std::tuple<std::int64_t, std::int64_t, std::vector<model::IndexToken>>>;
+
+inline IndexContent ContentOf(const model::RailIndex& index) {
+    IndexContent out;
+    for (std::int64_t j = 0; j <= index.H; ++j)
+        for (std::int64_t i = 0; i <= index.W; ++i) {
+            const auto* cell = index.At(i, j);
+            if (cell && !cell->empty())
+                out.emplace_back(i + index.OriginX, j + index.OriginY, *cell);
+        }
+    std::sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+    });
+    return out;
+}
+
+// What the layout held at one moment.
+struct LayoutSnapshot {
+    std::int32_t RailCount = 0;
+    std::vector<model::Rail> Rails;
+    IndexContent Index;
+};
+
+inline LayoutSnapshot Snapshot(const model::Layout& layout) {
+    LayoutSnapshot s;
+    s.RailCount = layout.RailCount;
+    for (int n = 1; n <= layout.RailCount; ++n)
+        s.Rails.push_back(Canonical(layout.Rails[static_cast<std::size_t>(n)]));
+    s.Index = ContentOf(layout.Index);
+    return s;
+}
+
+// The layout holds exactly what it held at the snapshot; slots added since are dead.
+inline void ExpectRestored(const LayoutSnapshot& before, const model::Layout& layout) {
+    ASSERT_GE(layout.RailCount, before.RailCount);
+    for (int n = 1; n <= before.RailCount; ++n)
+        EXPECT_EQ(Canonical(layout.Rails[static_cast<std::size_t>(n)]),
+                  before.Rails[static_cast<std::size_t>(n - 1)])
+            << "rail " << n;
+    for (int n = before.RailCount + 1; n <= layout.RailCount; ++n)
+        EXPECT_FALSE(layout.Rails[static_cast<std::size_t>(n)].Valid) << "rail " << n;
+    EXPECT_EQ(ContentOf(layout.Index), before.Index);
+}
+
+} // namespace ferrovane::testing
