@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,6 +21,7 @@
 #include "gui/app/frmMain.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmAngle2.h"
+#include "gui/editor/frmTool.h"
 
 using namespace ferrovane;
 
@@ -158,6 +161,27 @@ TEST(MainWindow, TypedAngleWindowPreviewsOnTheBoardAndCancelTakesThePreviewAway)
     EXPECT_GT(previewWhileOpen, 20);
     EXPECT_EQ(PreviewPixels(picture), 0);
     EXPECT_EQ(w.Ws().Layout.RailCount, 0);
+}
+
+TEST(MainWindow, NewOnAModifiedLayoutAnsweredNoKeepsTheToolBox) {
+    StartedWindow w;
+    app::Workspace& ws = w.Ws();
+    ws.Editor.MouseX = 300;
+    ws.Editor.MouseY = 300;
+    float angle = 270;
+    ASSERT_GT(geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false), 0);
+    ASSERT_TRUE(w.window->ToolBox()->isVisible());
+    bool hiddenWhileAsking = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        hiddenWhileAsking = !w.window->ToolBox()->isVisible();
+        box->button(QMessageBox::No)->click();
+    });
+    w.Action("New_Item")->trigger();
+    EXPECT_TRUE(hiddenWhileAsking);
+    EXPECT_EQ(ws.Layout.RailCount, 0);
+    EXPECT_TRUE(w.window->ToolBox()->isVisible());
 }
 
 TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {

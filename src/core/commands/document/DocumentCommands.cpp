@@ -58,14 +58,16 @@ int AskIfSave(app::Workspace& ws, const DocumentContext& context) {
     if (ws.Layout.RailCount < 1 || !ws.Layout.Modified) return 0;
     ws.Log("[modMain] AskIfSave");
     platform::UiHost& host = *ws.Host;
+    // Hidden while the question is open and shown again whatever the answer: the
+    // command that asked goes on with the tool box in place.
     host.HideToolBox();
     const auto answer =
         host.ShowMessage({SaveQuestionText, "Ferrovane - 確認", platform::MessageIcon::Question,
                           platform::MessageButtons::YesNoCancel});
-    if (answer == platform::Answer::No) return 0;
-    if (answer == platform::Answer::Yes && Save_Item_Click(ws, context)) return 0;
+    const bool goOn = answer == platform::Answer::No ||
+                      (answer == platform::Answer::Yes && Save_Item_Click(ws, context));
     host.ShowToolBox();
-    return -1;
+    return goOn ? 0 : -1;
 }
 
 CommandResult New_Item_Click(app::Workspace& ws, const DocumentContext& context) {
