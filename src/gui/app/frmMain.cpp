@@ -7,7 +7,10 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 #include "core/app/board/RailAbout.h"
 #include "core/app/startup/StartLogLocation.h"
@@ -226,14 +229,28 @@ void frmMain::SetfrmMainTitle() {
 
 void frmMain::ShowMainWindow() {
     const bool first = !isVisible();
+    // The settings are read by now: the tool box takes the size they chose before it is
+    // ever shown.
+    if (first && mTool) mTool->SetSize();
     show();
     raise();
     activateWindow();
     if (first && mTool) {
-        // The tool box floats beside the board's right edge, clear of the menus.
+        // The tool box floats beside the board's right edge, clear of the menus, and
+        // inside the screen that holds the main window.
         const QRect frame = geometry();
         mTool->adjustSize();
-        mTool->move(frame.right() - mTool->width() - 40, frame.top() + 60);
+        QPoint at(frame.right() - mTool->width() - 40, frame.top() + 60);
+        if (const QScreen* screen = this->screen()) {
+            const QRect avail = screen->availableGeometry();
+            at.setX(
+                std::clamp(at.x(), avail.left(),
+                           std::max(avail.left(), avail.right() - mTool->frameGeometry().width())));
+            at.setY(std::clamp(
+                at.y(), avail.top(),
+                std::max(avail.top(), avail.bottom() - mTool->frameGeometry().height())));
+        }
+        mTool->move(at);
     }
 }
 

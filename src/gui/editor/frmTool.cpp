@@ -1,11 +1,14 @@
 #include "gui/editor/frmTool.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "core/app/board/BoardView.h"
 #include "core/app/board/ToolBoxControls.h"
@@ -40,6 +43,8 @@ QString FromUtf8(const std::string& s) {
 // The widest line the panel is expected to show, to keep its size steady.
 constexpr const char* WidestAboutLine = "端位置(1) : (-12345.6, -12345.6)";
 constexpr int AboutLineCount = 11;
+// Room the window manager takes beside the title for its buttons.
+constexpr int TitleBarButtons = 72;
 
 QFont AboutFont(bool large) {
     QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
@@ -315,7 +320,11 @@ void frmTool::SetSize() {
     const int margin = 3;
     picRailAbout->setMargin(margin);
     const int border = 2 * (picRailAbout->frameWidth() + margin) + 4;
-    picRailAbout->setFixedSize(extent.width() + border, extent.height() + border);
+    // Never narrower than the window's title, which the window manager would cut.
+    const int titleWidth =
+        QFontMetrics(QApplication::font()).horizontalAdvance(windowTitle()) + TitleBarButtons;
+    picRailAbout->setFixedSize(std::max(extent.width() + border, titleWidth),
+                               extent.height() + border);
     lstRails->setFixedWidth(picRailAbout->width());
     FitListHeight();
     adjustSize();

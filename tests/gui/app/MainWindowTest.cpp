@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -37,8 +38,10 @@ struct StartedWindow {
     app::MemorySettingsStore records;
     std::unique_ptr<gui::frmMain> window;
 
-    StartedWindow() {
+    explicit StartedWindow(const std::vector<std::pair<std::string, std::string>>& settings = {}) {
         user.Set(app::RootSection, "RTypeFileName", Catalogue);
+        for (const auto& [key, value] : settings)
+            user.Set(app::RootSection, key, value);
         user.Set(app::StartupSection, "ZoomPosition", "0");
         records.Set(app::OptionsSection, app::CurrentVersionKey, app::CurrentVersionText());
         window =
@@ -182,6 +185,25 @@ TEST(MainWindow, NewOnAModifiedLayoutAnsweredNoKeepsTheToolBox) {
     EXPECT_TRUE(hiddenWhileAsking);
     EXPECT_EQ(ws.Layout.RailCount, 0);
     EXPECT_TRUE(w.window->ToolBox()->isVisible());
+}
+
+TEST(MainWindow, ToolBoxOpensInTheSizeTheSettingsChose) {
+    QSize shown[2];
+    for (const bool large : {false, true}) {
+        StartedWindow w(
+            {std::pair<std::string, std::string>("LargeToolBox", large ? "True" : "False")});
+        gui::frmTool* tool = w.window->ToolBox();
+        ASSERT_TRUE(tool->isVisible());
+        shown[large] = tool->size();
+        // Laid out for that size from the start: applying it again changes nothing.
+        tool->SetSize();
+        EXPECT_EQ(tool->size(), shown[large]) << large;
+        // Wide enough for its title, which the window manager would otherwise cut.
+        EXPECT_GE(tool->width(), tool->fontMetrics().horizontalAdvance(tool->windowTitle()));
+        const QRect screen = w.window->screen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(tool->frameGeometry().topLeft())) << large;
+    }
+    EXPECT_LT(shown[false].height(), shown[true].height());
 }
 
 TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {
