@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -204,6 +205,33 @@ TEST(MainWindow, ToolBoxOpensInTheSizeTheSettingsChose) {
         EXPECT_TRUE(screen.contains(tool->frameGeometry().topLeft())) << large;
     }
     EXPECT_LT(shown[false].height(), shown[true].height());
+}
+
+TEST(MainWindow, TheZoomLastChosenIsTheOneTheNextStartOpensAt) {
+    StartedWindow w;
+    const auto zoomItems = w.window->findChildren<QAction*>(QStringLiteral("mnuZoom"));
+    ASSERT_EQ(zoomItems.size(), 5);
+    zoomItems[3]->trigger(); // 25 %
+    EXPECT_EQ(w.Ws().Settings.ZoomPosition, 3);
+    // A typed zoom from the zoom window is kept as the nearest menu step.
+    const struct {
+        const char* percent;
+        int item;
+    } typed[] = {{"60", 2}, {"80", 1}, {"95", 0}, {"30", 3}};
+    for (const auto& t : typed) {
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("percentEdit"));
+            edit->setText(QString::fromLatin1(t.percent));
+            dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        });
+        w.window->findChild<QToolButton*>(QStringLiteral("picZoom"))->click();
+        EXPECT_EQ(w.Ws().Settings.ZoomPosition, t.item) << t.percent;
+    }
+    // What shutdown stores is what the next start reads.
+    ASSERT_TRUE(app::RunShutdown(w.Ws(), w.window->Context()));
+    EXPECT_EQ(w.user.Get(app::StartupSection, "ZoomPosition"), std::optional<std::string>("3"));
 }
 
 TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {

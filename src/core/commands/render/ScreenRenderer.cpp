@@ -208,6 +208,9 @@ void ScreenRenderer::RecoverFromOversizedBackScreen() {
 
 void ScreenRenderer::ChangeZoomie() {
     platform::BusyPointer busy(*mWs.Host);
+    // Whatever chose the zoom, the next start opens at it (a fitted or typed zoom as the
+    // nearest menu step).
+    mWs.Settings.ZoomPosition = static_cast<std::int16_t>(NearestZoomItem(mWs.View.Zoom));
     ResizeBackScreen();
     mBack.SetScale(mWs.View.UnitsPerPixel());
     mMain.SetScale(mWs.View.UnitsPerPixel());

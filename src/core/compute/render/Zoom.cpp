@@ -35,6 +35,21 @@ std::optional<float> ZoomForMenuItem(int item) {
     }
 }
 
+int NearestZoomItem(float zoom) {
+    const double percent = 100.0 / (static_cast<double>(zoom) + 1);
+    int best = 0;
+    double bestDistance = -1;
+    for (int item = 0; item < ZoomItemFit; ++item) {
+        const double p = 100.0 / (static_cast<double>(*ZoomForMenuItem(item)) + 1);
+        const double distance = std::fabs(p - percent);
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = item;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 int ZoomPercent(float zoom) {
     const double p = 100.0 / (static_cast<double>(zoom) + 1);
     if (!(p > 0) || p > 1e6) return 0;

@@ -14,6 +14,10 @@ inline constexpr int ZoomItemCount = 5;
 // Z of the fixed items 0 (100 %), 1 (75 %), 2 (50 %), 3 (25 %); nullopt otherwise.
 std::optional<float> ZoomForMenuItem(int item);
 
+// The fixed menu item (0..3) whose zoom is nearest to Z, compared as the percentages the
+// user sees: what the next start restores after a fitted or typed zoom.
+int NearestZoomItem(float zoom);
+
 // The zoom shown to the user, 100 / (Z + 1), to the nearest whole percent.
 int ZoomPercent(float zoom);
 
