@@ -117,6 +117,34 @@ TEST(BoardTest, RailBoxKindWithoutBoxesLaysNothingAndSaysWhy) {
     EXPECT_EQ(f.host.Beeps, 2);
 }
 
+TEST(BoardTest, ChangingThePieceByKeyRedrawsThePreviewInsteadOfOverdrawingIt) {
+    struct Calls : render::RedrawTarget {
+        void RefreshMainPicture() override { Log += 'R'; }
+        void DrawPreviewOnMainPicture() override { Log += 'P'; }
+        std::string Log;
+    };
+    const struct {
+        int key;
+        std::int16_t kindAfter;
+    } cases[] = {{KeyRightArrow, 1}, {KeyLeftArrow, 3}, {KeyU, 0}};
+    for (const auto& c : cases) {
+        BoardFixture f;
+        Calls calls;
+        f.ws.Redraw = &calls;
+        f.board.MouseMove(f.At(f.Rail(1).X1, f.Rail(1).Y1));
+        calls.Log.clear();
+        f.board.KeyDown(c.key, 0);
+        EXPECT_EQ(f.ws.Editor.PlaceKind, c.kindAfter) << c.key;
+        // The board is refreshed first, then the new piece previewed; the flexible
+        // kind lays nothing by a click, so nothing is previewed.
+        EXPECT_EQ(calls.Log, c.kindAfter == 3 ? "R" : "RP") << c.key;
+        if (c.kindAfter == 1) {
+            EXPECT_EQ(f.ws.Layout.Rails[0].Kind, 1);
+        }
+        EXPECT_EQ(f.ws.Layout.RailCount, 1);
+    }
+}
+
 TEST(BoardTest, RightClicksTurnTheNextCurveWithoutPlacing) {
     BoardFixture f;
     f.ws.Editor.PlaceKind = 1;

@@ -10,6 +10,7 @@
 #include "core/commands/edit/Selection.h"
 #include "core/commands/edit/StatusText.h"
 #include "core/commands/placement/Detection.h"
+#include "core/commands/placement/Placement.h"
 #include "core/commands/render/AutoScroll.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/platform/UiHost.h"
@@ -175,17 +176,21 @@ void Board::KeyDown(int keyCode, int) {
         mWs.ToolBox.ObjectIndex = ed.PlaceKind;
         mWs.ToolBox.ButtonId = static_cast<std::int16_t>(ButtonClicked + ed.PlaceKind);
         RefreshToolBox(true);
+        RenewPreview();
         break;
     case KeyUpArrow:
         mView.StepRailList(-1);
+        RenewPreview();
         break;
     case KeyDownArrow:
         mView.StepRailList(1);
+        RenewPreview();
         break;
     case KeyU:
         ed.IsUpperMode = !ed.IsUpperMode;
         mWs.ToolBox.ButtonId = ButtonAfterUpperKey;
         RefreshToolBox(true);
+        RenewPreview();
         break;
     case KeySlash:
         mView.ShowRailAboutItem();
@@ -204,6 +209,14 @@ bool Board::itmSelect_Click(bool checked) {
 void Board::lblStatus_MouseMove() {
     mWs.Host->SetStatusText("各種の情報が表示されます");
     mWs.View.AutoScrollState = render::AutoScrollNone;
+}
+
+void Board::RenewPreview() {
+    // The old piece's preview goes before the new piece is shown at the same end.
+    mWs.Redraw->RefreshMainPicture();
+    const bool atEnd =
+        mDetectStatus >= geometry::DetectEnd0 && mDetectStatus <= geometry::DetectEnd2;
+    if (atEnd && mWs.Editor.AStatus == 0) geometry::PreviewNextRail(mWs);
 }
 
 void Board::RefreshToolBox(bool refillList) {

@@ -86,6 +86,8 @@ public:
     void DrawRangeBox();  // rubber band and the rails inside it selected
     void DrawRuler();     // line and length
     void RefreshToolBox(bool refillList);
+    // The piece to lay changed: the preview at the end under the pointer is drawn anew.
+    void RenewPreview();
 
 private:
     void SetPointerPosition(const BoardEvent& e);
