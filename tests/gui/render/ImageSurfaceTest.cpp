@@ -276,14 +276,18 @@ TEST(ImageFileWriterTest, WritesTheFormatTheNameAsksForAndReportsFailure) {
     for (const Case c : {Case{"plan.bmp", "bmp"}, Case{"plan.JPG", "jpeg"}, Case{"plan.png", "png"},
                          Case{"plan.png.bmp", "bmp"}, Case{"plan.jpg.bmp", "jpeg"}}) {
         const std::string path = dir.filePath(c.name).toStdString();
-        ASSERT_TRUE(WriteImageFile(s.Image(), path, output::ImageFormatForName(path))) << c.name;
+        document::FileError error;
+        ASSERT_TRUE(WriteImageFile(s.Image(), path, output::ImageFormatForName(path), error))
+            << c.name;
         QImageReader reader(QString::fromStdString(path));
         reader.setDecideFormatFromContent(true);
         EXPECT_EQ(reader.format().toStdString(), c.format) << c.name;
         EXPECT_EQ(reader.size(), QSize(30, 20));
     }
     const std::string missing = dir.filePath("no/such/dir/plan.png").toStdString();
-    EXPECT_FALSE(WriteImageFile(s.Image(), missing, output::ImageFormat::Png));
+    document::FileError error;
+    EXPECT_FALSE(WriteImageFile(s.Image(), missing, output::ImageFormat::Png, error));
+    EXPECT_EQ(error.Description, "No such file or directory: " + missing);
     EXPECT_FALSE(QDir(dir.path()).exists("no"));
 }
 
