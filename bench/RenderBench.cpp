@@ -117,9 +117,10 @@ void BM_ExportPng(benchmark::State& state) {
     s.renderer.ReDrawBackScreen();
     s.back.Flush();
     const std::string path = (QDir::tempPath() + "/ferrovane-render-bench.png").toStdString();
+    document::FileError error;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            gui::WriteImageFile(s.back.Image(), path, output::ImageFormat::Png));
+            gui::WriteImageFile(s.back.Image(), path, output::ImageFormat::Png, error));
     }
     QFile::remove(QString::fromStdString(path));
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/commands/document/LayoutFile.h"
+#include "core/commands/output/ImageExport.h"
 #include "core/commands/render/ScreenRenderer.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/output/ImageExportName.h"
@@ -131,13 +132,10 @@ int RunRenderCommand(const Arguments& args) {
         return ExitWriteFailed;
     }
     backScreen.Flush();
+    document::FileError error;
     if (!gui::WriteImageFile(backScreen.Image(), parsed->Output,
-                             output::ImageFormatForName(parsed->Output))) {
-        platform::Message message;
-        message.Text = output::ImageExportFailedText;
-        message.Title = output::ImageExportFailedTitle;
-        message.Icon = platform::MessageIcon::Exclamation;
-        host.ShowMessage(message);
+                             output::ImageFormatForName(parsed->Output), error)) {
+        host.ShowMessage(output::ImageExportFailedMessage(error));
         return ExitWriteFailed;
     }
     return ExitOk;

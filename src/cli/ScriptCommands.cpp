@@ -66,6 +66,13 @@ ScriptOutcome Wrapped(ScriptContext& c, const ScriptWords& args) {
     return problem.empty() ? Done() : BadLine(std::move(problem));
 }
 
+// Pieces come from the catalogue: without one a placement would lay an empty user rail.
+template <ScriptHandler Handler>
+ScriptOutcome WithCatalogue(ScriptContext& c, const ScriptWords& args) {
+    if (c.Ws.Catalogue.RTypeFileName.empty()) return BadLine("no catalogue loaded");
+    return Handler(c, args);
+}
+
 ScriptOutcome Catalogue(ScriptContext& c, const ScriptWords& args) {
     if (args.size() != 1) return BadLine("catalogue takes PATH");
     const auto status = catalogue::ReadCatalogue(c.Ws, args[0]);
@@ -191,6 +198,9 @@ ScriptOutcome At(ScriptContext& c, const ScriptWords& args) {
     const auto dir = DirArg(c.Ws, args, 2);
     if (!dir) return BadLine("bad direction " + args[2]);
     app::Workspace& ws = c.Ws;
+    if (*rail < 1 || *rail > ws.Layout.RailCount ||
+        !ws.Layout.Rails[static_cast<std::size_t>(*rail)].Valid)
+        return BadLine("no rail " + args[0]);
     if (!geometry::SnapToEnd(ws, *rail, *end))
         return BadLine("rail " + args[0] + " has no end " + args[1]);
     auto& ed = ws.Editor;
@@ -257,10 +267,10 @@ const std::vector<ScriptCommandEntry>& ScriptCommandTable() {
             {"new", New},
             {"tool", Tool},
             {"upper", Upper},
-            {"free", Free},
-            {"at", At},
+            {"free", WithCatalogue<Free>},
+            {"at", WithCatalogue<At>},
             {"detect", Detect},
-            {"flex", Wrapped<RunFlexCommand>},
+            {"flex", WithCatalogue<Wrapped<RunFlexCommand>>},
             {"undo", Wrapped<RunUndoCommand>},
             {"print", Print},
         };

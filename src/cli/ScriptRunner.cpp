@@ -34,6 +34,17 @@ ScriptWords SplitWords(const std::string& line) {
     return words;
 }
 
+// At most the first `limit` characters of a UTF-8 text: a long line of garbage is not
+// repeated whole.
+std::string Excerpt(const std::string& text, std::size_t limit) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && characters++ == limit) return text.substr(0, i) + "...";
+    }
+    return text;
+}
+
 } // namespace
 
 int RunScript(std::istream& in, ScriptContext& context, std::FILE* err) {
@@ -44,7 +55,7 @@ int RunScript(std::istream& in, ScriptContext& context, std::FILE* err) {
         if (words.empty()) continue;
         const std::string name = words.front();
         words.erase(words.begin());
-        ScriptOutcome outcome = BadLine("unknown command \"" + name + "\"");
+        ScriptOutcome outcome = BadLine("unknown command \"" + Excerpt(name, 80) + "\"");
         for (const auto& entry : ScriptCommandTable()) {
             if (name == entry.Name) {
                 outcome = entry.Run(context, words);

@@ -93,3 +93,30 @@ TEST_F(CatalogueCli, FailedWriteLeavesTheTargetAlone) {
         << Err;
     EXPECT_TRUE(std::filesystem::is_directory(Temp("taken.rtr/inside")));
 }
+
+TEST_F(CatalogueCli, WhatIsReadIsWrittenAndReadBackOrRefused) {
+    // An old "Straight:" section reaches one entry further than the current format.
+    const struct Case {
+        int straights;
+        int status;
+    } cases[] = {{32765, 0}, {32766, 2}};
+    for (const Case& c : cases) {
+        std::string file = "\"Straight:\"\r\n";
+        for (int i = 0; i < c.straights; ++i)
+            file += "\"S" + std::to_string(i) + "\",100\r\n";
+        file += "\"End\",0\r\n\"End\"\r\n";
+        const std::string in = Temp("many.rtr"), out = Temp("out.rtr");
+        ferrovane::testing::WriteFile(in, file);
+        std::filesystem::remove(out);
+        ASSERT_EQ(Run({in}), 0) << Err;
+        EXPECT_EQ(Run({in, "--write", out}), c.status) << c.straights;
+        if (c.status != 0) {
+            EXPECT_NE(Err.find("エラー番号は 6。"), std::string::npos) << Err;
+            EXPECT_NE(Err.find("Overflow: 32766 straights"), std::string::npos) << Err;
+            EXPECT_FALSE(std::filesystem::exists(out));
+            continue;
+        }
+        ASSERT_EQ(Run({out}), 0) << Err;
+        EXPECT_NE(Out.find("straights " + std::to_string(c.straights)), std::string::npos) << Out;
+    }
+}

@@ -89,22 +89,36 @@ TEST_F(ScriptCli, CrLfLineEndsRunAsLf) {
 }
 
 TEST_F(ScriptCli, BadLinesNameTheirLineAndExit64) {
+    const std::string load = "catalogue " + Catalogue + "\n";
+    const std::string longName(200, 'x');
     struct Case {
-        const char* script;
-        const char* line;
+        std::string script;
+        std::string line;
     } cases[] = {
         {"# nothing\n\nbogus 1\n", "line 3: unknown command \"bogus\""},
+        {longName + " 1\n", "line 1: unknown command \"" + longName.substr(0, 80) + "...\""},
         {"tool curve NOSUCH\n", "line 1: no curve named \"NOSUCH\""},
-        {"free 1 2\n", "line 1: free takes X Y ANGLE [DIR]"},
-        {"free 1 x 90\n", "line 1: bad position or angle"},
-        {"tool point ユーザーレール\nfree 1 1 90 6\n", "line 2: bad direction 6"},
-        {"at 3 0\n", "line 1: rail 3 has no end 0"},
+        {load + "free 1 2\n", "line 2: free takes X Y ANGLE [DIR]"},
+        {load + "free 1 x 90\n", "line 2: bad position or angle"},
+        {load + "tool point ユーザーレール\nfree 1 1 90 6\n", "line 3: bad direction 6"},
+        {load + "tool straight S248\nfree 500 500 90\nat 1 7\n", "line 4: rail 1 has no end 7"},
+        {load + "at 3 0\n", "line 2: no rail 3"},
+        {load + "at -1 0\n", "line 2: no rail -1"},
         {"upper maybe\n", "line 1: upper takes on or off"},
         {"print 1\n", "line 1: no rail 1"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RunScript(c.script), 64) << c.script;
         EXPECT_NE(Err.find(c.line), std::string::npos) << Err;
+    }
+}
+
+TEST_F(ScriptCli, PiecesBeforeTheCatalogueAreRefusedAndNothingIsLaid) {
+    const std::string saved = Temp("empty.fvl");
+    for (const std::string line : {"free 700 300 90", "at 1 0", "flex 1.0 2.1"}) {
+        EXPECT_EQ(RunScript("new\n" + line + "\nsave " + saved + "\n"), 64) << line;
+        EXPECT_NE(Err.find("line 2: no catalogue loaded"), std::string::npos) << Err;
+        EXPECT_FALSE(std::filesystem::exists(saved)) << line;
     }
 }
 

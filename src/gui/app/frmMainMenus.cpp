@@ -206,12 +206,13 @@ void frmMain::picZoom_Click() {
 }
 
 void frmMain::SaveAsBitmap() {
-    output::SaveAsBitmap(mWs, [this](const std::string& path, output::ImageFormat format) {
+    output::SaveAsBitmap(mWs, [this](const std::string& path, output::ImageFormat format,
+                                     document::FileError& error) {
         // The file holds one pixel per board pixel whatever the screen: on a dense
         // screen the board is drawn once more at ratio 1 for it, then again for the screen.
         if (mBackScreen.SetDevicePixelRatio(1.0)) mRenderer->ReDrawBackScreen();
         mBackScreen.Flush();
-        const bool written = WriteImageFile(mBackScreen.Image(), path, format);
+        const bool written = WriteImageFile(mBackScreen.Image(), path, format, error);
         if (mBackScreen.SetDevicePixelRatio(mPicture->devicePixelRatioF())) {
             mRenderer->ReDrawBackScreen();
         }

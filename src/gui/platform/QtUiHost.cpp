@@ -11,7 +11,9 @@ namespace ferrovane::gui {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Message texts use CR or CR LF for line breaks.
 QString MessageText(const std::string& s) {
@@ -64,7 +66,8 @@ QString QtFileFilter(const std::string& filter) {
         // The description already names its pattern, e.g. "...(*.fvl)".
         QString desc = parts[i];
         const QString pattern = parts[i + 1];
-        if (!desc.contains(pattern)) desc += QStringLiteral(" (") + pattern + QLatin1Char(')');
+        if (!desc.contains(pattern))
+            desc += QStringLiteral(" (") + pattern + QLatin1Char(')');
         else {
             // Qt takes the patterns from the last parentheses; keep them plain.
             desc.replace(QStringLiteral("(") + pattern + QLatin1Char(')'),
@@ -80,15 +83,27 @@ platform::Answer QtUiHost::ShowMessage(const platform::Message& message) {
     MessageBox box(mOwner);
     box.setWindowTitle(Q(message.Title));
     box.setText(MessageText(message.Text));
+    if (!message.Details.empty()) box.setDetailedText(Q(message.Details));
     switch (message.Icon) {
-    case platform::MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case platform::MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case platform::MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case platform::MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case platform::MessageIcon::None: break;
+    case platform::MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case platform::MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case platform::MessageIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case platform::MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case platform::MessageIcon::None:
+        break;
     }
     switch (message.Buttons) {
-    case platform::MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case platform::MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
     case platform::MessageButtons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
@@ -104,10 +119,14 @@ platform::Answer QtUiHost::ShowMessage(const platform::Message& message) {
     if (message.Buttons == platform::MessageButtons::Ok && box.ClosedByWindow)
         return platform::Answer::Cancel;
     switch (result) {
-    case QMessageBox::Yes: return platform::Answer::Yes;
-    case QMessageBox::No: return platform::Answer::No;
-    case QMessageBox::Ok: return platform::Answer::Ok;
-    default: return platform::Answer::Cancel;
+    case QMessageBox::Yes:
+        return platform::Answer::Yes;
+    case QMessageBox::No:
+        return platform::Answer::No;
+    case QMessageBox::Ok:
+        return platform::Answer::Ok;
+    default:
+        return platform::Answer::Cancel;
     }
 }
 
@@ -123,9 +142,8 @@ std::optional<std::string> QtUiHost::InputText(const std::string& prompt, const 
 
 std::optional<std::string> QtUiHost::ChooseOpenFile(const platform::FileRequest& request) {
     ToolBoxAside aside(*this);
-    const QString path = QFileDialog::getOpenFileName(mOwner, Q(request.Title),
-                                                      Q(request.InitialDir),
-                                                      QtFileFilter(request.Filter));
+    const QString path = QFileDialog::getOpenFileName(
+        mOwner, Q(request.Title), Q(request.InitialDir), QtFileFilter(request.Filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
@@ -146,8 +164,7 @@ std::optional<std::string> QtUiHost::ChooseSaveFile(const platform::FileRequest&
         const QString ext = filter.mid(star + 2).section(QLatin1Char(')'), 0, 0);
         if (ext != QLatin1String("*")) dialog.setDefaultSuffix(ext);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
 
@@ -186,11 +203,15 @@ void QtUiHost::SetTitle(const std::string& title) {
 }
 
 void QtUiHost::SetBusy(bool busy) {
-    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
-    else QApplication::restoreOverrideCursor();
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
-void QtUiHost::Beep() { QApplication::beep(); }
+void QtUiHost::Beep() {
+    QApplication::beep();
+}
 
 void QtUiHost::EnableCC(bool enabled) {
     if (OnEnableCC) OnEnableCC(enabled);

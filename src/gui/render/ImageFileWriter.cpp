@@ -1,7 +1,10 @@
 #include "gui/render/ImageFileWriter.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImageWriter>
-#include <QSaveFile>
+
+#include "core/values/platform/AtomicFile.h"
 
 namespace ferrovane::gui {
 
@@ -21,20 +24,26 @@ const char* FormatName(output::ImageFormat format) {
 
 } // namespace
 
-bool WriteImageFile(const QImage& image, const std::string& path, output::ImageFormat format) {
-    if (image.isNull() || path.empty()) return false;
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    QImageWriter writer(&file, FormatName(format));
+bool WriteImageFile(const QImage& image, const std::string& path, output::ImageFormat format,
+                    document::FileError& error) {
+    if (image.isNull()) {
+        error = {document::ErrPathAccess, "No image to save: " + path};
+        return false;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, FormatName(format));
     if (format == output::ImageFormat::Jpeg) writer.setQuality(90);
     // Line drawings on white compress well at zlib's fastest levels; the default
     // level costs three times the time for a few percent of file size.
     if (format == output::ImageFormat::Png) writer.setQuality(80);
     if (!writer.write(image)) {
-        file.cancelWriting();
+        error = {document::ErrPathAccess, writer.errorString().toStdString() + ": " + path};
         return false;
     }
-    return file.commit();
+    buffer.close();
+    return platform::WriteFileAtomically(path, bytes.toStdString(), error);
 }
 
 } // namespace ferrovane::gui

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/document/LayoutWriter.h"
 #include "core/values/format/Version.h"
+#include "core/values/platform/AtomicFile.h"
 #include "support/FakeUiHost.h"
 #include "support/LayoutFixtures.h"
 
@@ -237,6 +239,36 @@ TEST(SaveFile, FailureLateInTheWriteLeavesNoTemporaryFileBehind) {
         EXPECT_EQ(entry.path().filename(), "blocked.fvl");
     }
     EXPECT_EQ(entries, 1);
+}
+
+TEST(SaveFile, FullDiskKeepsTheOldFileAndSaysDiskFull) {
+    TempDir dir;
+    OpenLayout open;
+    const std::string path = dir.File("plan.fvl");
+    WriteBytes(path, "old");
+    const std::size_t size = document::WriteLayout(open.ws.Layout).size();
+    // No room at all, room for half, and a disk that fills at the very last byte.
+    for (const std::size_t room : {std::size_t{0}, size / 2, size - 1}) {
+        open.host.Messages.clear();
+        platform::LimitWritesForTesting(room, ENOSPC);
+        EXPECT_FALSE(document::SaveFile(open.ws, path)) << room;
+        platform::ResetWriteLimitForTesting();
+        ASSERT_EQ(open.host.Messages.size(), 1u) << room;
+        EXPECT_EQ(open.host.Messages[0].Text,
+                  "[#11] エラーが発生しました。 エラー番号は 61。\r説明 : Disk full: " + path);
+        EXPECT_EQ(ReadBytes(path), "old") << room;
+        EXPECT_TRUE(open.ws.Layout.Modified);
+        int entries = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.File(""))) {
+            (void)entry;
+            ++entries;
+        }
+        EXPECT_EQ(entries, 1) << "no temporary file left";
+    }
+    platform::LimitWritesForTesting(size, ENOSPC);
+    EXPECT_TRUE(document::SaveFile(open.ws, path));
+    platform::ResetWriteLimitForTesting();
+    EXPECT_EQ(ReadBytes(path), document::WriteLayout(open.ws.Layout));
 }
 
 TEST(LayoutTitle, NamesTheFileInBrackets) {

@@ -39,9 +39,11 @@ TEST(ImageExportTest, AsksForANameWritesAndReportsFailure) {
     std::string written;
     ImageFormat format = ImageFormat::Bmp;
     bool succeed = true;
-    const ImageWriter writer = [&](const std::string& path, ImageFormat f) {
+    const ImageWriter writer = [&](const std::string& path, ImageFormat f,
+                                   document::FileError& error) {
         written = path;
         format = f;
+        error = {document::ErrDiskFull, "Disk full: " + path};
         return succeed;
     };
 
@@ -66,6 +68,7 @@ TEST(ImageExportTest, AsksForANameWritesAndReportsFailure) {
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0].Text, "画像を保存できませんでした。");
     EXPECT_EQ(host.Messages[0].Title, "エラー");
+    EXPECT_EQ(host.Messages[0].Details, "Disk full: plan.png");
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <cmath>
 #include <deque>
 #include <numbers>
@@ -13,6 +15,7 @@
 #include "core/compute/render/CurveDrawer.h"
 #include "core/compute/render/RailOutline.h"
 #include "core/compute/render/StraightDrawer.h"
+#include "core/values/platform/AtomicFile.h"
 #include "core/values/platform/ConsoleUiHost.h"
 #include "gui/render/ImageFileWriter.h"
 #include "gui/render/ImageSurface.h"
@@ -276,15 +279,48 @@ TEST(ImageFileWriterTest, WritesTheFormatTheNameAsksForAndReportsFailure) {
     for (const Case c : {Case{"plan.bmp", "bmp"}, Case{"plan.JPG", "jpeg"}, Case{"plan.png", "png"},
                          Case{"plan.png.bmp", "bmp"}, Case{"plan.jpg.bmp", "jpeg"}}) {
         const std::string path = dir.filePath(c.name).toStdString();
-        ASSERT_TRUE(WriteImageFile(s.Image(), path, output::ImageFormatForName(path))) << c.name;
+        document::FileError error;
+        ASSERT_TRUE(WriteImageFile(s.Image(), path, output::ImageFormatForName(path), error))
+            << c.name;
         QImageReader reader(QString::fromStdString(path));
         reader.setDecideFormatFromContent(true);
         EXPECT_EQ(reader.format().toStdString(), c.format) << c.name;
         EXPECT_EQ(reader.size(), QSize(30, 20));
     }
     const std::string missing = dir.filePath("no/such/dir/plan.png").toStdString();
-    EXPECT_FALSE(WriteImageFile(s.Image(), missing, output::ImageFormat::Png));
+    document::FileError error;
+    EXPECT_FALSE(WriteImageFile(s.Image(), missing, output::ImageFormat::Png, error));
+    EXPECT_EQ(error.Description, "No such file or directory: " + missing);
     EXPECT_FALSE(QDir(dir.path()).exists("no"));
+}
+
+// PNG encoders do not all report a failed last write; the image is therefore encoded
+// in memory and written by the program's own writer, which does.
+TEST(ImageFileWriter, FullDiskAtTheLastBlockKeepsTheOldImage) {
+    QTemporaryDir dir;
+    ImageSurface s(300, 200);
+    s.Line({0, 0}, {299, 199}, 0x0000FF);
+    s.Flush();
+    const std::string path = dir.filePath("plan.png").toStdString();
+    document::FileError error;
+    ASSERT_TRUE(WriteImageFile(s.Image(), path, output::ImageFormat::Png, error));
+    QFile written(QString::fromStdString(path));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray old = written.readAll();
+    written.close();
+    s.Line({0, 199}, {299, 0}, 0xFF0000);
+    s.Flush();
+    for (const auto format : {output::ImageFormat::Png, output::ImageFormat::Bmp}) {
+        platform::LimitWritesForTesting(static_cast<std::size_t>(old.size()) - 1, ENOSPC);
+        EXPECT_FALSE(WriteImageFile(s.Image(), path, format, error));
+        platform::ResetWriteLimitForTesting();
+        EXPECT_EQ(error.Number, document::ErrDiskFull);
+        EXPECT_EQ(error.Description, "Disk full: " + path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll(), old);
+        written.close();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueMessages.h"
 #include "core/compute/catalogue/CatalogueWriter.h"
-#include "core/values/platform/FileSystem.h"
+#include "core/values/platform/AtomicFile.h"
 
 namespace ferrovane::catalogue {
 
@@ -12,10 +12,10 @@ bool WriteCatalogueTo(app::Workspace& ws, const std::string& path) {
         platform::ShowModal(*ws.Host, InvalidPointsMessage());
         return false;
     }
-    document::FileError error;
-    if (path.empty())
-        error = {document::ErrPathAccess, "Path/File access error"};
-    else if (platform::WriteFileAtomically(path, RenderCatalogue(ws.Catalogue), error))
+    // A catalogue the reader could not read back is refused before the file is touched.
+    document::FileError error{document::ErrPathAccess, "Path/File access error"};
+    if (!path.empty() && FitsCatalogueFile(ws.Catalogue, error) &&
+        platform::WriteFileAtomically(path, RenderCatalogue(ws.Catalogue), error))
         return true;
     platform::ShowModal(*ws.Host, CatalogueWriteErrorMessage(error));
     return false;

@@ -8,6 +8,7 @@
 #include "core/compute/document/RecentFiles.h"
 #include "core/compute/geometry/RepairLinks.h"
 #include "core/values/model/RailIndex.h"
+#include "core/values/platform/AtomicFile.h"
 #include "core/values/platform/FileSystem.h"
 #include "core/values/platform/UiHost.h"
 

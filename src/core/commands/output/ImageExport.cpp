@@ -5,16 +5,22 @@
 
 namespace ferrovane::output {
 
-bool SaveAsBitmap(app::Workspace& ws, const ImageWriter& write) {
-    const platform::FileRequest request{ImageExportTitle, ImageExportFilter, ".", ""};
-    const std::optional<std::string> name = ws.Host->ChooseSaveFile(request);
-    if (!name || name->empty()) return false;
-    if (write(*name, ImageFormatForName(*name))) return true;
+platform::Message ImageExportFailedMessage(const document::FileError& error) {
     platform::Message message;
     message.Text = ImageExportFailedText;
     message.Title = ImageExportFailedTitle;
     message.Icon = platform::MessageIcon::Exclamation;
-    platform::ShowModal(*ws.Host, message);
+    message.Details = error.Description;
+    return message;
+}
+
+bool SaveAsBitmap(app::Workspace& ws, const ImageWriter& write) {
+    const platform::FileRequest request{ImageExportTitle, ImageExportFilter, ".", ""};
+    const std::optional<std::string> name = ws.Host->ChooseSaveFile(request);
+    if (!name || name->empty()) return false;
+    document::FileError error;
+    if (write(*name, ImageFormatForName(*name), error)) return true;
+    platform::ShowModal(*ws.Host, ImageExportFailedMessage(error));
     return false;
 }
 

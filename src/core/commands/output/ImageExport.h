@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/compute/output/ImageExportName.h"
+#include "core/values/format/FileError.h"
+#include "core/values/platform/UiHost.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -11,8 +13,13 @@ struct Workspace;
 
 namespace ferrovane::output {
 
-// Writes the off-screen image to a file in a format; false when it could not.
-using ImageWriter = std::function<bool(const std::string& path, ImageFormat format)>;
+// Writes the off-screen image to a file in a format; false with the reason when it
+// could not.
+using ImageWriter =
+    std::function<bool(const std::string& path, ImageFormat format, document::FileError& error)>;
+
+// The message of a failed export: the reason and the file in its details.
+platform::Message ImageExportFailedMessage(const document::FileError& error);
 
 // The "save as image" command: asks for a file name (nothing happens when none is
 // given), writes the off-screen image in the format the name asks for, and tells the

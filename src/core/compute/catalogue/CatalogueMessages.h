@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/values/format/ListDirected.h"
@@ -11,6 +12,12 @@ namespace ferrovane::catalogue {
 // their one-character marker.
 inline constexpr std::size_t MaxEntryNameLength = 100;
 inline constexpr std::size_t MaxRailBoxNameLength = 99;
+
+// The catalogue arrays use Integer indices: every record of an entry section, its
+// closing record included, takes an index below this. A file section therefore holds
+// at most MaxEntryIndex - 2 entries besides its user-rail line.
+inline constexpr std::int32_t MaxEntryIndex = 32767;
+inline constexpr std::int32_t MaxWrittenEntries = MaxEntryIndex - 2;
 
 // The help topic of the catalogue read error.
 inline constexpr int CatalogueReadHelpTopic = 140;

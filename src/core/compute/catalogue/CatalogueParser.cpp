@@ -89,9 +89,6 @@ const std::vector<EntrySection>& EntrySections() {
     return sections;
 }
 
-// The catalogue arrays use Integer indices.
-constexpr std::int32_t MaxEntryIndex = 32767;
-
 std::vector<RType>& TypesOfKind(Catalogue& c, int kind) {
     return kind == 0 ? c.StraightTypes : kind == 1 ? c.CurveTypes : c.PointTypes;
 }

@@ -25,6 +25,16 @@ std::int32_t EntriesBeforeMax(const std::vector<RType>& types, std::int32_t max)
     return max < 0 ? 0 : (max < size ? max : size);
 }
 
+// The entries a section writes before its user-rail line.
+std::int32_t WrittenEntries(const std::vector<RType>& types, std::int32_t max, bool skipUserRails) {
+    const std::int32_t n = EntriesBeforeMax(types, max);
+    if (!skipUserRails) return n;
+    std::int32_t written = 0;
+    for (std::int32_t i = 0; i < n; ++i)
+        if (types[static_cast<std::size_t>(i)].Name != UserRailName) ++written;
+    return written;
+}
+
 void Key(ListWriter& w, const char* key) {
     w.String(key);
     w.EndRecord();
@@ -113,6 +123,25 @@ bool PointsAreValid(const Catalogue& catalogue) {
     for (std::int32_t i = 0; i < n; ++i) {
         const RType& t = catalogue.PointTypes[static_cast<std::size_t>(i)];
         if (t.Length == 0 || t.Radius == 0 || t.Angle == 0) return false;
+    }
+    return true;
+}
+
+bool FitsCatalogueFile(const Catalogue& catalogue, document::FileError& error) {
+    const struct {
+        const char* What;
+        std::int32_t Count;
+    } sections[] = {
+        {"straights", WrittenEntries(catalogue.StraightTypes, catalogue.StraightTypeMax, false)},
+        {"curves", WrittenEntries(catalogue.CurveTypes, catalogue.CurveTypeMax, false)},
+        {"points", WrittenEntries(catalogue.PointTypes, catalogue.PointTypeMax, true)},
+    };
+    for (const auto& section : sections) {
+        if (section.Count <= MaxWrittenEntries) continue;
+        error = {document::ErrOverflow, "Overflow: " + std::to_string(section.Count) + " " +
+                                            section.What + ", a catalogue file holds at most " +
+                                            std::to_string(MaxWrittenEntries)};
+        return false;
     }
     return true;
 }

@@ -15,6 +15,7 @@ struct FileError {
 inline constexpr int ErrOverflow = 6;
 inline constexpr int ErrTypeMismatch = 13;
 inline constexpr int ErrFileNotFound = 53;
+inline constexpr int ErrDiskFull = 61;
 inline constexpr int ErrInputPastEnd = 62;
 inline constexpr int ErrPathAccess = 75;
 

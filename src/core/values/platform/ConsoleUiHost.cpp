@@ -20,6 +20,7 @@ void ConsoleUiHost::PrintLine(const std::string& title, const std::string& text)
 Answer ConsoleUiHost::ShowMessage(const Message& message) {
     ++mMessages;
     PrintLine(message.Title, message.Text);
+    if (!message.Details.empty()) PrintLine(message.Title, message.Details);
     switch (message.Buttons) {
     case MessageButtons::Ok:
         return Answer::Ok;

@@ -13,9 +13,8 @@ bool FileExists(const std::string& path);
 // Reads a whole file; nullopt with the reason in error when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path, document::FileError& error);
 
-// Writes bytes to a temporary file beside path and renames it over path, so a failed
-// or interrupted write never leaves a half-written file. False with the reason in error.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes,
-                         document::FileError& error);
+// The file error for a system error number met on path: a missing file, a full disk,
+// or else the access error, described with the reason and the path.
+document::FileError ErrnoFileError(int number, const std::string& path);
 
 } // namespace ferrovane::platform

@@ -15,6 +15,8 @@ struct Message {
     MessageIcon Icon = MessageIcon::None;
     MessageButtons Buttons = MessageButtons::Ok;
     int HelpTopic = 0; // 0: no Help button
+    // Shown on request under the text (the reason and the file of a failed write).
+    std::string Details = {};
 };
 
 // What a file dialog asks for. Filter uses the "description|pattern|..." form.
