@@ -20,11 +20,6 @@ using testing::BuildEditLayout;
 using testing::LabelFont;
 using testing::TrackWorkspace;
 
-std::vector<std::string> RecordsSince(const UndoJournal& journal, std::size_t from) {
-    const auto& list = journal.UndoList();
-    return {list.begin() + static_cast<std::ptrdiff_t>(from), list.end()};
-}
-
 void Select(TrackWorkspace& t, std::initializer_list<int> rails) {
     for (int n : rails)
         ToggleSelection(t.Ws, n);
@@ -33,25 +28,20 @@ void Select(TrackWorkspace& t, std::initializer_list<int> rails) {
 struct CommandCase {
     const char* Name;
     std::function<void(TrackWorkspace&)> Act;
-    std::vector<std::string> Records;
+    const char* Label; // the undo menu item names the action
     std::function<void(TrackWorkspace&)> Check;
 };
 
-// Every edit command: its effect, the records it writes, and that one undo brings back
-// every field of every rail and the index.
+// Every edit command: its effect, what the undo menu item then offers, and that one undo
+// brings back every field of every rail and the index.
 TEST(EditCommands, EffectRecordsAndOneUndoRestoresEverything) {
-    const std::string colour1 = std::to_string(0x00AA00);
     const std::vector<CommandCase> cases = {
-        {"delete straight",
-         [](TrackWorkspace& t) { EXPECT_TRUE(DeleteRailNo(t.Ws, 4, true)); },
-         {"1,DEL,4,"},
+        {"delete straight", [](TrackWorkspace& t) { EXPECT_TRUE(DeleteRailNo(t.Ws, 4)); }, "削除",
          [](TrackWorkspace& t) {
              EXPECT_FALSE(t.Rail(4).Valid);
              EXPECT_TRUE(t.Rail(3).Free1);
          }},
-        {"delete group head",
-         [](TrackWorkspace& t) { DeleteRailNo(t.Ws, 5, true); },
-         {"1,DEL,5,", "0,DEL,6,", "0,DEL,7,"},
+        {"delete group head", [](TrackWorkspace& t) { DeleteRailNo(t.Ws, 5); }, "削除",
          [](TrackWorkspace& t) {
              for (int n = 5; n <= 7; ++n)
                  EXPECT_FALSE(t.Rail(n).Valid) << n;
@@ -62,19 +52,15 @@ TEST(EditCommands, EffectRecordsAndOneUndoRestoresEverything) {
              Select(t, {2, 4});
              EXPECT_EQ(DeleteSelection(t.Ws), 2);
          },
-         {"1,DEL,4,", "0,DEL,2,"},
+         "削除",
          [](TrackWorkspace& t) {
              EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
              EXPECT_TRUE(t.Rail(1).Free1);
              EXPECT_TRUE(t.Rail(3).Free0);
          }},
-        {"recolour rail",
-         [](TrackWorkspace& t) { RecolourRail(t.Ws, 1, true, 0xABCDEF); },
-         {"1,RCL,1," + colour1},
-         [](TrackWorkspace& t) { EXPECT_EQ(t.Rail(1).Color, 0xABCDEF); }},
-        {"recolour group",
-         [](TrackWorkspace& t) { RecolourRail(t.Ws, 5, true, 7); },
-         {"1,RCL,5,1193046", "0,RCL,6,1193046", "0,RCL,7,1193046"},
+        {"recolour rail", [](TrackWorkspace& t) { RecolourRail(t.Ws, 1, 0xABCDEF); },
+         "レール色変更", [](TrackWorkspace& t) { EXPECT_EQ(t.Rail(1).Color, 0xABCDEF); }},
+        {"recolour group", [](TrackWorkspace& t) { RecolourRail(t.Ws, 5, 7); }, "レール色変更",
          [](TrackWorkspace& t) {
              for (int n = 5; n <= 7; ++n)
                  EXPECT_EQ(t.Rail(n).Color, 7) << n;
@@ -84,46 +70,36 @@ TEST(EditCommands, EffectRecordsAndOneUndoRestoresEverything) {
              Select(t, {1, 8});
              EXPECT_EQ(RecolourSelection(t.Ws, 9), 2);
          },
-         {"1,RCL,8,0", "0,RCL,1," + colour1},
+         "レール色変更",
          [](TrackWorkspace& t) {
              EXPECT_EQ(t.Rail(1).Color, 9);
              EXPECT_EQ(t.Rail(8).Color, 9);
              EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
          }},
-        {"rename rail",
-         [](TrackWorkspace& t) { EXPECT_TRUE(RenameRailTo(t.Ws, 1, "My \"S\"")); },
-         {"1,REN,1,S248"},
-         [](TrackWorkspace& t) { EXPECT_EQ(t.Rail(1).Name, "My ＂S＂"); }},
-        {"rename group",
-         [](TrackWorkspace& t) { RenameRailTo(t.Ws, 5, "Ring"); },
-         {"1,REN,5,Loop3", "0,REN,6,Loop3", "0,REN,7,Loop3"},
+        {"rename rail", [](TrackWorkspace& t) { EXPECT_TRUE(RenameRailTo(t.Ws, 1, "My \"S\"")); },
+         "レール名変更", [](TrackWorkspace& t) { EXPECT_EQ(t.Rail(1).Name, "My ＂S＂"); }},
+        {"rename group", [](TrackWorkspace& t) { RenameRailTo(t.Ws, 5, "Ring"); }, "レール名変更",
          [](TrackWorkspace& t) {
              for (int n = 5; n <= 7; ++n)
                  EXPECT_EQ(t.Rail(n).Name, "Ring") << n;
          }},
-        {"rename label",
-         [](TrackWorkspace& t) { RenameRailTo(t.Ws, 8, "bye\nnow"); },
-         {std::string("1,REN,8,") + LabelFont + "hello"},
+        {"rename label", [](TrackWorkspace& t) { RenameRailTo(t.Ws, 8, "bye\nnow"); },
+         "レール名変更",
          [](TrackWorkspace& t) { EXPECT_EQ(t.Rail(8).Name, std::string(LabelFont) + "bye now"); }},
-        {"elevate",
-         [](TrackWorkspace& t) { EXPECT_TRUE(SetUpperRail(t.Ws, 1, "S248-U")); },
-         {"1,UPR,1," + colour1 + std::string(10 - colour1.size(), ' ') + "S248"},
+        {"elevate", [](TrackWorkspace& t) { EXPECT_TRUE(SetUpperRail(t.Ws, 1, "S248-U")); },
+         "高架化",
          [](TrackWorkspace& t) {
              EXPECT_TRUE(t.Rail(1).Upper);
              EXPECT_EQ(t.Rail(1).Name, "S248-U");
              EXPECT_EQ(t.Rail(1).Color, 0x445566);
          }},
-        {"elevate group",
-         [](TrackWorkspace& t) { ElevateRail(t.Ws, 5, true, "Up", 3); },
-         {"1,UPR,5,1193046   Loop3", "0,UPR,6,1193046   Loop3", "0,UPR,7,1193046   Loop3"},
+        {"elevate group", [](TrackWorkspace& t) { ElevateRail(t.Ws, 5, "Up", 3); }, "高架化",
          [](TrackWorkspace& t) {
              for (int n = 5; n <= 7; ++n)
                  EXPECT_TRUE(t.Rail(n).Upper) << n;
              EXPECT_EQ(t.Rail(6).Name, "Loop3");
          }},
-        {"move all",
-         [](TrackWorkspace& t) { MoveAll(t.Ws, 10.5f, -7.25f); },
-         {"1,MOV,10.5,-7.25"},
+        {"move all", [](TrackWorkspace& t) { MoveAll(t.Ws, 10.5f, -7.25f); }, "全体移動",
          [](TrackWorkspace& t) {
              EXPECT_EQ(t.Rail(8).C1X, 510.5f);
              EXPECT_EQ(t.Rail(8).MidY, 2002.75f);
@@ -143,9 +119,9 @@ TEST(EditCommands, EffectRecordsAndOneUndoRestoresEverything) {
         // Undo gives back the rails exactly, links of free ends included.
         const std::vector<model::Rail> rails = t.Layout().Rails;
         const auto before = testing::Snapshot(t.Layout());
-        t.Ws.Undo.AddUndo("SET", 1, "", true); // an earlier action undo must not reach
+        t.Ws.Undo.Record(RailPlaced{1}); // an earlier action undo must not reach
         c.Act(t);
-        EXPECT_EQ(RecordsSince(t.Ws.Undo, 1), c.Records);
+        EXPECT_EQ(t.Ws.Undo.MenuItem(), (UndoMenuItem{true, std::string("元に戻す - ") + c.Label}));
         EXPECT_TRUE(t.Layout().Modified);
         c.Check(t);
         EXPECT_TRUE(testing::LinksConsistentWithClosedEnds(t.Layout()));
@@ -160,14 +136,14 @@ TEST(EditCommands, EffectRecordsAndOneUndoRestoresEverything) {
 TEST(EditCommands, NothingHappensToRailsThatAreNotLive) {
     TrackWorkspace t;
     BuildEditLayout(t);
-    ASSERT_TRUE(DeleteRailNo(t.Ws, 4, true));
+    ASSERT_TRUE(DeleteRailNo(t.Ws, 4));
     const auto rails = t.Layout().Rails;
     const auto count = t.Ws.Undo.UndoCount();
     // A second deletion would free rail 3's end again after it was given to a new rail.
     for (int n : {0, -1, 4, 99}) {
-        EXPECT_FALSE(DeleteRailNo(t.Ws, n, true)) << n;
-        EXPECT_FALSE(RecolourRail(t.Ws, n, true, 1)) << n;
-        EXPECT_FALSE(ElevateRail(t.Ws, n, true, "x", 1)) << n;
+        EXPECT_FALSE(DeleteRailNo(t.Ws, n)) << n;
+        EXPECT_FALSE(RecolourRail(t.Ws, n, 1)) << n;
+        EXPECT_FALSE(ElevateRail(t.Ws, n, "x", 1)) << n;
         EXPECT_FALSE(RenameRailTo(t.Ws, n, "x")) << n;
     }
     EXPECT_EQ(t.Layout().Rails, rails);
@@ -179,9 +155,12 @@ TEST(EditCommands, SelectionWithRemovedLastSlotStillStartsOneAction) {
     BuildEditLayout(t);
     Select(t, {1, 2, 3});
     ToggleSelection(t.Ws, 3); // the last slot now holds 0
-    t.Ws.Undo.AddUndo("SET", 1, "", true);
+    t.Ws.Undo.Record(RailPlaced{1});
+    const auto before = testing::Snapshot(t.Layout());
     EXPECT_EQ(DeleteSelection(t.Ws), 2);
-    EXPECT_EQ(RecordsSince(t.Ws.Undo, 1), (std::vector<std::string>{"1,DEL,2,", "0,DEL,1,"}));
+    PerformUndo(t.Ws);
+    testing::ExpectRestored(before, t.Layout());
+    EXPECT_EQ(t.Ws.Undo.UndoCount(), 1) << "the earlier action stays";
 }
 
 TEST(Rename, QuestionsPerKindAndEmptyAnswer) {

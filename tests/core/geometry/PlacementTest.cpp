@@ -74,7 +74,7 @@ TEST_F(Placement, FreeCommitFillsTheRecordAndRecordsIt) {
     EXPECT_EQ(ws.Layout.SavedRailCount, 1);
     EXPECT_TRUE(ws.Layout.Modified);
     ASSERT_EQ(ws.Undo.UndoCount(), 1);
-    EXPECT_EQ(ws.Undo.UndoList().back(), "1,SET,1,");
+    EXPECT_EQ(ws.Undo.MenuItem(), (editor::UndoMenuItem{true, "元に戻す - レール設置"}));
     EXPECT_EQ(redraw.Calls, (std::vector<std::string>{"rail 1", "refresh"}));
     EXPECT_TRUE(IndexIsRebuilt(ws.Layout));
 }
@@ -92,7 +92,7 @@ TEST_F(Placement, SnappedCommitJoinsBothSides) {
     EXPECT_EQ(R(1).Link1, 2);
     EXPECT_EQ(R(1).LinkEnd1, 0);
     EXPECT_TRUE(R(2).Free1);
-    EXPECT_EQ(ws.Undo.UndoList().back(), "1,SET,2,");
+    EXPECT_EQ(ws.Undo.UndoCount(), 2) << "each placement is an action of its own";
 }
 
 TEST_F(Placement, CommitAtAJoinedEndIsRefused) {

@@ -172,11 +172,11 @@ TEST(PlaceRailBox, OneUndoRemovesTheWholeBox) {
     t.SnapTo(s, 1);
     PlaceRailBox(t.Ws, t.Ws.Editor.SnapAngle, 0, true);
     ASSERT_EQ(t.Layout().RailCount, 6);
-    const std::vector<std::string> records = {"1,SET,1,", "1,SET,2,", "0,SET,3,",
-                                              "0,SET,4,", "0,SET,5,", "0,SET,6,"};
-    EXPECT_EQ(t.Ws.Undo.UndoList(), records);
+    EXPECT_EQ(t.Ws.Undo.MenuItem().Caption, "元に戻す - レール設置");
     editor::UndoCommand(t.Ws);
     testing::ExpectRestored(before, t.Layout());
+    EXPECT_EQ(t.Ws.Undo.UndoCount(), 1) << "the straight placed before stays";
+    EXPECT_TRUE(t.Rail(s).Valid);
 }
 
 TEST(PlaceRailBox, RefusedAtAJoinedEndAndWhenTheLayoutIsFull) {
