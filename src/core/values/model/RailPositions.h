@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -8,10 +7,9 @@ namespace ferrovane::model {
 
 struct Layout;
 
-// The position fields (end points, corners, side points, centre, middle) of rails
-// 1..count of a layout, kept to be put back bit for bit. The index cells follow from
-// the positions; only a rail whose stored cells differ from them (as a file may hold)
-// keeps its cells as well.
+// The position fields (end points, corners, side points, centre, middle) and index cells
+// of rails 1..count of a layout, as plain Singles in rail order, kept to be put back
+// bit for bit.
 class RailPositions {
 public:
     RailPositions() = default;
@@ -25,14 +23,8 @@ public:
     std::int32_t Count() const { return mCount; }
 
 private:
-    struct KeptCells {
-        std::int32_t Rail = 0;
-        std::array<float, 8> Cells{};
-    };
-
     std::int32_t mCount = 0;
-    std::vector<float> mFields; // FieldsPerRail for each rail, in rail order
-    std::vector<KeptCells> mCells;
+    std::vector<float> mFields;
 };
 
 } // namespace ferrovane::model
