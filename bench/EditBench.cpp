@@ -84,7 +84,7 @@ void BM_DeleteOneRail(benchmark::State& state) {
     BigLayout big;
     int n = 1;
     for (auto _ : state) {
-        editor::DeleteRailNo(big.Ws, n, true);
+        editor::DeleteRailNo(big.Ws, n);
         n = n % RailTotal + 1;
     }
 }
@@ -94,7 +94,7 @@ void BM_RecolourOneRail(benchmark::State& state) {
     BigLayout& big = Shared();
     int n = 1;
     for (auto _ : state) {
-        editor::RecolourRail(big.Ws, n, true, n);
+        editor::RecolourRail(big.Ws, n, n);
         n = n % RailTotal + 1;
     }
     big.Ws.Undo.Clear();

@@ -106,7 +106,7 @@ ScriptOutcome Delete(ScriptContext& c, const ScriptWords& args) {
     std::string problem;
     const auto rail = LiveRail(c.Ws, args[0], problem);
     if (!rail) return BadLine(problem);
-    editor::DeleteRailNo(c.Ws, *rail, true);
+    editor::DeleteRailNo(c.Ws, *rail);
     c.Ws.Redraw->ReDrawBackScreen();
     return Done();
 }
@@ -140,7 +140,7 @@ ScriptOutcome Recolour(ScriptContext& c, const ScriptWords& args) {
     if (!rail) return BadLine(problem);
     const auto colour = ColourArg(args[1]);
     if (!colour) return BadLine("bad colour " + args[1]);
-    editor::RecolourRail(c.Ws, *rail, true, *colour);
+    editor::RecolourRail(c.Ws, *rail, *colour);
     c.Ws.Redraw->ReDrawBackScreen();
     return Done();
 }

@@ -97,6 +97,63 @@ TEST_F(ScriptEditCli, EachEditTakesEffectAndOneUndoTakesItBack) {
     }
 }
 
+// The three rails reach from x -175.6051 (the curve's outline) to 500 and from y 495 to
+// 576.4659. A move that would put any of them outside -30000..60000 is refused with a
+// warning and records nothing, so the next undo takes back the curve's placement. A move
+// that is made comes back bit for bit on undo, although the offsets round the curve's
+// coordinates (taken off again they would not give the old values).
+TEST_F(ScriptEditCli, MoveStaysInTheLayoutRangeAndUndoRestoresEveryBit) {
+    const std::string warning = "警告: 移動後にレールがレイアウトの範囲(-30000〜60000)を超える"
+                                "ため、移動できません。";
+    const struct {
+        const char* move;
+        bool made;
+    } cases[] = {
+        {"move 59500 0", true},     {"move 59500.01 0", false},
+        {"move -29824.39 0", true}, {"move -29824.4 0", false},
+        {"move 0 -30495", true},    {"move 0 -30495.01", false},
+        {"move 0 59423.5", true},   {"move 0 59423.55", false},
+        {"move 1e8 0", false},      {"move 1e38 1e38", false},
+        {"move -1e38 0", false},    {"move 0 -1e38", false},
+        {"move 0.1 -0.1", true},    {"move 12345.678 -9876.543", true},
+    };
+    const std::string print = "print 1\nprint 3\n";
+    for (const auto& c : cases) {
+        ASSERT_EQ(RunScript(ThreeRails + print + c.move + "\n" + print + "undo\n" + print), 0)
+            << c.move << "\n"
+            << Err;
+        const auto out = Lines(Out);
+        ASSERT_EQ(out.size(), 6u) << c.move << "\n" << Out;
+        EXPECT_EQ(Err.find(warning) != std::string::npos, !c.made) << c.move << "\n" << Err;
+        if (c.made) {
+            EXPECT_NE(out[2], out[0]) << c.move;
+            EXPECT_NE(out[3], out[1]) << c.move;
+            EXPECT_EQ(out[4], out[0]) << c.move;
+            EXPECT_EQ(out[5], out[1]) << c.move;
+        } else {
+            EXPECT_EQ(out[2], out[0]) << c.move;
+            EXPECT_EQ(out[3], out[1]) << c.move;
+            EXPECT_EQ(out[4], out[0]) << c.move;
+            EXPECT_TRUE(StartsWith(out[5], "#FALSE#,3,")) << c.move << "\n" << out[5];
+        }
+    }
+}
+
+TEST_F(ScriptEditCli, MovesAreTakenBackOneAtATimeExactly) {
+    // Each move rounds the coordinates again; each undo gives back what was there.
+    const std::string print = "print 3\n";
+    ASSERT_EQ(RunScript(ThreeRails + print + "move 30000.3 0\n" + print + "move -0.7 20000.9\n" +
+                        print + "undo\n" + print + "undo\n" + print),
+              0)
+        << Err;
+    const auto out = Lines(Out);
+    ASSERT_EQ(out.size(), 5u) << Out;
+    EXPECT_NE(out[1], out[0]);
+    EXPECT_NE(out[2], out[1]);
+    EXPECT_EQ(out[3], out[1]);
+    EXPECT_EQ(out[4], out[0]);
+}
+
 TEST_F(ScriptEditCli, RecolouringTheSelectionEmptiesIt) {
     // The second recoloursel finds nothing selected, so rail 1 keeps the first colour.
     ASSERT_EQ(RunScript(ThreeRails + "select 1\nrecoloursel 100\nrecoloursel 200\nprint 1\n"), 0)

@@ -85,7 +85,7 @@ TEST(NewItemClickTest, ReadsTheCatalogueOfTheSettingAndStartsAnEmptyLayout) {
     f.AddRails();
     f.ws.Layout.Modified = false;
     f.ws.Layout.LayoutFileName = f.dir.File("old.fvl");
-    f.ws.Undo.AddUndo("SET", 1, "", true);
+    f.ws.Undo.Record(editor::RailPlaced{1});
     f.ws.Editor.SelRailList = {1, 2};
     f.ws.Settings.StartX = 150.5f; // half to even: 150
     f.ws.Settings.StartY = 251.5f; // 252
@@ -215,7 +215,7 @@ TEST(OpenTest, OpensASavedLayoutAndResetsTheEditor) {
     const std::string path = f.dir.File("plan.fvl");
     ASSERT_TRUE(SaveFile(f.ws, path));
     New_Item_Click(f.ws, f.context);
-    f.ws.Undo.AddUndo("SET", 1, "", true);
+    f.ws.Undo.Record(editor::RailPlaced{1});
     f.ws.Editor.AStatus = 50;
     f.ws.Editor.PointedRail = 3;
     f.ws.Editor.SelRailList = {1, 7};

@@ -87,6 +87,7 @@ TEST(Clipboard, CutDeletesAsOneActionAndPasteJoinsTheCopies) {
     for (int n : {1, 2, 4})
         ToggleSelection(t.Ws, n);
     CutSelection(t.Ws);
+    EXPECT_EQ(t.Ws.Undo.MenuItem().Caption, "元に戻す - 削除");
     EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
     EXPECT_FALSE(t.Host.CCEnabled.back());
     EXPECT_TRUE(t.Rail(3).Free0 && t.Rail(3).Free1);

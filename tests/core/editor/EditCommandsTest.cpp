@@ -28,19 +28,20 @@ void Select(CatalogueWorkspace& t, std::initializer_list<int> rails) {
 struct CommandCase {
     const char* Name;
     std::function<void(CatalogueWorkspace&)> Act;
+    const char* Label; // the undo menu item names the action
     std::function<void(CatalogueWorkspace&)> Check;
 };
 
-// Every edit command: its effect, and that one undo (one action) brings back every field
-// of every rail and the index.
-TEST(EditCommands, EffectAndOneUndoRestoresEverything) {
+// Every edit command: its effect, what the undo menu item then offers, and that one undo
+// brings back every field of every rail and the index.
+TEST(EditCommands, EffectRecordsAndOneUndoRestoresEverything) {
     const std::vector<CommandCase> cases = {
-        {"delete straight", [](CatalogueWorkspace& t) { EXPECT_TRUE(DeleteRailNo(t.Ws, 4, true)); },
+        {"delete straight", [](CatalogueWorkspace& t) { EXPECT_TRUE(DeleteRailNo(t.Ws, 4)); }, "削除",
          [](CatalogueWorkspace& t) {
              EXPECT_FALSE(t.Rail(4).Valid);
              EXPECT_TRUE(t.Rail(3).Free1);
          }},
-        {"delete group head", [](CatalogueWorkspace& t) { DeleteRailNo(t.Ws, 5, true); },
+        {"delete group head", [](CatalogueWorkspace& t) { DeleteRailNo(t.Ws, 5); }, "削除",
          [](CatalogueWorkspace& t) {
              for (int n = 5; n <= 7; ++n)
                  EXPECT_FALSE(t.Rail(n).Valid) << n;
@@ -51,14 +52,15 @@ TEST(EditCommands, EffectAndOneUndoRestoresEverything) {
              Select(t, {2, 4});
              EXPECT_EQ(DeleteSelection(t.Ws), 2);
          },
+         "削除",
          [](CatalogueWorkspace& t) {
              EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
              EXPECT_TRUE(t.Rail(1).Free1);
              EXPECT_TRUE(t.Rail(3).Free0);
          }},
-        {"recolour rail", [](CatalogueWorkspace& t) { RecolourRail(t.Ws, 1, true, 0xABCDEF); },
-         [](CatalogueWorkspace& t) { EXPECT_EQ(t.Rail(1).Color, 0xABCDEF); }},
-        {"recolour group", [](CatalogueWorkspace& t) { RecolourRail(t.Ws, 5, true, 7); },
+        {"recolour rail", [](CatalogueWorkspace& t) { RecolourRail(t.Ws, 1, 0xABCDEF); },
+         "レール色変更", [](CatalogueWorkspace& t) { EXPECT_EQ(t.Rail(1).Color, 0xABCDEF); }},
+        {"recolour group", [](CatalogueWorkspace& t) { RecolourRail(t.Ws, 5, 7); }, "レール色変更",
          [](CatalogueWorkspace& t) {
              for (int n = 5; n <= 7; ++n)
                  EXPECT_EQ(t.Rail(n).Color, 7) << n;
@@ -68,36 +70,36 @@ TEST(EditCommands, EffectAndOneUndoRestoresEverything) {
              Select(t, {1, 8});
              EXPECT_EQ(RecolourSelection(t.Ws, 9), 2);
          },
+         "レール色変更",
          [](CatalogueWorkspace& t) {
              EXPECT_EQ(t.Rail(1).Color, 9);
              EXPECT_EQ(t.Rail(8).Color, 9);
              EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
          }},
-        {"rename rail",
-         [](CatalogueWorkspace& t) { EXPECT_TRUE(RenameRailTo(t.Ws, 1, "My \"S\"")); },
-         [](CatalogueWorkspace& t) { EXPECT_EQ(t.Rail(1).Name, "My ＂S＂"); }},
-        {"rename group", [](CatalogueWorkspace& t) { RenameRailTo(t.Ws, 5, "Ring"); },
+        {"rename rail", [](CatalogueWorkspace& t) { EXPECT_TRUE(RenameRailTo(t.Ws, 1, "My \"S\"")); },
+         "レール名変更", [](CatalogueWorkspace& t) { EXPECT_EQ(t.Rail(1).Name, "My ＂S＂"); }},
+        {"rename group", [](CatalogueWorkspace& t) { RenameRailTo(t.Ws, 5, "Ring"); }, "レール名変更",
          [](CatalogueWorkspace& t) {
              for (int n = 5; n <= 7; ++n)
                  EXPECT_EQ(t.Rail(n).Name, "Ring") << n;
          }},
         {"rename label", [](CatalogueWorkspace& t) { RenameRailTo(t.Ws, 8, "bye\nnow"); },
-         [](CatalogueWorkspace& t) {
-             EXPECT_EQ(t.Rail(8).Name, std::string(LabelFont) + "bye now");
-         }},
+         "レール名変更",
+         [](CatalogueWorkspace& t) { EXPECT_EQ(t.Rail(8).Name, std::string(LabelFont) + "bye now"); }},
         {"elevate", [](CatalogueWorkspace& t) { EXPECT_TRUE(SetUpperRail(t.Ws, 1, "S248-U")); },
+         "高架化",
          [](CatalogueWorkspace& t) {
              EXPECT_TRUE(t.Rail(1).Upper);
              EXPECT_EQ(t.Rail(1).Name, "S248-U");
              EXPECT_EQ(t.Rail(1).Color, 0x445566);
          }},
-        {"elevate group", [](CatalogueWorkspace& t) { ElevateRail(t.Ws, 5, true, "Up", 3); },
+        {"elevate group", [](CatalogueWorkspace& t) { ElevateRail(t.Ws, 5, "Up", 3); }, "高架化",
          [](CatalogueWorkspace& t) {
              for (int n = 5; n <= 7; ++n)
                  EXPECT_TRUE(t.Rail(n).Upper) << n;
              EXPECT_EQ(t.Rail(6).Name, "Loop3");
          }},
-        {"move all", [](CatalogueWorkspace& t) { MoveAll(t.Ws, 10.5f, -7.25f); },
+        {"move all", [](CatalogueWorkspace& t) { MoveAll(t.Ws, 10.5f, -7.25f); }, "全体移動",
          [](CatalogueWorkspace& t) {
              EXPECT_EQ(t.Rail(8).C1X, 510.5f);
              EXPECT_EQ(t.Rail(8).MidY, 2002.75f);
@@ -117,8 +119,9 @@ TEST(EditCommands, EffectAndOneUndoRestoresEverything) {
         // Undo gives back the rails exactly, links of free ends included.
         const std::vector<model::Rail> rails = t.Layout().Rails;
         const auto before = testing::Snapshot(t.Layout());
-        t.Ws.Undo.AddUndo("SET", 1, "", true); // an earlier action undo must not reach
+        t.Ws.Undo.Record(RailPlaced{1}); // an earlier action undo must not reach
         c.Act(t);
+        EXPECT_EQ(t.Ws.Undo.MenuItem(), (UndoMenuItem{true, std::string("元に戻す - ") + c.Label}));
         EXPECT_TRUE(t.Layout().Modified);
         c.Check(t);
         EXPECT_TRUE(testing::LinksConsistent(t.Layout(), true));
@@ -133,14 +136,14 @@ TEST(EditCommands, EffectAndOneUndoRestoresEverything) {
 TEST(EditCommands, NothingHappensToRailsThatAreNotLive) {
     CatalogueWorkspace t;
     BuildEditLayout(t);
-    ASSERT_TRUE(DeleteRailNo(t.Ws, 4, true));
+    ASSERT_TRUE(DeleteRailNo(t.Ws, 4));
     const auto rails = t.Layout().Rails;
     const auto count = t.Ws.Undo.UndoCount();
     // A second deletion would free rail 3's end again after it was given to a new rail.
     for (int n : {0, -1, 4, 99}) {
-        EXPECT_FALSE(DeleteRailNo(t.Ws, n, true)) << n;
-        EXPECT_FALSE(RecolourRail(t.Ws, n, true, 1)) << n;
-        EXPECT_FALSE(ElevateRail(t.Ws, n, true, "x", 1)) << n;
+        EXPECT_FALSE(DeleteRailNo(t.Ws, n)) << n;
+        EXPECT_FALSE(RecolourRail(t.Ws, n, 1)) << n;
+        EXPECT_FALSE(ElevateRail(t.Ws, n, "x", 1)) << n;
         EXPECT_FALSE(RenameRailTo(t.Ws, n, "x")) << n;
     }
     EXPECT_EQ(t.Layout().Rails, rails);
@@ -152,20 +155,21 @@ TEST(EditCommands, SelectionWithRemovedLastSlotStillStartsOneAction) {
     BuildEditLayout(t);
     Select(t, {1, 2, 3});
     ToggleSelection(t.Ws, 3); // the last slot now holds 0
-    t.Ws.Undo.AddUndo("SET", 1, "", true);
+    t.Ws.Undo.Record(RailPlaced{1});
+    const auto before = testing::Snapshot(t.Layout());
     EXPECT_EQ(DeleteSelection(t.Ws), 2);
     PerformUndo(t.Ws);
-    EXPECT_TRUE(t.Rail(1).Valid && t.Rail(2).Valid);
-    EXPECT_EQ(t.Ws.Undo.UndoCount(), 1);
+    testing::ExpectRestored(before, t.Layout());
+    EXPECT_EQ(t.Ws.Undo.UndoCount(), 1) << "the earlier action stays";
 }
 
 TEST(EditCommands, DeletingAGroupMemberAndThenItsHeadUndoesStepByStep) {
     CatalogueWorkspace t;
     BuildEditLayout(t);
     const auto before = testing::Snapshot(t.Layout());
-    ASSERT_TRUE(DeleteRailNo(t.Ws, 6, true));
+    ASSERT_TRUE(DeleteRailNo(t.Ws, 6));
     const auto memberGone = testing::Snapshot(t.Layout());
-    ASSERT_TRUE(DeleteRailNo(t.Ws, 5, true));
+    ASSERT_TRUE(DeleteRailNo(t.Ws, 5));
     for (int n = 5; n <= 7; ++n)
         EXPECT_FALSE(t.Rail(n).Valid) << n;
     EXPECT_TRUE(testing::LinksConsistent(t.Layout(), true));

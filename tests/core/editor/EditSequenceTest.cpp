@@ -58,7 +58,7 @@ TEST(EditSequence, LinksAndIndexStayConsistent) {
                 t.PlaceAt(static_cast<int>(rng() % 3), static_cast<int>(rng() % 2), rail, end,
                           static_cast<int>(rng() % 6));
             } else if (op == 4) {
-                DeleteRailNo(t.Ws, Pick(rng, live), true);
+                DeleteRailNo(t.Ws, Pick(rng, live));
             } else if (op == 5 || op == 6) {
                 ClearSelection(t.Ws.Editor);
                 const int count = 1 + static_cast<int>(rng() % 4);
@@ -78,7 +78,7 @@ TEST(EditSequence, LinksAndIndexStayConsistent) {
                 ASSERT_TRUE(geometry::SnapToEnd(t.Ws, rail, end));
                 geometry::PlaceRailBox(t.Ws, t.Ws.Editor.SnapAngle, turn, true);
             } else if (op == 8) {
-                RecolourRail(t.Ws, Pick(rng, live), true, static_cast<std::int32_t>(rng() % 1000));
+                RecolourRail(t.Ws, Pick(rng, live), static_cast<std::int32_t>(rng() % 1000));
             } else {
                 PerformUndo(t.Ws);
             }

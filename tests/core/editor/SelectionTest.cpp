@@ -120,7 +120,7 @@ TEST(LayoutInformation, ExtentAndPieceCount) {
 
 TEST(LayoutReset, ForgetsJournalAndSelection) {
     CatalogueWorkspace t;
-    t.Ws.Undo.AddUndo("SET", 1, "", true);
+    t.Ws.Undo.Record(RailPlaced{1});
     ToggleSelection(t.Ws, 1);
     ForgetLayoutEdits(t.Ws);
     EXPECT_EQ(t.Ws.Undo.UndoCount(), 0);

@@ -74,6 +74,7 @@ TEST_F(Placement, FreeCommitFillsTheRecordAndRecordsIt) {
     EXPECT_EQ(Ws.Layout.SavedRailCount, 1);
     EXPECT_TRUE(Ws.Layout.Modified);
     ASSERT_EQ(Ws.Undo.UndoCount(), 1);
+    EXPECT_EQ(Ws.Undo.MenuItem(), (editor::UndoMenuItem{true, "元に戻す - レール設置"}));
     EXPECT_EQ(redraw.Calls, (std::vector<std::string>{"rail 1", "refresh"}));
     EXPECT_TRUE(IndexIsRebuilt(Ws.Layout));
 }
@@ -91,7 +92,7 @@ TEST_F(Placement, SnappedCommitJoinsBothSides) {
     EXPECT_EQ(Rail(1).Link1, 2);
     EXPECT_EQ(Rail(1).LinkEnd1, 0);
     EXPECT_TRUE(Rail(2).Free1);
-    EXPECT_EQ(Ws.Undo.UndoCount(), 2);
+    EXPECT_EQ(Ws.Undo.UndoCount(), 2) << "each placement is an action of its own";
 }
 
 TEST_F(Placement, CommitAtAJoinedEndIsRefused) {

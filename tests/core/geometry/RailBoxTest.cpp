@@ -175,8 +175,11 @@ TEST(PlaceRailBox, OneUndoRemovesTheWholeBox) {
     t.SnapTo(s, 1);
     PlaceRailBox(t.Ws, t.Ws.Editor.SnapAngle, 0, true);
     ASSERT_EQ(t.Layout().RailCount, 6);
+    EXPECT_EQ(t.Ws.Undo.MenuItem().Caption, "元に戻す - レール設置");
     editor::UndoCommand(t.Ws);
     testing::ExpectRestored(before, t.Layout());
+    EXPECT_EQ(t.Ws.Undo.UndoCount(), 1) << "the straight placed before stays";
+    EXPECT_TRUE(t.Rail(s).Valid);
 }
 
 TEST(PlaceRailBox, RefusedAtAJoinedEndAndWhenTheLayoutIsFull) {

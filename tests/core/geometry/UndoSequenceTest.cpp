@@ -95,7 +95,7 @@ struct Sequence : CatalogueWorkspace {
             const int rail =
                 ends[static_cast<std::size_t>(Pick(static_cast<int>(ends.size())))].first;
             RemoveRail(Layout(), rail);
-            Ws.Undo.AddUndo("DEL", rail, "", true);
+            Ws.Undo.Record(editor::RailDeleted{rail});
             bool anyLive = false;
             for (int n = 1; n <= Layout().RailCount; ++n)
                 anyLive = anyLive || Rail(n).Valid;

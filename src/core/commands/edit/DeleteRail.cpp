@@ -14,18 +14,18 @@ namespace {
 
 // Deletes rail n and its group; the index loses their tokens, which gives what a
 // rebuild would at a fraction of its cost on a large layout.
-bool RemoveWithRecords(app::Workspace& ws, int n, bool groupStart) {
+bool RemoveWithRecords(app::Workspace& ws, int n, UndoGroup& undo) {
     model::Layout& layout = ws.Layout;
     if (!layout.IsLive(n)) return false;
     const int last = GroupLast(layout, n);
     geometry::RemoveRail(layout, n);
     RemoveRailFromIndex(layout, n);
-    ws.Undo.AddUndo("DEL", n, "", groupStart);
+    undo.Add(RailDeleted{n});
     for (int k = n + 1; k <= last; ++k) {
         if (!layout.Rails[k].Valid) continue;
         geometry::RemoveRail(layout, k);
         RemoveRailFromIndex(layout, k);
-        ws.Undo.AddUndo("DEL", k, "", false);
+        undo.Add(RailDeleted{k});
     }
     layout.Modified = true;
     return true;
@@ -39,16 +39,18 @@ bool AskDelete(app::Workspace& ws, const char* text) {
 
 } // namespace
 
-bool DeleteRailNo(app::Workspace& ws, int n, bool groupStart) {
-    return RemoveWithRecords(ws, n, groupStart);
+bool DeleteRailNo(app::Workspace& ws, int n) {
+    UndoGroup undo(ws.Undo);
+    return RemoveWithRecords(ws, n, undo);
 }
 
 int DeleteSelection(app::Workspace& ws) {
     int deleted = 0;
     // The group starts with the first record actually written, so a slot naming a rail
     // that is gone already cannot leave the action without its start.
+    UndoGroup undo(ws.Undo);
     for (const int n : SelectionActionOrder(ws.Editor))
-        if (RemoveWithRecords(ws, n, deleted == 0)) ++deleted;
+        if (RemoveWithRecords(ws, n, undo)) ++deleted;
     ClearSelection(ws.Editor);
     ws.Host->EnableCC(false);
     ws.Redraw->ReDrawBackScreen();
@@ -63,7 +65,7 @@ void OpenDeleteTool(app::Workspace& ws) {
 }
 
 void DeleteRail(app::Workspace& ws) {
-    DeleteRailNo(ws, ws.Editor.PointedRail, true);
+    DeleteRailNo(ws, ws.Editor.PointedRail);
     ws.Redraw->ReDrawBackScreen();
 }
 
@@ -76,7 +78,7 @@ void DeleteFromContextMenu(app::Workspace& ws) {
         if (AskDelete(ws, "現在複数選択されているレールを削除しますか?")) DeleteSelection(ws);
         return;
     }
-    DeleteRailNo(ws, ws.Editor.PointedRail, true);
+    DeleteRailNo(ws, ws.Editor.PointedRail);
     ws.Redraw->ReDrawBackScreen();
 }
 

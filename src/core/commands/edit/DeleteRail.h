@@ -6,13 +6,13 @@ struct Workspace;
 
 namespace ferrovane::editor {
 
-// Deletes rail n and, when it heads a rail-box group, the group's members, writing a
-// "DEL" record for each (the head's carries groupStart). Marks the layout modified; the
+// Deletes rail n and, when it heads a rail-box group, the group's members, as one undo
+// action with a deletion record for each. Marks the layout modified; the
 // index loses their tokens and so finds what a rebuild would. A rail that is not live
 // (below 1, beyond the layout, deleted already) is left alone and no record is written:
 // deleting it again would free ends its old neighbours have since given to other rails.
 // Returns whether anything was deleted.
-bool DeleteRailNo(app::Workspace& ws, int n, bool groupStart);
+bool DeleteRailNo(app::Workspace& ws, int n);
 
 // Deletes the selected rails as one undo action (the rail of the last slot starts it),
 // clears the selection and redraws. Returns the number of rails deleted.

@@ -29,12 +29,6 @@ std::vector<const catalogue::RType*> TypesForRail(const app::Workspace& ws, int 
     return types;
 }
 
-std::string UndoData(const model::Rail& r) {
-    std::string data = std::to_string(r.Color);
-    if (data.size() < 10) data.append(10 - data.size(), ' ');
-    return data + r.Name;
-}
-
 } // namespace
 
 bool IsElevationCandidate(const catalogue::RType& type, bool railUpper) {
@@ -48,19 +42,20 @@ std::vector<std::string> ElevationCandidates(const app::Workspace& ws, int rail)
     return names;
 }
 
-bool ElevateRail(app::Workspace& ws, int rail, bool groupStart, const std::string& newName,
-                 std::int32_t newColor) {
+bool ElevateRail(app::Workspace& ws, int rail, const std::string& newName, std::int32_t newColor) {
     model::Layout& layout = ws.Layout;
     if (!layout.IsLive(rail)) return false;
     const int last = GroupLast(layout, rail);
+    UndoGroup undo(ws.Undo);
     model::Rail& r = layout.Rails[rail];
-    ws.Undo.AddUndo("UPR", rail, UndoData(r), groupStart);
+    undo.Add(RailElevated{rail, r.Color, r.Name, newColor, newName});
     r.Upper = !r.Upper;
     r.Name = newName;
     r.Color = newColor;
+    // Members only change level: they keep their own name and colour.
     for (int n = rail + 1; n <= last; ++n) {
         model::Rail& member = layout.Rails[n];
-        ws.Undo.AddUndo("UPR", n, UndoData(member), false);
+        undo.Add(RailElevated{n, member.Color, member.Name, member.Color, member.Name});
         member.Upper = !member.Upper;
     }
     layout.Modified = true;
@@ -71,7 +66,7 @@ bool SetUpperRail(app::Workspace& ws, int rail, const std::string& chosenName) {
     for (const auto* t : TypesForRail(ws, rail)) {
         if (t->Name != chosenName) continue;
         const std::int32_t colour = t->Color;
-        ElevateRail(ws, rail, true, chosenName, colour);
+        ElevateRail(ws, rail, chosenName, colour);
         ws.Redraw->ReDrawBackScreen();
         return true;
     }

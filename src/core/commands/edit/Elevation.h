@@ -23,11 +23,10 @@ bool IsElevationCandidate(const catalogue::RType& type, bool railUpper);
 // catalogue order; empty for other kinds or a rail that is not live.
 std::vector<std::string> ElevationCandidates(const app::Workspace& ws, int rail);
 
-// Converts the rail: an "UPR" record with its old colour (left-aligned in ten
-// characters) and old name, Upper inverted, the new name and colour. A group head's
-// members get records of their own and their Upper inverted. Marks the layout modified.
-bool ElevateRail(app::Workspace& ws, int rail, bool groupStart, const std::string& newName,
-                 std::int32_t newColor);
+// Converts the rail as one undo action: Upper inverted, the new name and colour, with a
+// record of the old ones. A group head's members get records of their own and their
+// Upper inverted. Marks the layout modified.
+bool ElevateRail(app::Workspace& ws, int rail, const std::string& newName, std::int32_t newColor);
 
 // Converts the rail to the first type of its kind named chosenName, and redraws.
 // False when the rail has no such type.

@@ -9,12 +9,18 @@ struct Workspace;
 
 namespace ferrovane::editor {
 
+// Where a move may put rails: beyond this range the index no longer finds them.
+inline constexpr float MoveLimitLow = -30000.0f;
+inline constexpr float MoveLimitHigh = 60000.0f;
+
 // An offset field of the move window as a Single: a decimal number (blanks and a
 // leading plus allowed); nullopt for anything else.
 std::optional<float> ParseMoveOffset(const std::string& text);
 
-// Moves every rail by (dx, dy) and writes one "MOV" record holding both offsets
-// exactly, so that undo moves back by the same amounts. Redraws.
-void MoveAll(app::Workspace& ws, float dx, float dy);
+// Moves every rail by (dx, dy) and records the move with the old positions, so that
+// undo puts every rail back exactly. Redraws. An offset that would put a live rail
+// outside MoveLimitLow..MoveLimitHigh is refused with a warning and changes nothing;
+// returns whether the layout moved.
+bool MoveAll(app::Workspace& ws, float dx, float dy);
 
 } // namespace ferrovane::editor

@@ -1,7 +1,5 @@
 #include "core/commands/edit/Recolour.h"
 
-#include <string>
-
 #include "core/commands/edit/Selection.h"
 #include "core/commands/workspace/ToolStatus.h"
 #include "core/commands/workspace/Workspace.h"
@@ -10,13 +8,15 @@
 
 namespace ferrovane::editor {
 
-bool RecolourRail(app::Workspace& ws, int rail, bool groupStart, std::int32_t colour) {
+namespace {
+
+bool RecolourWithRecords(app::Workspace& ws, UndoGroup& undo, int rail, std::int32_t colour) {
     model::Layout& layout = ws.Layout;
     if (!layout.IsLive(rail)) return false;
     const int last = GroupLast(layout, rail);
     for (int n = rail; n <= last; ++n) {
         model::Rail& r = layout.Rails[n];
-        ws.Undo.AddUndo("RCL", n, std::to_string(r.Color), groupStart && n == rail);
+        undo.Add(RailRecoloured{n, r.Color, colour});
         r.Color = colour;
     }
     // Colours are not part of the index, so it stays as it is.
@@ -24,10 +24,18 @@ bool RecolourRail(app::Workspace& ws, int rail, bool groupStart, std::int32_t co
     return true;
 }
 
+} // namespace
+
+bool RecolourRail(app::Workspace& ws, int rail, std::int32_t colour) {
+    UndoGroup undo(ws.Undo);
+    return RecolourWithRecords(ws, undo, rail, colour);
+}
+
 int RecolourSelection(app::Workspace& ws, std::int32_t colour) {
     int recoloured = 0;
+    UndoGroup undo(ws.Undo);
     for (const int n : SelectionActionOrder(ws.Editor))
-        if (RecolourRail(ws, n, recoloured == 0, colour)) ++recoloured;
+        if (RecolourWithRecords(ws, undo, n, colour)) ++recoloured;
     ClearSelection(ws.Editor);
     ws.Host->EnableCC(false);
     return recoloured;
@@ -48,7 +56,7 @@ void ApplyRecolour(app::Workspace& ws, bool selectionMode, std::int32_t colour) 
     if (selectionMode)
         RecolourSelection(ws, colour);
     else
-        RecolourRail(ws, ws.Editor.PointedRail, true, colour);
+        RecolourRail(ws, ws.Editor.PointedRail, colour);
     ws.Redraw->ReDrawBackScreen();
 }
 

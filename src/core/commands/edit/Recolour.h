@@ -8,10 +8,10 @@ struct Workspace;
 
 namespace ferrovane::editor {
 
-// Gives a live rail a new colour, writing an "RCL" record with its old colour (the
-// first carries groupStart); a group head's members follow with records of their own.
-// Marks the layout modified. Returns whether anything changed.
-bool RecolourRail(app::Workspace& ws, int rail, bool groupStart, std::int32_t colour);
+// Gives a live rail a new colour as one undo action, with a record of its old colour; a
+// group head's members follow with records of their own. Marks the layout modified.
+// Returns whether anything changed.
+bool RecolourRail(app::Workspace& ws, int rail, std::int32_t colour);
 
 // Recolours the selection as one undo action and clears it. Returns the rails recoloured.
 int RecolourSelection(app::Workspace& ws, std::int32_t colour);

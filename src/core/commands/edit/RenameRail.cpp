@@ -1,6 +1,7 @@
 #include "core/commands/edit/RenameRail.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/editor/RailGroup.h"
@@ -55,19 +56,21 @@ bool RenameRailTo(app::Workspace& ws, int rail, const std::string& answer) {
     const std::string name = document::SanitizeFileText(answer);
     model::Layout& layout = ws.Layout;
     model::Rail& r = layout.Rails[rail];
+    UndoGroup undo(ws.Undo);
+    auto rename = [&](int n, std::string newName) {
+        std::string& current = layout.Rails[n].Name;
+        // The whole old name, so that undo gives back exactly what was there.
+        undo.Add(RailRenamed{n, current, newName});
+        current = std::move(newName);
+    };
     if (IsGroupHead(layout, rail)) {
         const int last = GroupLast(layout, rail);
-        for (int n = rail; n <= last; ++n) {
-            ws.Undo.AddUndo("REN", n, layout.Rails[n].Name, n == rail);
-            layout.Rails[n].Name = name;
-        }
+        for (int n = rail; n <= last; ++n)
+            rename(n, name);
     } else if (IsLabel(r)) {
-        ws.Undo.AddUndo("REN", rail, r.Name, true);
-        r.Name = r.Name.substr(0, PrefixBytes(r.Name, r.Radius)) + name;
+        rename(rail, r.Name.substr(0, PrefixBytes(r.Name, r.Radius)) + name);
     } else {
-        // The whole old name, so that undo gives back exactly what was there.
-        ws.Undo.AddUndo("REN", rail, r.Name, true);
-        r.Name = name;
+        rename(rail, name);
     }
     layout.Modified = true;
     return true;

@@ -175,7 +175,7 @@ bool CreateFlexRail(app::Workspace& ws) {
     IndexNewRails(layout, first);
     layout.Modified = true;
     // Recorded so that undo takes the flexible rail back like any placed piece.
-    ws.Undo.AddUndo("SET", n, "", true);
+    ws.Undo.Record(editor::RailPlaced{n});
     ws.Editor.AStatus = 0;
     ws.Redraw->DrawRailOnBackScreen(n);
     ws.Redraw->RefreshMainPicture();

@@ -182,7 +182,7 @@ int PlaceRail(app::Workspace& ws, float& angle, int dir, int mode, bool atSnap) 
     ws.Redraw->DrawRailOnBackScreen(n);
     ws.Redraw->RefreshMainPicture();
     layout.Modified = true;
-    ws.Undo.AddUndo("SET", n, "", true);
+    ws.Undo.Record(editor::RailPlaced{n});
     return n;
 }
 

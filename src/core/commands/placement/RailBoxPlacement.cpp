@@ -111,7 +111,7 @@ void PlaceRailBox(app::Workspace& ws, float angle, std::int16_t turn, bool atSna
         // Clipboard members join each other as they are laid.
         if (isClip) IndexNewRails(layout, n);
         ws.Redraw->DrawRailOnBackScreen(n);
-        undo.Add("SET", n);
+        undo.Add(editor::RailPlaced{n});
     }
     if (!isClip) IndexNewRails(layout, first);
     layout.Modified = true;

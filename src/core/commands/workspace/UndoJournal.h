@@ -1,37 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "core/commands/workspace/UndoRecord.h"
+
 namespace ferrovane::editor {
-
-// Operation codes of journal records, by their parsed value.
-enum UndoCode : std::int16_t {
-    UndoUnknown = 0,
-    UndoDEL = 1,
-    UndoREN = 2,
-    UndoSET = 3,
-    UndoRCL = 4,
-    UndoUPR = 5,
-    UndoMOV = 6,
-    UndoLYS = 7,
-    UndoSEL = 8,
-};
-
-// One journal record taken apart.
-struct UndoRecord {
-    std::int16_t Code = UndoUnknown;
-    // The number as an Integer; 0 when the text is not one (a move keeps its exact x
-    // offset in NumberText).
-    std::int16_t Number = 0;
-    std::string NumberText;
-    std::string Data;
-    bool GroupStart = false;
-
-    bool operator==(const UndoRecord&) const = default;
-};
 
 // What the undo menu item shows.
 struct UndoMenuItem {
@@ -43,49 +19,42 @@ struct UndoMenuItem {
 
 inline constexpr const char* UndoDisabledCaption = "元に戻せません";
 
-// The value of a three-letter code (upper case), UndoUnknown for any other text.
-std::int16_t UndoCodeOf(std::string_view code);
-// The menu label of a code value; empty outside the table.
-std::string_view UndoLabelOf(std::int16_t code);
+class UndoGroup;
 
-// The in-memory journal of edits. Each record is the text
-// Flag,CODE,Number,Data; Flag 1 starts a user action, 0 continues it.
+// The in-memory journal of edits, oldest first. A user action is one or more records;
+// its first record carries the group start.
 class UndoJournal {
 public:
-    // Oldest first; UndoCount() entries.
-    const std::vector<std::string>& UndoList() const { return mList; }
-    std::int32_t UndoCount() const { return static_cast<std::int32_t>(mList.size()); }
+    const std::vector<UndoRecord>& Records() const { return mRecords; }
+    std::int32_t UndoCount() const { return static_cast<std::int32_t>(mRecords.size()); }
     const UndoMenuItem& MenuItem() const { return mMenu; }
 
-    void AddUndo(std::string_view code, std::int32_t number, std::string_view data,
-                 bool groupStart);
-    // The number given as text: a move keeps its exact x offset this way.
-    void AddUndo(std::string_view code, std::string_view numberText, std::string_view data,
-                 bool groupStart);
-    // A move of the whole layout by dx and the typed y offset: the x offset is kept as
-    // its exact decimal text, so that undo moves every rail back exactly.
-    void AddMoveUndo(float dx, std::string_view dyText);
-    // The last record parsed; a default record when the journal is empty.
-    UndoRecord ReadLastUndo() const;
-    // Removes the last record (nothing when empty) and updates the menu item.
-    void PopUndo();
+    // Records a user action that is one record. An action of several records is
+    // recorded through an UndoGroup.
+    void Record(UndoPayload payload);
+    // Takes the last record off and updates the menu item; nullopt when empty.
+    std::optional<UndoRecord> PopUndo();
     // Empties the journal, as a new or opened layout does.
     void Clear();
 
 private:
-    std::vector<std::string> mList;
+    friend class UndoGroup;
+    void Append(UndoRecord record);
+    void ShowLast();
+
+    std::vector<UndoRecord> mRecords;
     UndoMenuItem mMenu{false, UndoDisabledCaption};
 };
 
-// Records the edits of one user action: the first record carries the group-start
-// flag, every later one continues the group.
+// Records the edits of one user action: the first record added carries the group start,
+// every later one continues the group. An action that records nothing leaves no trace.
 class UndoGroup {
 public:
     explicit UndoGroup(UndoJournal& journal) : mJournal(journal) {}
     UndoGroup(const UndoGroup&) = delete;
     UndoGroup& operator=(const UndoGroup&) = delete;
 
-    void Add(std::string_view code, std::int32_t number, std::string_view data = {});
+    void Add(UndoPayload payload);
     bool Started() const { return mStarted; }
 
 private:
