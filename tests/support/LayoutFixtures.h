@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/values/model/Layout.h"
 
@@ -21,6 +22,9 @@ public:
     }
     ~TempDir() {
         std::error_code ec;
+        // A test may have taken the write permission away.
+        std::filesystem::permissions(mPath, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(mPath, ec);
     }
     TempDir(const TempDir&) = delete;
@@ -42,6 +46,18 @@ inline std::string ReadBytes(const std::string& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+// The lines of a text file, without their line ends.
+inline std::vector<std::string> ReadLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 // A live straight with both ends free, numbered n.

@@ -40,6 +40,27 @@ inline IndexContent ContentOf(const model::RailIndex& index) {
     return out;
 }
 
+// The index kept up incrementally is the one a rebuild would make: same grid, same
+// cells, same extents where they are said to be exact, same features left out.
+inline ::testing::AssertionResult IndexIsRebuilt(const model::Layout& layout) {
+    model::Layout copy = layout;
+    model::RebuildRailIndex(copy);
+    const model::RailIndex& a = layout.Index;
+    const model::RailIndex& b = copy.Index;
+    if (a.OriginX != b.OriginX || a.OriginY != b.OriginY || a.W != b.W || a.H != b.H)
+        return ::testing::AssertionFailure()
+               << "grid (" << a.OriginX << ", " << a.OriginY << ", " << a.W << ", " << a.H
+               << ") differs from (" << b.OriginX << ", " << b.OriginY << ", " << b.W << ", " << b.H
+               << ")";
+    if (a.Cells != b.Cells) return ::testing::AssertionFailure() << "cell contents differ";
+    if (a.ExtentExact && a.Extent != b.Extent)
+        return ::testing::AssertionFailure() << "extents differ";
+    if (a.SkippedOutside != b.SkippedOutside)
+        return ::testing::AssertionFailure()
+               << "skipped " << a.SkippedOutside << " not " << b.SkippedOutside;
+    return ::testing::AssertionSuccess();
+}
+
 // What the layout held at one moment.
 struct LayoutSnapshot {
     std::int32_t RailCount = 0;

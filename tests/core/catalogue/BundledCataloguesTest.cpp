@@ -1,4 +1,3 @@
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,9 +9,11 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueParser.h"
 #include "core/compute/catalogue/CatalogueWriter.h"
+#include "core/compute/geometry/RailBoxWork.h"
 #include "core/values/format/TextCodec.h"
 #include "core/values/model/Angle.h"
 #include "support/FakeUiHost.h"
+#include "support/Tolerance.h"
 
 using namespace ferrovane;
 namespace ft = ferrovane::testing;
@@ -30,27 +31,6 @@ Catalogue Load(const char* name) {
     const auto r = ParseCatalogue(ft::ReadBytes(BundledPath(name)), 128);
     EXPECT_EQ(r.Outcome, CatalogueParseOutcome::Read) << name << ": " << r.Error.Description;
     return r.Catalogue;
-}
-
-// End 1 of a box member laid from its end 0, by the placement formulas.
-struct End {
-    float X, Y, Angle;
-};
-End EndOne(const RailBoxRail& m) {
-    float a = m.RelAngle;
-    if (m.MemberKind == 0) {
-        float b = a + 180;
-        const float s = model::SinDeg(b), c = model::CosDeg(b);
-        return {m.OffsetX + m.Size * s, m.OffsetY + m.Size * c, model::NormalizeAngle(a)};
-    }
-    const float r = m.Size;
-    const float kx = m.OffsetX - r * model::CosDegOf(a), ky = m.OffsetY + r * model::SinDegOf(a);
-    float t = m.CurveFlip != 0 ? a - m.CurveAngle : a + m.CurveAngle;
-    const float sign = m.CurveFlip != 0 ? -1.0f : 1.0f;
-    const float cx = m.CurveFlip != 0 ? m.OffsetX + r * model::CosDegOf(a) : kx;
-    const float cy = m.CurveFlip != 0 ? m.OffsetY - r * model::SinDegOf(a) : ky;
-    return {cx + sign * r * model::CosDegOf(t), cy - sign * r * model::SinDegOf(t),
-            model::NormalizeAngle(t)};
 }
 
 } // namespace
@@ -107,28 +87,26 @@ TEST(BundledCatalogues, RailBoxMembersAreLaidEndToEnd) {
     for (const char* name : kFiles) {
         SCOPED_TRACE(name);
         const Catalogue c = Load(name);
-        const auto& rails = c.RailBoxRails;
-        ASSERT_FALSE(rails.empty());
-        for (std::size_t k = 0; k < rails.size(); ++k) {
-            if (rails[k].MemberIndex == 0) {
-                EXPECT_EQ(rails[k].MemberKind, 5) << "header record";
-                continue;
+        ASSERT_FALSE(c.RailBoxRails.empty());
+        for (std::size_t box = 0; box < c.RailBoxRails.size(); ++box) {
+            if (c.RailBoxRails[box].MemberIndex != 0) continue;
+            geometry::RailBoxWork work;
+            ASSERT_TRUE(geometry::BuildRailBoxWork(c, static_cast<int>(box), work));
+            const auto& rails = work.Rails;
+            for (int k = 1; k < work.BoxHigh(); ++k) {
+                const auto &w = rails[k], &next = rails[k + 1];
+                EXPECT_TRUE(ft::NearPoint(w.End1X, w.End1Y, next.End0X, next.End0Y)) << next.Name;
+                EXPECT_TRUE(ft::NearAngle(w.End1Angle, next.End0Angle)) << next.Name;
             }
-            if (k + 1 >= rails.size() || rails[k + 1].MemberIndex == 0) continue;
-            const End e = EndOne(rails[k]);
-            const RailBoxRail& next = rails[k + 1];
-            EXPECT_NEAR(next.OffsetX, e.X, 0.01) << next.Name << " member " << k + 1;
-            EXPECT_NEAR(next.OffsetY, e.Y, 0.01) << next.Name << " member " << k + 1;
-            EXPECT_EQ(next.RelAngle, e.Angle) << next.Name << " member " << k + 1;
+            // Each box is a half oval: it returns in the opposite direction, its far end
+            // level with where it starts.
+            const auto &first = rails[1], &last = rails[work.BoxHigh()];
+            EXPECT_TRUE(ft::NearAngle(first.End0Angle + 180, last.End1Angle)) << rails[0].Name;
+            const float back = first.End0Angle + 180;
+            const float along = (last.End1X - first.End0X) * model::SinDegOf(back) +
+                                (last.End1Y - first.End0Y) * model::CosDegOf(back);
+            EXPECT_NEAR(along, 0.0f, 0.01f) << rails[0].Name;
         }
-        // Each box is a half oval: it leaves and returns in opposite directions.
-        const RailBoxRail& first = rails[1];
-        const End last = EndOne(rails[static_cast<std::size_t>(rails[0].BoxHigh)]);
-        EXPECT_EQ(model::NormalizeAngle(first.RelAngle + 180), last.Angle);
-        // ... and its far end lies level with where it starts.
-        const float along = (last.X - first.OffsetX) * model::SinDegOf(first.RelAngle + 180) +
-                            (last.Y - first.OffsetY) * model::CosDegOf(first.RelAngle + 180);
-        EXPECT_NEAR(along, 0.0f, 0.01f);
     }
 }
 

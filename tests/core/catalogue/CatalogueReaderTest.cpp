@@ -19,18 +19,7 @@ const std::vector<std::string> kGoodFile = {"\"ColorStraight:\"", "\"S1\",100,25
                                             "\"ユーザーレール\",100,128,0", "\"End\",0,0,0",
                                             "\"End\""};
 
-std::vector<std::string> LogLines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::string text = ft::ReadBytes(path), line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') continue;
-        if (text[i] == '\n')
-            lines.push_back(std::exchange(line, {}));
-        else
-            line += text[i];
-    }
-    return lines;
-}
+using ft::layouts::ReadLines;
 
 struct ReaderTest : ::testing::Test {
     ft::TempDir dir;
@@ -55,7 +44,7 @@ TEST_F(ReaderTest, GoodFileReplacesCatalogueAndLogs) {
     EXPECT_EQ(host.RailListRefreshes, 1);
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_EQ(
-        LogLines(ws.StartLogPath),
+        ReadLines(ws.StartLogPath),
         (std::vector<std::string>{"[LoadRailType] Start Filename = " + path,
                                   "[LoadRailType] OpenFile finished", "[LoadRailType] finished"}));
 }
@@ -67,7 +56,7 @@ TEST_F(ReaderTest, MissingFileChangesNothingAndSaysNothing) {
     EXPECT_EQ(ws.Catalogue, before);
     EXPECT_TRUE(host.Messages.empty());
     EXPECT_EQ(host.RailListRefreshes, 0);
-    EXPECT_EQ(LogLines(ws.StartLogPath),
+    EXPECT_EQ(ReadLines(ws.StartLogPath),
               (std::vector<std::string>{"[LoadRailType] Start Filename = " + path,
                                         "[LoadRailType] FindFile " + path + " = false"}));
     EXPECT_EQ(catalogue::ReadCatalogue(ws, ""), CatalogueReadStatus::Missing);
@@ -93,7 +82,7 @@ TEST_F(ReaderTest, ReadErrorKeepsPreviousCatalogueAndShowsNumberedMessage) {
     EXPECT_EQ(m.HelpTopic, 140);
     EXPECT_EQ(host.ToolBoxHides, 1);
     EXPECT_EQ(host.ToolBoxShows, 1);
-    EXPECT_EQ(LogLines(ws.StartLogPath).back(),
+    EXPECT_EQ(ReadLines(ws.StartLogPath).back(),
               "[LoadRailType] 62, Input past end of file,Ferrovane");
 }
 

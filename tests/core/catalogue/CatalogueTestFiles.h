@@ -1,29 +1,25 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "support/LayoutFixtures.h"
 
 namespace ferrovane::testing {
 
 // A catalogue file's bytes from UTF-8 lines: Shift_JIS, CR LF.
 std::string CatalogueBytes(const std::vector<std::string>& utf8Lines);
 
-// A fresh directory under the system temp directory, removed with the object.
-class TempDir {
+// A temporary directory that also writes files.
+class TempDir : public layouts::TempDir {
 public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string Path(const std::string& name) const { return (mDir / name).string(); }
-    std::string Write(const std::string& name, const std::string& bytes) const;
-
-private:
-    std::filesystem::path mDir;
+    std::string Path(const std::string& name) const { return File(name); }
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        layouts::WriteBytes(File(name), bytes);
+        return File(name);
+    }
 };
 
-std::string ReadBytes(const std::string& path);
+using layouts::ReadBytes;
 
 } // namespace ferrovane::testing

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,16 +32,7 @@ public:
     std::vector<int> ModesDuringDialogs;
 };
 
-inline std::vector<std::string> ReadLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
+using testing::layouts::ReadLines;
 
 // A workspace with a catalogue loaded and a start-up log in a temporary folder.
 struct DocumentFixture {

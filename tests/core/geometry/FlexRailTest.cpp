@@ -29,13 +29,11 @@ TEST(TanDeg, ExactValuesRoundingAndTheOddNinety) {
         {60, 1.7320508f},
         {90, -1}, // not infinite
         {270, -1},
-        {-45, static_cast<float>(std::tan(135 * 3.1415 / 180))}, // about -1.00014
-        {44.6f, 1},                                              // rounded to 45 first
-        {10, static_cast<float>(std::tan(10 * 3.1415 / 180))},
+        {44.6f, 1}, // rounded to 45 first
     };
     for (const Case& c : cases)
         EXPECT_FLOAT_EQ(TanDeg(c.v), c.expected) << c.v;
-    EXPECT_NEAR(TanDeg(-45), -1.00014f, 1e-5f);
+    EXPECT_NEAR(TanDeg(-45), -1.00014f, 1e-5f); // the rounded pi
     EXPECT_EQ(TanDeg(std::nanf("")), 0);
 }
 

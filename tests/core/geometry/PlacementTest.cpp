@@ -10,6 +10,7 @@
 #include "core/compute/geometry/PointGeometry.h"
 #include "core/values/model/RailIndex.h"
 #include "support/CatalogueFixtures.h"
+#include "support/LayoutSnapshot.h"
 #include "support/LinkInvariant.h"
 #include "support/Tolerance.h"
 
@@ -29,22 +30,6 @@ struct RecordingRedraw : render::RedrawTarget {
     void RefreshMainPicture() override { Calls.push_back("refresh"); }
     void DrawPreviewOnMainPicture() override { Calls.push_back("preview"); }
 };
-
-::testing::AssertionResult SameIndex(const model::RailIndex& a, const model::RailIndex& b) {
-    if (a.OriginX != b.OriginX || a.OriginY != b.OriginY || a.W != b.W || a.H != b.H)
-        return ::testing::AssertionFailure()
-               << "grid (" << a.OriginX << ", " << a.OriginY << ", " << a.W << ", " << a.H
-               << ") differs from (" << b.OriginX << ", " << b.OriginY << ", " << b.W << ", " << b.H
-               << ")";
-    if (a.Cells != b.Cells) return ::testing::AssertionFailure() << "cell contents differ";
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult IndexIsRebuilt(const model::Layout& layout) {
-    model::Layout copy = layout;
-    model::RebuildRailIndex(copy);
-    return SameIndex(layout.Index, copy.Index);
-}
 
 class Placement : public ::testing::Test, protected CatalogueWorkspace {
 protected:
@@ -248,19 +233,6 @@ TEST_F(Placement, RingOfEightQuarterCurvesClosesByItself) {
         EXPECT_TRUE(LinksConsistent(Ws.Layout));
         EXPECT_TRUE(JointsMeet(Ws.Layout, PointTolerance, AngleTolerance));
     }
-}
-
-TEST_F(Placement, IncrementalIndexEqualsRebuiltIndex) {
-    // Rails inside the grid take the incremental path, rails far outside grow it.
-    const float spots[][3] = {{1000, 1000, 90},  {1000, 1200, 90},  {1030, 1010, 45},
-                              {5000, 5000, 180}, {-3000, 900, 270}, {1500, 1500, 10}};
-    for (const auto& s : spots) {
-        ASSERT_GT(PlaceFree(0, Straight248, s[0], s[1], s[2]), 0);
-        EXPECT_TRUE(IndexIsRebuilt(Ws.Layout)) << s[0] << ", " << s[1];
-    }
-    const int n = Ws.Layout.RailCount;
-    ASSERT_GT(PlaceAt(2, Point186, n, 1, 4), 0);
-    EXPECT_TRUE(IndexIsRebuilt(Ws.Layout));
 }
 
 // Random placements, deletions and index rebuilds: after every step the links are

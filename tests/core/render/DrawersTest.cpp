@@ -104,15 +104,14 @@ TEST(CurveDrawerTest, ArcsByDirectionThenEndLinesThenMarker) {
     struct Case {
         int dir;
         float start, sweep;
-        Calls arcs;
+        const char* span; // of both arcs; nullptr: no arcs
     };
     const Case cases[] = {
-        {0, 0.5f, 0.25f, {"A 0,0 r95 0.5..0.75 #9 w1", "A 0,0 r105 0.5..0.75 #9 w1"}},
-        // Mirrored: from A + pi - S to A + pi.
-        {255, 0.5f, 0.25f, {"A 0,0 r95 3.392..3.642 #9 w1", "A 0,0 r105 3.392..3.642 #9 w1"}},
+        {0, 0.5f, 0.25f, "0.5..0.75"},
+        {255, 0.5f, 0.25f, "3.392..3.642"}, // mirrored: from A + pi - S to A + pi
         // Only the end passes 2 pi and is reduced: the arc runs through angle 0.
-        {255, 3.3f, 0.5f, {"A 0,0 r95 5.942..0.158 #9 w1", "A 0,0 r105 5.942..0.158 #9 w1"}},
-        {7, 0.5f, 0.25f, {}},
+        {255, 3.3f, 0.5f, "5.942..0.158"},
+        {7, 0.5f, 0.25f, nullptr},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -123,7 +122,9 @@ TEST(CurveDrawerTest, ArcsByDirectionThenEndLinesThenMarker) {
         f.rails[1].ArcSweep = c.sweep;
         f.rails[1].MidX = 70, f.rails[1].MidY = -70;
         DrawCurveRail(f.Context(), 1, 9, f.surface, true);
-        Calls expected = c.arcs;
+        Calls expected;
+        for (const char* r : {"r95 ", "r105 "})
+            if (c.span) expected.push_back(std::string("A 0,0 ") + r + c.span + " #9 w1");
         expected.push_back("L 95,0 105,0 #9 w1");
         expected.push_back("L 1,2 3,4 #9 w1");
         expected.push_back("A 70,-70 r5 0..0 #9 w1");
@@ -134,14 +135,10 @@ TEST(CurveDrawerTest, ArcsByDirectionThenEndLinesThenMarker) {
 TEST(PointDrawerTest, ThroughTrackBranchEndMarkerThenBranchArcs) {
     struct Case {
         int dir;
-        Calls arcs;
+        const char* span; // of both branch arcs; nullptr: no arcs
     };
     const Case cases[] = {
-        {0, {"A 0,500 r495 1..1.2 #3 w1", "A 0,500 r505 1..1.2 #3 w1"}},
-        {4, {"A 0,500 r495 1..1.2 #3 w1", "A 0,500 r505 1..1.2 #3 w1"}},
-        {3, {"A 0,500 r495 3.942..4.142 #3 w1", "A 0,500 r505 3.942..4.142 #3 w1"}},
-        {5, {"A 0,500 r495 3.942..4.142 #3 w1", "A 0,500 r505 3.942..4.142 #3 w1"}},
-        {7, {}},
+        {0, "1..1.2"}, {4, "1..1.2"}, {3, "3.942..4.142"}, {5, "3.942..4.142"}, {7, nullptr},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -154,7 +151,8 @@ TEST(PointDrawerTest, ThroughTrackBranchEndMarkerThenBranchArcs) {
         DrawPointRail(f.Context(), 1, 3, f.surface, true);
         Calls expected{"L 0,-5 0,5 #3 w1",    "L 0,5 100,5 #3 w1",   "L 100,5 100,-5 #3 w1",
                        "L 100,-5 0,-5 #3 w1", "L 90,30 95,20 #3 w1", "A 50,0 r5 0..0 #3 w1"};
-        expected.insert(expected.end(), c.arcs.begin(), c.arcs.end());
+        for (const char* r : {"r495 ", "r505 "})
+            if (c.span) expected.push_back(std::string("A 0,500 ") + r + c.span + " #3 w1");
         EXPECT_EQ(f.surface.Calls, expected) << "dir " << c.dir;
     }
 }
@@ -163,29 +161,14 @@ TEST(CurvedPointDrawerTest, MarkerFirstThenBothTracksThenStubsAndEndLines) {
     struct Case {
         int dir;
         float start, sweep;
-        const char* stub; // d as "x,y"
-        Calls arcs;
+        double dx, dy;    // the stub
+        const char* span; // of all four arcs; nullptr: no arcs
     };
     const Case cases[] = {
-        {100,
-         0,
-         0.5f,
-         "0,-20",
-         {"A 100,0 r195 0..0.5 #6 w1", "A 100,0 r205 0..0.5 #6 w1", "A 100,-20 r195 0..0.5 #6 w1",
-          "A 100,-20 r205 0..0.5 #6 w1"}},
-        {102,
-         1,
-         0.5f,
-         "9.589,17.552",
-         {"A 100,0 r195 3.642..4.142 #6 w1", "A 100,0 r205 3.642..4.142 #6 w1",
-          "A 109.589,17.552 r195 3.642..4.142 #6 w1", "A 109.589,17.552 r205 3.642..4.142 #6 w1"}},
-        {103,
-         1,
-         0.5f,
-         "19.95,1.415",
-         {"A 100,0 r195 1..1.5 #6 w1", "A 100,0 r205 1..1.5 #6 w1",
-          "A 119.95,1.415 r195 1..1.5 #6 w1", "A 119.95,1.415 r205 1..1.5 #6 w1"}},
-        {110, 1, 0.5f, "0,0", {}},
+        {100, 0, 0.5f, 0, -20, "0..0.5"},
+        {102, 1, 0.5f, 9.589, 17.552, "3.642..4.142"},
+        {103, 1, 0.5f, 19.95, 1.415, "1..1.5"},
+        {110, 1, 0.5f, 0, 0, nullptr},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -196,14 +179,16 @@ TEST(CurvedPointDrawerTest, MarkerFirstThenBothTracksThenStubsAndEndLines) {
         f.rails[1].Dir = static_cast<std::uint8_t>(c.dir);
         f.rails[1].MidX = 50, f.rails[1].MidY = 60;
         DrawPointRail(f.Context(), 1, 6, f.surface, true);
-        const std::string stub = c.stub;
-        const auto comma = stub.find(',');
-        const double dx = std::stod(stub.substr(0, comma)), dy = std::stod(stub.substr(comma + 1));
         Calls expected{"A 50,60 r5 0..0 #6 w1"};
-        expected.insert(expected.end(), c.arcs.begin(), c.arcs.end());
-        expected.push_back("L 1,2 " + testing::Num(1 + dx) + "," + testing::Num(2 + dy) + " #6 w1");
+        const std::string second = testing::Num(100 + c.dx) + "," + testing::Num(c.dy);
+        for (const std::string& centre : {std::string("100,0"), second})
+            for (const char* r : {" r195 ", " r205 "})
+                if (c.span) expected.push_back("A " + centre + r + c.span + " #6 w1");
+        expected.push_back("L 1,2 " + testing::Num(1 + c.dx) + "," + testing::Num(2 + c.dy) +
+                           " #6 w1");
         expected.push_back("L 1,2 3,4 #6 w1");
-        expected.push_back("L 3,4 " + testing::Num(3 + dx) + "," + testing::Num(4 + dy) + " #6 w1");
+        expected.push_back("L 3,4 " + testing::Num(3 + c.dx) + "," + testing::Num(4 + c.dy) +
+                           " #6 w1");
         expected.push_back("L 5,6 7,8 #6 w1");
         expected.push_back("L 9,10 11,12 #6 w1");
         EXPECT_EQ(f.surface.Calls, expected) << "dir " << c.dir;

@@ -43,7 +43,6 @@ void RecordingSurface::Arc(model::Point c, float radius, render::Colour colour, 
 }
 
 void RecordingSurface::Fill(const std::vector<render::Contour>& region, render::Colour colour) {
-    Fills.push_back(region);
     Calls.push_back("F " + std::to_string(region.size()) + " #" + std::to_string(colour));
 }
 

@@ -26,7 +26,6 @@ public:
     void CopyFrom(const render::Surface& source, int sx, int sy) override;
 
     std::vector<std::string> Calls;
-    std::vector<std::vector<render::Contour>> Fills;
     bool FailResize = false;
     int Resizes = 0;
 

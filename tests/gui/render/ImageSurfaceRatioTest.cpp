@@ -97,6 +97,8 @@ TEST(ImageSurfaceRatioTest, ARailLineKeepsItsPlaceAndWidthInDeviceIndependentPix
         }
         const std::vector<int> rows = InkedRows(flat.Image(), 50);
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(c.width));
+        EXPECT_EQ(flat.Image().pixel(50, rows[0]), qRgb(0, 0, 128)); // red in the low byte
+        EXPECT_TRUE(InkedRows(flat.Image(), 95).empty()) << "past the line's end";
         EXPECT_EQ(InkedRows(dense.Image(), 100), Spread(rows, 2))
             << "width " << c.width << " scale " << c.scale;
         EXPECT_EQ(dense.Image().pixel(100, 2 * rows[0]), ToQColor(RailBlue).rgb());

@@ -91,25 +91,6 @@ model::Rail QuarterCurve(float cx, float cy, float radius) {
     return r;
 }
 
-TEST(ImageSurfaceTest, PenWidthsStayInPixelsAtEveryScaleInTheRightColour) {
-    struct Case {
-        float scale;
-        int width;
-    };
-    for (const Case c : {Case{1, 1}, Case{1, 3}, Case{4, 1}, Case{4, 3}, Case{1.3333334f, 2}}) {
-        ImageSurface s(100, 100);
-        s.SetScale(c.scale);
-        s.SetDrawWidth(c.width);
-        s.Line({10 * c.scale, 50 * c.scale}, {90 * c.scale, 50 * c.scale}, 0x0000FF);
-        const QImage& image = s.Image();
-        EXPECT_EQ(CountColour(image, QRect(50, 0, 1, 100), 0x0000FF), c.width)
-            << "scale " << c.scale << " width " << c.width;
-        EXPECT_TRUE(IsColour(image, 50, 50, 0x0000FF)); // red in the low byte
-        EXPECT_EQ(image.pixel(50, 50), qRgb(255, 0, 0));
-        EXPECT_EQ(CountColour(image, QRect(95, 0, 5, 100), 0x0000FF), 0);
-    }
-}
-
 TEST(ImageSurfaceTest, CurveArcLiesInsideItsSweepOnly) {
     Rails r;
     r.rails[1] = QuarterCurve(100, 100, 60);
@@ -204,38 +185,6 @@ struct Board {
     }
 };
 
-TEST(ScreenRenderingTest, ElevatedWiderDeletedAbsentMembersWithoutMarkers) {
-    Board b;
-    model::Rail low = StraightRail(20, 20, 120, 30);
-    model::Rail high = StraightRail(20, 60, 120, 70);
-    high.Upper = true;
-    model::Rail gone = StraightRail(20, 100, 120, 110);
-    model::Rail head = StraightRail(20, 140, 120, 150);
-    head.Kind = 50;
-    model::Rail member = StraightRail(20, 180, 120, 190);
-    member.Kind = 60;
-    b.Add(low);
-    b.Add(high);
-    b.Add(gone);
-    b.ws.Layout.Rails[3].Valid = false;
-    b.Add(head);
-    b.Add(member);
-    b.renderer.ReDrawBackScreen();
-    const QImage& image = b.back.Image();
-    ASSERT_EQ(image.width(), 400);
-    // Count the rail colour down the column x = 40, away from the markers.
-    EXPECT_EQ(CountColour(image, QRect(40, 10, 1, 30), RailBlue), 2);
-    EXPECT_EQ(CountColour(image, QRect(40, 50, 1, 30), RailBlue), 6);
-    EXPECT_EQ(CountColour(image, QRect(0, 95, 400, 20), RailBlue), 0);
-    // Markers: a circle of radius 5 about the middle for the head, none for the member.
-    EXPECT_GT(CountColour(image, QRect(64, 139, 13, 13), RailBlue), 8);
-    EXPECT_EQ(CountColour(image, QRect(64, 181, 13, 8), RailBlue), 0);
-    // The board's right and bottom border in the next-rail colour, half inside the image.
-    EXPECT_TRUE(IsColour(image, 399, 200, 255));
-    EXPECT_TRUE(IsColour(image, 200, 399, 255));
-    EXPECT_FALSE(IsColour(image, 0, 200, 255));
-}
-
 TEST(ScreenRenderingTest, VisibleWindowIsTheBackScreenFromTheScrollPosition) {
     Board b;
     b.Add(StraightRail(250, 250, 350, 260));
@@ -253,17 +202,6 @@ TEST(ScreenRenderingTest, VisibleWindowIsTheBackScreenFromTheScrollPosition) {
     b.ws.View.HScroll.Value = 300;
     b.renderer.SetScroll();
     EXPECT_EQ(b.main.Image().pixel(150, 50), WhitePixel);
-}
-
-TEST(ScreenRenderingTest, OversizedBoardFallsBackToTheWindowSize) {
-    Board b;
-    b.ws.Layout.LayoutWidth = 40000;
-    b.ws.Layout.LayoutHeight = 40000;
-    b.ws.View.Zoom = 0;
-    b.renderer.ChangeZoomie();
-    EXPECT_EQ(b.ws.View.Zoom, 1.5f);
-    EXPECT_EQ(b.back.PixelWidth(), 200);
-    EXPECT_EQ(b.host.MessageCount(), 1);
 }
 
 TEST(ImageFileWriterTest, WritesTheFormatTheNameAsksForAndReportsFailure) {
