@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "core/app/board/EditMenu.h"
 #include "core/app/board/RailAbout.h"
 #include "core/app/startup/StartLogLocation.h"
 #include "core/commands/document/DocumentCommands.h"
@@ -73,8 +74,11 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
     BuildContextMenus();
     mTool = new frmTool(mWs, this);
     // The tool box's information button and the View menu item show the same state.
-    connect(mTool, &frmTool::LookChanged, this,
-            [this] { mShowRailAboutItem->setChecked(mWs.ToolBox.IsRailAboutOn); });
+    // Its buttons also arm range selection, whose menu item carries a check mark.
+    connect(mTool, &frmTool::LookChanged, this, [this] {
+        mShowRailAboutItem->setChecked(mWs.ToolBox.IsRailAboutOn);
+        SyncMenus();
+    });
     ConnectHost();
     resize(1024, 720);
     SetfrmMainTitle();
@@ -210,7 +214,11 @@ void frmMain::SyncMenus() {
     const auto& undo = mWs.Undo.MenuItem();
     mItmUndo->setEnabled(undo.Enabled);
     mItmUndo->setText(QString::fromStdString(undo.Caption));
-    mItmSelect->setChecked(mWs.Editor.AStatus == 50 || mWs.Editor.AStatus == 51);
+    const editor::EditMenuState state = editor::EditMenuStateOf(mWs);
+    for (QAction* a : {mItmCut, mItmCopy, mItmDelete, mItmCut2, mItmCopy2})
+        if (a) a->setEnabled(state.CutCopyDelete);
+    mItmPaste->setEnabled(state.Paste);
+    mItmSelect->setChecked(state.RangeSelect);
 }
 
 void frmMain::SetfrmMainTitle() {

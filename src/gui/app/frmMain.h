@@ -138,6 +138,8 @@ private:
     QAction* mItmUndo = nullptr;
     QAction* mItmCut = nullptr;
     QAction* mItmCopy = nullptr;
+    QAction* mItmPaste = nullptr;
+    QAction* mItmDelete = nullptr;
     QAction* mItmCut2 = nullptr;
     QAction* mItmCopy2 = nullptr;
     QAction* mItmSelect = nullptr;

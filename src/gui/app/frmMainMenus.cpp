@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "core/app/board/EditMenu.h"
 #include "core/commands/edit/Clipboard.h"
 #include "core/commands/edit/DeleteRail.h"
 #include "core/commands/edit/RenameRail.h"
@@ -82,8 +83,14 @@ void frmMain::BuildMenus() {
         editor::CopySelection(mWs);
         SyncWidgets();
     });
-    mItmCut->setEnabled(false);
-    mItmCopy->setEnabled(false);
+    mItmPaste = AddItem(edit, "itmPaste", QStringLiteral("貼り付け(&P)"), QKeySequence::Paste);
+    connect(mItmPaste, &QAction::triggered, this, [this] {
+        if (editor::ArmClipRail(mWs) && mTool) {
+            mTool->setlstRails();
+            mTool->setButton();
+        }
+        SyncWidgets();
+    });
     edit->addSeparator();
     mItmSelect = AddItem(edit, "itmSelect", QStringLiteral("範囲選択(&R)"));
     mItmSelect->setCheckable(true);
@@ -91,7 +98,11 @@ void frmMain::BuildMenus() {
         mItmSelect->setChecked(mBoard->itmSelect_Click(!mItmSelect->isChecked()));
         SyncWidgets();
     });
-    AddLater(edit, "Delete_Item", QStringLiteral("削除(&D)..."));
+    mItmDelete = AddItem(edit, "Delete_Item", QStringLiteral("削除(&D)..."));
+    connect(mItmDelete, &QAction::triggered, this, [this] {
+        editor::DeleteFromContextMenu(mWs);
+        SyncWidgets();
+    });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     connect(AddItem(view, "Refresh_Item", QStringLiteral("再描画(&R)"), QKeySequence::Refresh),

@@ -115,11 +115,14 @@ void StoreClipRail(app::Workspace& ws) {
 }
 
 void CopySelection(app::Workspace& ws) {
+    // Nothing selected: the clipboard box keeps what it holds.
+    if (SelectedCount(ws.Editor) == 0) return;
     RemoveClipRail(ws.Catalogue);
     StoreClipRail(ws);
 }
 
 void CutSelection(app::Workspace& ws) {
+    if (SelectedCount(ws.Editor) == 0) return;
     RemoveClipRail(ws.Catalogue);
     StoreClipRail(ws);
     DeleteSelection(ws);

@@ -23,7 +23,8 @@ void RemoveClipRail(catalogue::Catalogue& catalogue);
 // refreshes its lists.
 void StoreClipRail(app::Workspace& ws);
 
-// Copy and cut of the selection. Cut deletes the selection as one undo action.
+// Copy and cut of the selection. Cut deletes the selection as one undo action. Without
+// a selection both leave the clipboard box as it is.
 void CopySelection(app::Workspace& ws);
 void CutSelection(app::Workspace& ws);
 

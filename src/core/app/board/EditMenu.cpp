@@ -1,0 +1,32 @@
+#include "core/app/board/EditMenu.h"
+
+#include "core/app/board/BoardModes.h"
+#include "core/commands/edit/Clipboard.h"
+#include "core/commands/edit/Selection.h"
+#include "core/commands/workspace/Workspace.h"
+#include "core/compute/geometry/RailBoxWork.h"
+
+namespace ferrovane::editor {
+
+EditMenuState EditMenuStateOf(const app::Workspace& ws) {
+    EditMenuState state;
+    state.CutCopyDelete = SelectedCount(ws.Editor) > 0;
+    const int clip = FindClipRail(ws.Catalogue);
+    state.Paste = clip >= 0 && geometry::IsRailBox(ws.Catalogue, clip);
+    state.RangeSelect =
+        ws.Editor.AStatus == AStatusRangeArmed || ws.Editor.AStatus == AStatusRangeDragging;
+    return state;
+}
+
+bool ArmClipRail(app::Workspace& ws) {
+    if (!EditMenuStateOf(ws).Paste) return false;
+    auto& ed = ws.Editor;
+    ws.ToolBox.ObjectIndex = 5;
+    ed.PlaceKind = 5;
+    ed.SelBox = static_cast<std::int16_t>(FindClipRail(ws.Catalogue));
+    ed.BoxTurn = 0;
+    ed.AStatus = 0;
+    return true;
+}
+
+} // namespace ferrovane::editor
