@@ -130,7 +130,7 @@ void frmMain::BuildBoardArea() {
         mMainSurface.SetDevicePixelRatio(ratio);
         mMainSurface.Resize(w, h);
         if (mBackScreen.SetDevicePixelRatio(ratio)) mRenderer->ReDrawBackScreen();
-        mRenderer->MainPicture_Resize();
+        mRenderer->MainPictureResized();
         SyncScrollBars();
         mPicture->update();
     };
@@ -206,7 +206,8 @@ void frmMain::SyncMenus() {
     const auto& undo = mWs.Undo.MenuItem();
     mItmUndo->setEnabled(undo.Enabled);
     mItmUndo->setText(QString::fromStdString(undo.Caption));
-    mItmSelect->setChecked(mWs.Editor.AStatus == 50 || mWs.Editor.AStatus == 51);
+    mItmSelect->setChecked(mWs.Editor.AStatus == model::EditorMode::RangeArmed ||
+                           mWs.Editor.AStatus == model::EditorMode::RangeDragging);
 }
 
 void frmMain::SetfrmMainTitle() {
@@ -286,7 +287,7 @@ void frmMain::ScrollTo(int horizontal, int vertical) {
 }
 
 void frmMain::ResizeBoard() {
-    mRenderer->MainPicture_Resize();
+    mRenderer->MainPictureResized();
     SyncScrollBars();
     mPicture->update();
 }
@@ -381,7 +382,7 @@ void frmMain::ShowRailAboutItem() {
 // --- commands -------------------------------------------------------------------
 
 void frmMain::New_Item_Click() {
-    if (document::New_Item_Click(mWs, mContext.Document) == document::CommandResult::Quit) {
+    if (document::StartNewLayout(mWs, mContext.Document) == document::CommandResult::Quit) {
         mClosing = true;
         QApplication::quit();
         return;
@@ -390,7 +391,7 @@ void frmMain::New_Item_Click() {
 }
 
 void frmMain::Open_Item_Click() {
-    if (document::Open_Item_Click(mWs, mContext.Document) == document::CommandResult::Quit) {
+    if (document::OpenLayoutFile(mWs, mContext.Document) == document::CommandResult::Quit) {
         mClosing = true;
         QApplication::quit();
         return;
@@ -399,22 +400,22 @@ void frmMain::Open_Item_Click() {
 }
 
 void frmMain::Save_Item_Click() {
-    document::Save_Item_Click(mWs, mContext.Document);
+    document::SaveLayout(mWs, mContext.Document);
     SyncWidgets();
 }
 
 void frmMain::SaveAs_Item_Click() {
-    document::SaveAs_Item_Click(mWs, mContext.Document);
+    document::SaveLayoutAs(mWs, mContext.Document);
     SyncWidgets();
 }
 
 void frmMain::ChangeRailFile_Item_Click() {
-    document::ChangeRailFile_Item_Click(mWs, mContext.Document);
+    document::ChangeCatalogueFile(mWs, mContext.Document);
     SyncWidgets();
 }
 
 void frmMain::mnuRecentFile_Click(int index) {
-    document::mnuRecentFile_Click(mWs, mContext.Document, index);
+    document::OpenRecentLayout(mWs, mContext.Document, index);
     SyncWidgets();
 }
 
@@ -455,7 +456,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == mLblStatus && event->type() == QEvent::MouseMove) mBoard->lblStatus_MouseMove();
+    if (watched == mLblStatus && event->type() == QEvent::MouseMove)
+        mBoard->PointerOverStatusLine();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -30,7 +30,7 @@ public:
         return FakeUiHost::ChooseOpenFile(request);
     }
     app::Workspace* Ws = nullptr;
-    std::vector<int> ModesDuringDialogs;
+    std::vector<model::EditorMode> ModesDuringDialogs;
 };
 
 inline std::vector<std::string> ReadLines(const std::string& path) {

@@ -99,7 +99,7 @@ TEST(BoardTest, LeftClickAtAFreeEndPlacesTheNextPieceJoinedToIt) {
 
 TEST(BoardTest, RightClicksTurnTheNextCurveWithoutPlacing) {
     BoardFixture f;
-    f.ws.Editor.PlaceKind = 1;
+    f.ws.Editor.PlaceKind = PieceKind::Curve;
     const float ex = f.Rail(1).X1, ey = f.Rail(1).Y1;
     f.board.MouseMove(f.At(ex, ey));
     EXPECT_EQ(f.host.StatusTexts.back(), "右クリックで方向転換, 左クリックでレールを作成します。");
@@ -140,7 +140,7 @@ TEST(BoardTest, EmptyBoardLeftClickClearsASelectionOrOpensTheAngleWindow) {
     EXPECT_EQ(f.view.AngleWindows, 1);
     EXPECT_EQ(document::doctest::ReadLines(f.ws.StartLogPath).back(), "frmAngle2 Show");
     // Kinds that are not placed by a click open nothing.
-    f.ws.Editor.PlaceKind = 3;
+    f.ws.Editor.PlaceKind = PieceKind::Flexible;
     f.board.MouseDown(f.At(100, 100));
     EXPECT_EQ(f.view.AngleWindows, 1);
 }
@@ -177,51 +177,56 @@ TEST(BoardTest, TheClickThatClosesAContextMenuIsSwallowed) {
 
 TEST(BoardTest, RangeSelectionDraggedUpAndLeft) {
     BoardFixture f;
-    EXPECT_TRUE(f.board.itmSelect_Click(false));
-    EXPECT_EQ(f.ws.Editor.AStatus, AStatusRangeArmed);
+    EXPECT_TRUE(f.board.ToggleRangeSelection(false));
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::RangeArmed);
     const float mx = f.Rail(1).MidX, my = f.Rail(1).MidY;
     f.board.MouseDown(f.At(mx + 50, my + 50));
-    EXPECT_EQ(f.ws.Editor.AStatus, AStatusRangeDragging);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::RangeDragging);
     f.board.MouseMove(f.At(mx - 50, my - 50));
     EXPECT_EQ(SelectedRails(f.ws.Editor), std::vector<int>{1});
     ASSERT_FALSE(f.view.Boxes.empty());
     EXPECT_EQ(f.view.Boxes.back()[0], std::round(mx - 50));
     f.board.MouseUp(f.At(mx - 50, my - 50));
-    EXPECT_EQ(f.ws.Editor.AStatus, 0); // ends with its selection
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::Place); // ends with its selection
 
     // A box with nothing in it stays armed; the right button clears.
-    f.board.itmSelect_Click(false);
+    f.board.ToggleRangeSelection(false);
     f.board.MouseDown(f.At(10, 10));
     f.board.MouseMove(f.At(20, 20));
     f.board.MouseUp(f.At(20, 20));
-    EXPECT_EQ(f.ws.Editor.AStatus, AStatusRangeArmed);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::RangeArmed);
     EXPECT_EQ(f.host.CCEnabled.back(), false);
 }
 
 TEST(BoardTest, RulerMeasuresTheDrag) {
     BoardFixture f;
-    f.ws.Editor.AStatus = AStatusRulerArmed;
+    f.ws.Editor.AStatus = EditorMode::RulerArmed;
     f.board.MouseMove(f.At(0, 0));
     EXPECT_EQ(f.host.StatusTexts.back(), "測定したい2点間をドラッグして下さい");
     f.board.MouseDown(f.At(0, 0));
     f.board.MouseMove(f.At(30, 40));
     f.board.MouseUp(f.At(30, 40));
-    EXPECT_EQ(f.ws.Editor.AStatus, AStatusRulerArmed);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::RulerArmed);
     EXPECT_EQ(f.view.Rulers.back(), "50.00");
 }
 
 TEST(BoardTest, KeysActWhateverTheMode) {
     BoardFixture f;
-    f.ws.Editor.AStatus = AStatusRangeArmed;
-    const std::vector<int> forwards = {1, 2, 5, 4, 3, 0};
-    for (int kind : forwards) {
+    f.ws.Editor.AStatus = EditorMode::RangeArmed;
+    using K = PieceKind;
+    const std::vector<K> forwards = {K::Curve,  K::Point,    K::RailBox,
+                                     K::Object, K::Flexible, K::Straight};
+    for (K kind : forwards) {
         f.board.KeyDown(KeyRightArrow, 0);
         EXPECT_EQ(f.ws.Editor.PlaceKind, kind);
-        EXPECT_EQ(f.ws.ToolBox.ButtonId, 100 + kind);
-        EXPECT_EQ(f.ws.Editor.AStatus, (kind == 3 || kind == 4) ? AStatusNotPlaceable : 0);
+        EXPECT_EQ(f.ws.ToolBox.ButtonId, 100 + static_cast<int>(kind));
+        EXPECT_EQ(f.ws.Editor.AStatus, (kind == K::Flexible || kind == K::Object)
+                                           ? EditorMode::NotPlaceable
+                                           : EditorMode::Place);
     }
-    const std::vector<int> backwards = {3, 4, 5, 2, 1, 0};
-    for (int kind : backwards) {
+    const std::vector<K> backwards = {K::Flexible, K::Object, K::RailBox,
+                                      K::Point,    K::Curve,  K::Straight};
+    for (K kind : backwards) {
         f.board.KeyDown(KeyLeftArrow, 0);
         EXPECT_EQ(f.ws.Editor.PlaceKind, kind);
     }
@@ -236,21 +241,22 @@ TEST(BoardTest, KeysActWhateverTheMode) {
     f.board.KeyDown(KeyDownArrow, 0);
     EXPECT_EQ(f.view.Steps, (std::vector<int>{-1, 1}));
 
-    EXPECT_EQ(SteppedRailListIndex(0, 3, 5, 1), 3); // never onto the user-rail entry
-    EXPECT_EQ(SteppedRailListIndex(0, 2, 5, 1), 3);
-    EXPECT_EQ(SteppedRailListIndex(5, 3, 5, 1), 4);
-    EXPECT_EQ(SteppedRailListIndex(5, 0, 5, -1), 0);
+    EXPECT_EQ(SteppedRailListIndex(PieceKind::Straight, 3, 5, 1),
+              3); // never onto the user-rail entry
+    EXPECT_EQ(SteppedRailListIndex(PieceKind::Straight, 2, 5, 1), 3);
+    EXPECT_EQ(SteppedRailListIndex(PieceKind::RailBox, 3, 5, 1), 4);
+    EXPECT_EQ(SteppedRailListIndex(PieceKind::RailBox, 0, 5, -1), 0);
 }
 
 TEST(BoardTest, NotPlaceableKindsBeepAndAutoScrollClicksOnlyStopScrolling) {
     BoardFixture f;
-    f.ws.Editor.AStatus = AStatusNotPlaceable;
+    f.ws.Editor.AStatus = EditorMode::NotPlaceable;
     f.board.MouseMove(f.At(5, 5));
     EXPECT_EQ(f.view.Pointers.back(), BoardPointer::NoDrop);
     f.board.MouseDown(f.At(5, 5));
     EXPECT_EQ(f.host.Beeps, 1);
 
-    f.ws.Editor.AStatus = 0;
+    f.ws.Editor.AStatus = EditorMode::Place;
     f.ws.View.AutoScrollState = 1;
     f.board.MouseDown(f.At(5, 5));
     EXPECT_EQ(f.ws.View.AutoScrollState, 11);
@@ -258,16 +264,16 @@ TEST(BoardTest, NotPlaceableKindsBeepAndAutoScrollClicksOnlyStopScrolling) {
     EXPECT_EQ(document::doctest::ReadLines(f.ws.StartLogPath).back(),
               "MouseDown - AutoScroll check");
 
-    f.board.lblStatus_MouseMove();
+    f.board.PointerOverStatusLine();
     EXPECT_EQ(f.ws.View.AutoScrollState, 0);
     EXPECT_EQ(f.host.StatusTexts.back(), "各種の情報が表示されます");
 }
 
 TEST(BoardTest, PointerBackOnTheBoardEndsTheAngleWindowMode) {
     BoardFixture f;
-    f.ws.Editor.AStatus = AStatusTypedAngle;
+    f.ws.Editor.AStatus = EditorMode::TypedAngle;
     f.board.MouseMove(f.At(5, 5));
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::Place);
     EXPECT_EQ(f.view.ClipReleases, 1);
 }
 

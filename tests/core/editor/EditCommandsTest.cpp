@@ -235,7 +235,7 @@ TEST(Elevation, OpeningClearsSelectionAndNoChoiceOnlyHints) {
     BuildEditLayout(t);
     Select(t, {1});
     OpenElevationTool(t.Ws);
-    EXPECT_EQ(t.Ws.Editor.AStatus, 800);
+    EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Elevate);
     ASSERT_EQ(t.Host.Messages.size(), 1u);
     EXPECT_EQ(t.Host.Messages[0].Text, "選択を解除します。一つずつ高架化して下さい。");
     EXPECT_EQ(t.Host.Messages[0].Title, "レールの高架化");
@@ -246,7 +246,7 @@ TEST(Elevation, OpeningClearsSelectionAndNoChoiceOnlyHints) {
     EXPECT_EQ(t.Host.StatusTexts.back(), "高架化後のレール名を選んで下さい");
     EXPECT_EQ(t.Ws.Undo.UndoCount(), 0);
     CloseElevationTool(t.Ws);
-    EXPECT_EQ(t.Ws.Editor.AStatus, 0);
+    EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Place);
 }
 
 TEST(DeleteTool, AsksOnlyForTwoOrMoreSelected) {
@@ -257,7 +257,7 @@ TEST(DeleteTool, AsksOnlyForTwoOrMoreSelected) {
             ToggleSelection(t.Ws, n);
         t.Host.Answers.push_back(platform::Answer::Yes);
         OpenDeleteTool(t.Ws);
-        EXPECT_EQ(t.Ws.Editor.AStatus, 100);
+        EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Delete);
         EXPECT_EQ(t.Host.Messages.size(), selected == 2 ? 1u : 0u);
         EXPECT_EQ(t.Ws.Undo.UndoCount(), selected == 2 ? 2 : 0);
         t.Ws.Editor.PointedRail = 4;

@@ -71,7 +71,7 @@ struct TrackWorkspace {
 
     // The typed-angle window's commit at (x, y).
     int PlaceFree(int kind, float x, float y, float angle, int dir = 0) {
-        Ws.Editor.PlaceKind = static_cast<std::int16_t>(kind);
+        Ws.Editor.PlaceKind = static_cast<model::PieceKind>(kind);
         Ws.Editor.MouseX = x;
         Ws.Editor.MouseY = y;
         return geometry::PlaceRail(Ws, angle, dir, geometry::PlaceCommit, false);
@@ -95,7 +95,7 @@ struct TrackWorkspace {
     // Commits a piece at end `end` of rail `rail`.
     int PlaceAt(int kind, int rail, int end, int dir = 0) {
         SnapTo(rail, end);
-        Ws.Editor.PlaceKind = static_cast<std::int16_t>(kind);
+        Ws.Editor.PlaceKind = static_cast<model::PieceKind>(kind);
         float angle = 0;
         return geometry::PlaceRail(Ws, angle, dir, geometry::PlaceCommit, true);
     }

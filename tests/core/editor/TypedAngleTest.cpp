@@ -35,15 +35,15 @@ TEST(TypedAngleTest, PatternPicksEightDirectionsAndNothingInTheMiddle) {
 TEST(TypedAngleTest, TypingNinetyAndClickingPlacesAStraightAtTheClick) {
     AngleFixture f;
     auto st = OpenTypedAngle(f.ws);
-    EXPECT_EQ(f.ws.Editor.AStatus, 120);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::TypedAngle);
     EXPECT_EQ(f.host.StatusTexts.back(),
               "角度を記入してクリックしてください。スペースで設置場所変更。");
     std::string text = "90";
-    Text1_KeyUp(f.ws, st, text, '0');
+    ApplyTypedAngleText(f.ws, st, text, '0');
     EXPECT_EQ(f.host.StatusTexts.back(),
               "角度を記入してクリックしてください。スペースで設置場所変更。 (90度)");
     EXPECT_EQ(f.ws.Layout.RailCount, 0); // a preview
-    const auto click = Form_MouseDown(f.ws, st, 1);
+    const auto click = ClickTypedAngleWindow(f.ws, st, 1);
     EXPECT_TRUE(click.Close);
     ASSERT_EQ(f.ws.Layout.RailCount, 1);
     const auto& r = f.ws.Layout.Rails[1];
@@ -51,51 +51,51 @@ TEST(TypedAngleTest, TypingNinetyAndClickingPlacesAStraightAtTheClick) {
     EXPECT_FLOAT_EQ(r.Y0, 600);
     EXPECT_FLOAT_EQ(r.Angle0, 270);
     EXPECT_FLOAT_EQ(r.Angle1, 90);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::Place);
 }
 
 TEST(TypedAngleTest, OutOfRangeIgnoredNegativeAcceptedWithoutPreview) {
     AngleFixture f;
     auto st = OpenTypedAngle(f.ws);
     std::string text = "400";
-    Text1_KeyUp(f.ws, st, text, '0');
+    ApplyTypedAngleText(f.ws, st, text, '0');
     EXPECT_EQ(st.PickedAngle, NoAngle);
     text = "-360";
-    Text1_KeyUp(f.ws, st, text, '0');
+    ApplyTypedAngleText(f.ws, st, text, '0');
     EXPECT_EQ(st.PickedAngle, NoAngle);
     const auto texts = f.host.StatusTexts.size();
     text = "-90";
-    Text1_KeyUp(f.ws, st, text, '0');
+    ApplyTypedAngleText(f.ws, st, text, '0');
     EXPECT_EQ(st.PickedAngle, -90);
     EXPECT_EQ(st.LastAngle, NoAngle);
     EXPECT_EQ(f.host.StatusTexts.size(), texts);
     // Nothing picked: a left click places nothing.
     auto st2 = OpenTypedAngle(f.ws);
-    EXPECT_FALSE(Form_MouseDown(f.ws, st2, 1).Close);
+    EXPECT_FALSE(ClickTypedAngleWindow(f.ws, st2, 1).Close);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
 }
 
 TEST(TypedAngleTest, SpaceTurnsAPointLikeARightClickAndKeepsTheDigits) {
     AngleFixture f;
-    f.ws.Editor.PlaceKind = 2;
+    f.ws.Editor.PlaceKind = PieceKind::Point;
     auto st = OpenTypedAngle(f.ws);
     std::string text = "45 ";
     const std::int16_t expected[] = {2, 5, 0};
     for (auto dir : expected) {
-        Text1_KeyUp(f.ws, st, text, 32);
+        ApplyTypedAngleText(f.ws, st, text, 32);
         EXPECT_EQ(text, "45");
         EXPECT_EQ(st.PickedDir, dir);
         text += " ";
     }
-    Form_MouseDown(f.ws, st, 2); // right click continues the same cycle
+    ClickTypedAngleWindow(f.ws, st, 2); // right click continues the same cycle
     EXPECT_EQ(st.PickedDir, 2);
 }
 
 TEST(TypedAngleTest, SameArrowTwicePreviewsOnceAndStatusNamesTheAngle) {
     AngleFixture f;
-    f.ws.Editor.PlaceKind = 1;
+    f.ws.Editor.PlaceKind = PieceKind::Curve;
     auto st = OpenTypedAngle(f.ws);
-    Form_MouseMove(f.ws, st, 95, 50, 100, 100);
+    PickAngleAtPointer(f.ws, st, 95, 50, 100, 100);
     EXPECT_EQ(st.LastAngle, 90);
     EXPECT_EQ(f.host.StatusTexts.back(),
               "90度で選択されたレールを作成します。右クリックで方向転換");
@@ -104,23 +104,23 @@ TEST(TypedAngleTest, SameArrowTwicePreviewsOnceAndStatusNamesTheAngle) {
         int Refreshes = 0;
     } redraw;
     f.ws.Redraw = &redraw;
-    Form_MouseMove(f.ws, st, 96, 51, 100, 100);
+    PickAngleAtPointer(f.ws, st, 96, 51, 100, 100);
     EXPECT_EQ(redraw.Refreshes, 0);
-    Form_MouseMove(f.ws, st, 50, 95, 100, 100);
+    PickAngleAtPointer(f.ws, st, 50, 95, 100, 100);
     EXPECT_EQ(redraw.Refreshes, 1);
-    Image1_MouseDown(f.ws, st);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    CancelTypedAngle(f.ws, st);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::Place);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
 }
 
 TEST(TypedAngleTest, FlexibleRailEndGetsTheAngle) {
     AngleFixture f;
-    f.ws.Editor.AStatus = 1001;
+    f.ws.Editor.AStatus = EditorMode::FlexChoosingStart;
     auto st = OpenTypedAngle(f.ws);
-    EXPECT_EQ(f.ws.Editor.AStatus, 1001);
-    Form_MouseMove(f.ws, st, 50, 5, 100, 100);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::FlexChoosingStart);
+    PickAngleAtPointer(f.ws, st, 50, 5, 100, 100);
     EXPECT_EQ(f.host.StatusTexts.back(), "180度で選択されたフレキシブルレールの端を指定します。");
-    const auto click = Form_MouseDown(f.ws, st, 1);
+    const auto click = ClickTypedAngleWindow(f.ws, st, 1);
     EXPECT_TRUE(click.Close);
     EXPECT_EQ(click.FlexAngle, 180.0f);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);

@@ -40,7 +40,7 @@ protected:
     }
 
     void Tool(std::int16_t kind, std::int16_t sel) {
-        ws.Editor.PlaceKind = kind;
+        ws.Editor.PlaceKind = static_cast<model::PieceKind>(kind);
         if (kind == 0) ws.Editor.SelStraight = sel;
         if (kind == 1) ws.Editor.SelCurve = sel;
         if (kind == 2) ws.Editor.SelPoint = sel;

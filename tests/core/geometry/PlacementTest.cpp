@@ -55,7 +55,7 @@ protected:
 TEST_F(Placement, FreeCommitFillsTheRecordAndRecordsIt) {
     ws.Editor.IsUpperMode = true;
     float angle = -270; // normalised to 90 and written back
-    ws.Editor.PlaceKind = 0;
+    ws.Editor.PlaceKind = model::PieceKind::Straight;
     ws.Editor.MouseX = 1000;
     ws.Editor.MouseY = 1000;
     EXPECT_EQ(geometry::PlaceRail(ws, angle, 0, PlaceCommit, false), 1);
@@ -141,7 +141,7 @@ TEST_F(Placement, PreviewFillsSlotZeroOnly) {
     for (const auto& c : cases) {
         for (int twice = 0; twice < 2; ++twice) {
             host.StatusTexts.clear();
-            ws.Editor.PlaceKind = c.kind;
+            ws.Editor.PlaceKind = static_cast<model::PieceKind>(c.kind);
             geometry::PreviewNextRail(ws);
             EXPECT_EQ(ws.Layout.RailCount, 1);
             EXPECT_EQ(ws.Layout.SavedRailCount, 1);
@@ -170,14 +170,14 @@ TEST_F(Placement, PreviewFillsSlotZeroOnly) {
 TEST_F(Placement, RightClickTurnsAndPreviewsAgain) {
     ASSERT_EQ(PlaceFree(0, Straight248, 1000, 1000, 90), 1);
     ASSERT_TRUE(geometry::SnapToEnd(ws, 1, 1));
-    ws.Editor.PlaceKind = 1;
+    ws.Editor.PlaceKind = model::PieceKind::Curve;
     geometry::SetNextRail(ws, 2, 0, 0);
     EXPECT_TRUE(ws.Editor.CurveFlip);
     EXPECT_EQ(R(0).Dir, 255);
     geometry::SetNextRail(ws, 2, 0, 0);
     EXPECT_FALSE(ws.Editor.CurveFlip);
     EXPECT_EQ(R(0).Dir, 0);
-    ws.Editor.PlaceKind = 2;
+    ws.Editor.PlaceKind = model::PieceKind::Point;
     const std::int16_t expected[] = {2, 5, 0, 2};
     for (std::int16_t o : expected) {
         geometry::SetNextRail(ws, 2, 0, 0);
@@ -192,7 +192,7 @@ TEST_F(Placement, RightClickTurnsAndPreviewsAgain) {
 TEST_F(Placement, LeftClickCommitsAndDrawsTheNewRail) {
     ASSERT_EQ(PlaceFree(0, Straight248, 1000, 1000, 90), 1);
     ASSERT_TRUE(geometry::SnapToEnd(ws, 1, 1));
-    ws.Editor.PlaceKind = 2;
+    ws.Editor.PlaceKind = model::PieceKind::Point;
     ws.Editor.PointOrient = 4;
     redraw.Calls.clear();
     geometry::SetNextRail(ws, 1, 0, 0);

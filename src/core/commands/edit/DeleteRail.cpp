@@ -1,7 +1,6 @@
 #include "core/commands/edit/DeleteRail.h"
 
 #include "core/commands/edit/Selection.h"
-#include "core/commands/workspace/ToolStatus.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/editor/IndexRemoval.h"
 #include "core/compute/editor/RailGroup.h"
@@ -59,7 +58,7 @@ void OpenDeleteTool(app::Workspace& ws) {
     if (SelectedCount(ws.Editor) >= 2 &&
         AskDelete(ws, "現在複数選択されているレールも削除しますか?"))
         DeleteSelection(ws);
-    ws.Editor.AStatus = AStatusDelete;
+    ws.Editor.AStatus = EditorMode::Delete;
 }
 
 void DeleteRail(app::Workspace& ws) {
@@ -68,7 +67,7 @@ void DeleteRail(app::Workspace& ws) {
 }
 
 void CloseDeleteTool(app::Workspace& ws) {
-    ws.Editor.AStatus = AStatusPlace;
+    ws.Editor.AStatus = EditorMode::Place;
 }
 
 void DeleteFromContextMenu(app::Workspace& ws) {

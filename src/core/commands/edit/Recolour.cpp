@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/commands/edit/Selection.h"
-#include "core/commands/workspace/ToolStatus.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/editor/RailGroup.h"
 #include "core/values/platform/UiHost.h"
@@ -40,7 +39,7 @@ bool OpenRecolourTool(app::Workspace& ws) {
                             *ws.Host, {"選択レールを一括変換しますか?", "レール色の変更",
                                        platform::MessageIcon::Question,
                                        platform::MessageButtons::YesNo}) == platform::Answer::Yes;
-    ws.Editor.AStatus = AStatusRecolour;
+    ws.Editor.AStatus = EditorMode::Recolour;
     return selectionMode;
 }
 
@@ -53,7 +52,7 @@ void ApplyRecolour(app::Workspace& ws, bool selectionMode, std::int32_t colour) 
 }
 
 void CloseRecolourTool(app::Workspace& ws) {
-    ws.Editor.AStatus = AStatusPlace;
+    ws.Editor.AStatus = EditorMode::Place;
 }
 
 } // namespace ferrovane::editor
