@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/app/board/Board.h"
 #include "core/app/board/BoardModes.h"
 #include "core/app/board/RailList.h"
+#include "core/app/board/ToolBoxButtons.h"
 #include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/edit/DeleteRail.h"
+#include "core/commands/edit/Elevation.h"
 #include "core/commands/edit/Selection.h"
+#include "core/commands/placement/FlexRail.h"
 #include "core/commands/placement/Placement.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/document/DocumentTestSupport.h"
@@ -95,6 +100,37 @@ TEST(BoardTest, LeftClickAtAFreeEndPlacesTheNextPieceJoinedToIt) {
     };
     ASSERT_GE(log.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(log.end() - expected.size(), log.end()), expected);
+}
+
+// Logs and scripts keep the mode's number: each tool the user opens must log the number
+// it always had.
+TEST(BoardTest, ClickLogsTheNumberOfTheModeAToolOpened) {
+    const struct Case {
+        const char* tool;
+        void (*open)(app::Workspace&);
+        const char* line;
+    } cases[] = {
+        {"arrow", [](app::Workspace& ws) { ToggleRangeSelectTool(ws); },
+         "MouseDown - AStatus = 50"},
+        {"ruler", [](app::Workspace& ws) { ToggleRulerTool(ws); }, "MouseDown - AStatus = 60"},
+        {"delete", [](app::Workspace& ws) { OpenDeleteTool(ws); }, "MouseDown - AStatus = 100"},
+        {"elevate", [](app::Workspace& ws) { OpenElevationTool(ws); }, "MouseDown - AStatus = 800"},
+        {"flexible", [](app::Workspace& ws) { geometry::OpenFlexRail(ws); },
+         "MouseDown - AStatus = 1001"},
+        {"object kind",
+         [](app::Workspace& ws) {
+             ChooseKindButton(ws, 4);
+             FillRailList(ws);
+         },
+         "MouseDown - AStatus = 9998"},
+    };
+    for (const auto& c : cases) {
+        BoardFixture f;
+        c.open(f.ws);
+        f.board.MouseDown(f.At(3000, 3000, RightButton));
+        const auto log = document::doctest::ReadLines(f.ws.StartLogPath);
+        EXPECT_NE(std::find(log.begin(), log.end(), c.line), log.end()) << c.tool;
+    }
 }
 
 TEST(BoardTest, RightClicksTurnTheNextCurveWithoutPlacing) {
