@@ -65,7 +65,7 @@ frmTool::frmTool(app::Workspace& ws, QWidget* mainWindow)
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(2);
-    for (int kind = 0; kind < 6; ++kind) {
+    for (int kind = editor::ButtonKindFirst; kind <= editor::ButtonKindLast; ++kind) {
         picObject[static_cast<std::size_t>(kind)] =
             AddButton(buttons, 0, kind, KindIcons[kind], kind);
         connect(picObject[static_cast<std::size_t>(kind)], &ToolBoxButton::Pressed, this,
