@@ -49,7 +49,7 @@ struct BigLayout {
         s.Name = "S100";
         s.Length = 100;
         ws.Catalogue.StraightTypes = {s};
-        ws.Editor.PlaceKind = 0;
+        ws.Editor.PlaceKind = model::PieceKind::Straight;
         int total = 0;
         for (int row = 0; row < Rows; ++row) {
             const int length = row == 0 ? RowLength : ShortRow;

@@ -39,7 +39,7 @@ void FillLayout(model::Layout& layout) {
         const float dx = std::cos(a), dy = -std::sin(a), nx = -dy * 5, ny = dx * 5;
         switch (i % 3) {
         case 0: // straight of 248
-            r.Kind = 0;
+            r.Kind = model::KindStraight;
             r.C1X = x + nx, r.C1Y = y + ny, r.C2X = x - nx, r.C2Y = y - ny;
             r.C3X = x + 248 * dx - nx, r.C3Y = y + 248 * dy - ny;
             r.C4X = x + 248 * dx + nx, r.C4Y = y + 248 * dy + ny;
@@ -47,7 +47,7 @@ void FillLayout(model::Layout& layout) {
             break;
         case 1: // curve of radius 541 over 30 degrees
         case 2: // point: through track and a diverging arc
-            r.Kind = i % 3 == 1 ? 1 : 2;
+            r.Kind = i % 3 == 1 ? model::KindCurve : model::KindPoint;
             r.Radius = 541;
             r.CenterX = x, r.CenterY = y;
             r.ArcStart = a, r.ArcSweep = std::numbers::pi_v<float> / 6;
@@ -138,7 +138,7 @@ void BM_PlainPainterLoop(benchmark::State& state) {
         for (int i = 1; i <= s.ws.Layout.RailCount; ++i) {
             const model::Rail& r = s.ws.Layout.Rails[static_cast<std::size_t>(i)];
             p.setPen(QPen(QColor(0, 0, 128), r.Upper ? 3 : 1));
-            if (r.Kind == 0 || r.Kind == 2) {
+            if (r.Kind == model::KindStraight || r.Kind == model::KindPoint) {
                 const QPointF c[4] = {{r.C1X * k, r.C1Y * k},
                                       {r.C2X * k, r.C2Y * k},
                                       {r.C3X * k, r.C3Y * k},
@@ -149,7 +149,7 @@ void BM_PlainPainterLoop(benchmark::State& state) {
                 p.drawLine(QPointF(r.C1X * k, r.C1Y * k), QPointF(r.C2X * k, r.C2Y * k));
                 p.drawLine(QPointF(r.C3X * k, r.C3Y * k), QPointF(r.C4X * k, r.C4Y * k));
             }
-            if (r.Kind != 0) {
+            if (r.Kind != model::KindStraight) {
                 for (float rad : {r.Radius - 5, r.Radius + 5}) {
                     const QRectF box((r.CenterX - rad) * k, (r.CenterY - rad) * k, 2 * rad * k,
                                      2 * rad * k);

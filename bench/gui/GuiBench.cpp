@@ -43,7 +43,7 @@ struct Editor {
         app::Workspace& ws = window->Ws();
         ws.Layout.LayoutWidth = 30000;
         ws.Layout.LayoutHeight = rows * 50 + 200;
-        ws.Editor.PlaceKind = 0;
+        ws.Editor.PlaceKind = model::PieceKind::Straight;
         ws.Editor.SelStraight = 0;
         render::RedrawTarget* redraw = ws.Redraw;
         ws.Redraw = &render::NullRedrawTarget(); // draw once at the end

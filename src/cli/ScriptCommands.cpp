@@ -135,13 +135,13 @@ ScriptOutcome Tool(ScriptContext& c, const ScriptWords& args) {
     if (args[0] == "straight") {
         if ((found = FindType(cat.StraightTypes, cat.StraightTypeMax, name)))
             ed.SelStraight = *found;
-        ed.PlaceKind = 0;
+        ed.PlaceKind = model::PieceKind::Straight;
     } else if (args[0] == "curve") {
         if ((found = FindType(cat.CurveTypes, cat.CurveTypeMax, name))) ed.SelCurve = *found;
-        ed.PlaceKind = 1;
+        ed.PlaceKind = model::PieceKind::Curve;
     } else if (args[0] == "point") {
         if ((found = FindType(cat.PointTypes, cat.PointTypeMax, name))) ed.SelPoint = *found;
-        ed.PlaceKind = 2;
+        ed.PlaceKind = model::PieceKind::Point;
     } else {
         return BadLine("unknown tool \"" + args[0] + "\"");
     }
@@ -161,7 +161,7 @@ std::optional<int> DirArg(const app::Workspace& ws, const ScriptWords& args, std
     if (args.size() <= at) return 0;
     const auto dir = IntArg(args[at]);
     if (!dir || *dir < 0 || *dir > 32767) return std::nullopt;
-    if (ws.Editor.PlaceKind == 2 && *dir > 5) return std::nullopt;
+    if (ws.Editor.PlaceKind == model::PieceKind::Point && *dir > 5) return std::nullopt;
     return dir;
 }
 
@@ -179,10 +179,10 @@ ScriptOutcome Free(ScriptContext& c, const ScriptWords& args) {
     app::Workspace& ws = c.Ws;
     PointerAt(ws, *x, *y);
     float a = *angle;
-    const int kind = ws.Editor.PlaceKind;
-    if (kind >= 0 && kind <= 2) {
+    const model::PieceKind kind = ws.Editor.PlaceKind;
+    if (model::IsCatalogueKind(kind)) {
         geometry::PlaceRail(ws, a, *dir, geometry::PlaceCommit, false);
-    } else if (kind == 5) {
+    } else if (kind == model::PieceKind::RailBox) {
         if (!ValidBox(ws)) return BadLine("no rail box selected");
         std::int16_t turn = static_cast<std::int16_t>(*dir);
         if (geometry::NormalizeBoxTurn(ws.Catalogue, ws.Editor.SelBox, turn))
@@ -205,13 +205,13 @@ ScriptOutcome At(ScriptContext& c, const ScriptWords& args) {
         return BadLine("rail " + args[0] + " has no end " + args[1]);
     auto& ed = ws.Editor;
     switch (ed.PlaceKind) {
-    case 1:
+    case model::PieceKind::Curve:
         ed.CurveFlip = *dir != 0;
         break;
-    case 2:
+    case model::PieceKind::Point:
         ed.PointOrient = static_cast<std::int16_t>(*dir);
         break;
-    case 5:
+    case model::PieceKind::RailBox:
         if (!ValidBox(ws)) return BadLine("no rail box selected");
         ed.BoxTurn = static_cast<std::int16_t>(*dir);
         geometry::NormalizeBoxTurn(ws.Catalogue, ed.SelBox, ed.BoxTurn);

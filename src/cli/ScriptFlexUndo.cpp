@@ -80,7 +80,7 @@ std::string RunFlexCommand(app::Workspace& ws, const std::vector<std::string>& a
     def.Handle2X = handles[2];
     def.Handle2Y = handles[3];
     geometry::ComputeFlexControls(def);
-    if (!geometry::CreateFlexRail(ws)) ws.Editor.AStatus = 0;
+    if (!geometry::CreateFlexRail(ws)) ws.Editor.AStatus = model::EditorMode::Place;
     return {};
 }
 
@@ -97,7 +97,7 @@ std::string RunToolBoxCommand(app::Workspace& ws, const std::vector<std::string>
         rails.size(), static_cast<std::size_t>(std::max(0, ws.Catalogue.RailBoxRailMax)) + 1);
     for (std::size_t i = 0; i < last; ++i) {
         if (rails[i].MemberIndex != 0 || rails[i].Name != args[0] || i > 32767) continue;
-        ws.Editor.PlaceKind = 5;
+        ws.Editor.PlaceKind = model::PieceKind::RailBox;
         ws.Editor.SelBox = static_cast<std::int16_t>(i);
         return {};
     }

@@ -55,7 +55,7 @@ CatalogueWorkspace::CatalogueWorkspace() {
 
 void CatalogueWorkspace::Tool(int kind, int sel) {
     auto& e = Ws.Editor;
-    e.PlaceKind = static_cast<std::int16_t>(kind);
+    e.PlaceKind = static_cast<model::PieceKind>(kind);
     const auto s = static_cast<std::int16_t>(sel);
     (kind == 0 ? e.SelStraight : kind == 1 ? e.SelCurve : e.SelPoint) = s;
 }

@@ -138,7 +138,7 @@ void frmMain::BuildBoardArea() {
         mMainSurface.SetDevicePixelRatio(ratio);
         mMainSurface.Resize(w, h);
         if (mBackScreen.SetDevicePixelRatio(ratio)) mRenderer->ReDrawBackScreen();
-        mRenderer->MainPicture_Resize();
+        mRenderer->MainPictureResized();
         SyncScrollBars();
         mPicture->update();
     };
@@ -312,7 +312,7 @@ void frmMain::ScrollTo(int horizontal, int vertical) {
 }
 
 void frmMain::ResizeBoard() {
-    mRenderer->MainPicture_Resize();
+    mRenderer->MainPictureResized();
     SyncScrollBars();
     mPicture->update();
 }
@@ -407,7 +407,7 @@ void frmMain::ShowRailAboutItem() {
 // --- commands -------------------------------------------------------------------
 
 void frmMain::New_Item_Click() {
-    if (document::New_Item_Click(mWs, mContext.Document) == document::CommandResult::Quit) {
+    if (document::StartNewLayout(mWs, mContext.Document) == document::CommandResult::Quit) {
         mClosing = true;
         QApplication::quit();
         return;
@@ -416,7 +416,7 @@ void frmMain::New_Item_Click() {
 }
 
 void frmMain::Open_Item_Click() {
-    if (document::Open_Item_Click(mWs, mContext.Document) == document::CommandResult::Quit) {
+    if (document::OpenLayoutFile(mWs, mContext.Document) == document::CommandResult::Quit) {
         mClosing = true;
         QApplication::quit();
         return;
@@ -425,22 +425,22 @@ void frmMain::Open_Item_Click() {
 }
 
 void frmMain::Save_Item_Click() {
-    document::Save_Item_Click(mWs, mContext.Document);
+    document::SaveLayout(mWs, mContext.Document);
     SyncWidgets();
 }
 
 void frmMain::SaveAs_Item_Click() {
-    document::SaveAs_Item_Click(mWs, mContext.Document);
+    document::SaveLayoutAs(mWs, mContext.Document);
     SyncWidgets();
 }
 
 void frmMain::ChangeRailFile_Item_Click() {
-    document::ChangeRailFile_Item_Click(mWs, mContext.Document);
+    document::ChangeCatalogueFile(mWs, mContext.Document);
     SyncWidgets();
 }
 
 void frmMain::mnuRecentFile_Click(int index) {
-    document::mnuRecentFile_Click(mWs, mContext.Document, index);
+    document::OpenRecentLayout(mWs, mContext.Document, index);
     SyncWidgets();
 }
 
@@ -481,7 +481,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == mLblStatus && event->type() == QEvent::MouseMove) mBoard->lblStatus_MouseMove();
+    if (watched == mLblStatus && event->type() == QEvent::MouseMove)
+        mBoard->PointerOverStatusLine();
     return QMainWindow::eventFilter(watched, event);
 }
 

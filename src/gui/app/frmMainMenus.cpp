@@ -95,7 +95,7 @@ void frmMain::BuildMenus() {
     mItmSelect = AddItem(edit, "itmSelect", QStringLiteral("範囲選択(&R)"));
     mItmSelect->setCheckable(true);
     connect(mItmSelect, &QAction::triggered, this, [this] {
-        mItmSelect->setChecked(mBoard->itmSelect_Click(!mItmSelect->isChecked()));
+        mItmSelect->setChecked(mBoard->ToggleRangeSelection(!mItmSelect->isChecked()));
         SyncWidgets();
     });
     mItmDelete = AddItem(edit, "Delete_Item", QStringLiteral("削除(&D)..."));

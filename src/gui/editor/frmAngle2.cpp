@@ -123,9 +123,9 @@ bool frmAngle2::OverImage1(QPoint pos) const {
 
 void frmAngle2::PatternMove(QPoint pos) {
     const QRect r = PatternRect();
-    editor::Form_MouseMove(mWs, mState, static_cast<float>(pos.x() - r.left()),
-                           static_cast<float>(pos.y() - r.top()), static_cast<float>(r.width()),
-                           static_cast<float>(r.height()));
+    editor::PickAngleAtPointer(mWs, mState, static_cast<float>(pos.x() - r.left()),
+                               static_cast<float>(pos.y() - r.top()), static_cast<float>(r.width()),
+                               static_cast<float>(r.height()));
     if (OverImage1(pos)) mWs.Host->SetStatusText(editor::TypedAngleCancelText);
     update();
 }
@@ -148,7 +148,7 @@ void frmAngle2::mousePressEvent(QMouseEvent* event) {
                        : event->button() == Qt::RightButton ? 2
                                                             : 0;
     if (button == 0) return;
-    const editor::TypedAngleClick click = editor::Form_MouseDown(mWs, mState, button);
+    const editor::TypedAngleClick click = editor::ClickTypedAngleWindow(mWs, mState, button);
     update();
     if (click.Close) {
         mFlexAngle = click.FlexAngle;
@@ -158,7 +158,7 @@ void frmAngle2::mousePressEvent(QMouseEvent* event) {
 
 void frmAngle2::reject() {
     // Esc and the cancel picture: nothing is placed.
-    editor::Image1_MouseDown(mWs, mState);
+    editor::CancelTypedAngle(mWs, mState);
     mFlexAngle.reset();
     QDialog::reject();
 }
@@ -169,7 +169,7 @@ bool frmAngle2::eventFilter(QObject* watched, QEvent* event) {
         const int code = key->key() == Qt::Key_Space ? ' ' : (key->key() < 256 ? key->key() : 0);
         const QByteArray before = mAngleEdit->text().toUtf8();
         std::string text(before.constData(), static_cast<std::size_t>(before.size()));
-        editor::Text1_KeyUp(mWs, mState, text, code);
+        editor::ApplyTypedAngleText(mWs, mState, text, code);
         if (text.size() != static_cast<std::size_t>(before.size())) {
             mAngleEdit->setText(
                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

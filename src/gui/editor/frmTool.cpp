@@ -70,7 +70,7 @@ frmTool::frmTool(app::Workspace& ws, QWidget* mainWindow)
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(2);
-    for (int kind = 0; kind < 6; ++kind) {
+    for (int kind = editor::ButtonKindFirst; kind <= editor::ButtonKindLast; ++kind) {
         picObject[static_cast<std::size_t>(kind)] =
             AddButton(buttons, 0, kind, KindIcons[kind], kind);
         connect(picObject[static_cast<std::size_t>(kind)], &ToolBoxButton::Pressed, this,
@@ -88,22 +88,22 @@ frmTool::frmTool(app::Workspace& ws, QWidget* mainWindow)
             [this] { Hover(editor::ExecuteButtonId(mWs.ToolBox)); });
     connect(picAbout, &ToolBoxButton::Pressed, this, &frmTool::ToggleRailAbout);
     connect(picUpper, &ToolBoxButton::Pressed, this, [this] {
-        editor::picUpper_MouseDown(mWs);
+        editor::ToggleUpperMode(mWs);
         setlstRails();
         setButton();
     });
     connect(picSize, &ToolBoxButton::Pressed, this, [this] {
-        editor::picSize_MouseDown(mWs);
+        editor::ToggleLargeToolBox(mWs);
         SetSize();
         setButton();
     });
     connect(picExecute, &ToolBoxButton::Pressed, this, &frmTool::ExecutePressed);
     connect(picArrow, &ToolBoxButton::Pressed, this, [this] {
-        editor::picArrow_MouseDown(mWs);
+        editor::ToggleRangeSelectTool(mWs);
         setButton();
     });
     connect(picRuler, &ToolBoxButton::Pressed, this, [this] {
-        editor::picRuler_MouseDown(mWs);
+        editor::ToggleRulerTool(mWs);
         setButton();
     });
     column->addLayout(buttons);
@@ -180,7 +180,7 @@ void frmTool::Hover(int buttonId) {
 }
 
 void frmTool::setButton() {
-    if (editor::setButton(mWs, mLook)) ApplyLook();
+    if (editor::RefreshToolButtons(mWs, mLook)) ApplyLook();
 }
 
 void frmTool::ApplyLook() {
@@ -201,7 +201,7 @@ void frmTool::PointerOnBoard() {
 }
 
 void frmTool::setlstRails() {
-    ShowRailList(editor::setlstRails(mWs));
+    ShowRailList(editor::FillRailList(mWs));
 }
 
 void frmTool::ShowRailList(const std::vector<editor::RailListEntry>& list) {
@@ -231,7 +231,7 @@ void frmTool::ChooseRow(int row, bool fromClick) {
     const editor::RailListEntry& entry = mEntries[static_cast<std::size_t>(row)];
     // Only a click opens a command; moving onto one waits for it.
     if (!fromClick && !editor::ChoosesOnStep(entry)) return;
-    const editor::RailChoice choice = editor::lstRails_Click(mWs, entry);
+    const editor::RailChoice choice = editor::ChooseRailListEntry(mWs, entry);
     if (editor::ChoosesOnStep(entry)) ShowLabels(choice.Labels);
     if (choice.Command != editor::ToolCommand::None) emit CommandChosen(choice.Command);
 }
@@ -254,7 +254,7 @@ void frmTool::StepRailList(int delta) {
 }
 
 void frmTool::ObjectPressed(int kind) {
-    editor::picObject_MouseDown(mWs, kind);
+    editor::ChooseKindButton(mWs, kind);
     // The list first: refilling it can change the board's mode, which the buttons show.
     setlstRails();
     setButton();
@@ -265,13 +265,13 @@ void frmTool::ExecutePressed() {
     const editor::RailListEntry* current = row >= 0 && row < static_cast<int>(mEntries.size())
                                                ? &mEntries[static_cast<std::size_t>(row)]
                                                : nullptr;
-    const editor::ToolCommand command = editor::picExecute_MouseDown(mWs, current);
+    const editor::ToolCommand command = editor::RunListedCommand(mWs, current);
     setButton();
     if (command != editor::ToolCommand::None) emit CommandChosen(command);
 }
 
 void frmTool::ToggleRailAbout() {
-    editor::picAbout_MouseDown(mWs);
+    editor::ToggleRailAboutDisplay(mWs);
     ShowRailAbout();
     setButton();
 }
@@ -345,7 +345,7 @@ bool frmTool::eventFilter(QObject* watched, QEvent* event) {
             text = editor::HoverRadian2;
         else if (watched == picRailAbout)
             text = editor::HoverRailAbout;
-        if (text != nullptr && editor::ToolBoxText_MouseMove(mWs, text, mLook)) ApplyLook();
+        if (text != nullptr && editor::PointerOverToolBoxText(mWs, text, mLook)) ApplyLook();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -52,7 +52,7 @@ TEST(StartUpTest, FirstStartOrderLogAndRecords) {
     ASSERT_EQ(f.host.Messages.size(), 1u);
     EXPECT_EQ(f.host.Messages[0].Title, "レール情報定義ファイルを指定します");
     EXPECT_EQ(f.ws.Catalogue.RTypeFileName, document::doctest::BundledCatalogue);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::Place);
     EXPECT_EQ(f.ws.Settings.ZoomPosition, 2);
     const std::vector<std::string> calls = {
         "Font MS UI Gothic", "UncheckRailAbout", "ShowGridRulerNumbers", "Zoom 2",

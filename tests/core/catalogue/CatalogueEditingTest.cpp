@@ -150,11 +150,11 @@ TEST(CatalogueEditor, OpenDropsClipboardCloseNamesUserSlotsAndWrites) {
     editor::CopySelection(ws);
     ASSERT_GE(editor::FindClipRail(ws.Catalogue), 0);
     OpenCatalogueEditor(ws);
-    EXPECT_EQ(ws.Editor.AStatus, 250);
+    EXPECT_EQ(ws.Editor.AStatus, model::EditorMode::CatalogueEditor);
     EXPECT_EQ(editor::FindClipRail(ws.Catalogue), -1);
     AddRType(ws.Catalogue, 0);
     EXPECT_TRUE(CloseCatalogueEditor(ws));
-    EXPECT_EQ(ws.Editor.AStatus, 0);
+    EXPECT_EQ(ws.Editor.AStatus, model::EditorMode::Place);
     EXPECT_EQ(ws.Catalogue.StraightTypes[4].Name, UserRailName);
     EXPECT_EQ(ws.Catalogue.CurveTypes[19].Name, UserRailName);
     EXPECT_NE(testing::layouts::ReadBytes(ws.Catalogue.RTypeFileName).find("ColorStraight:"),
@@ -168,17 +168,17 @@ TEST(UserRailMaker, CreateStoresIntoTheUserSlotOfTheKind) {
     ws.Catalogue = Sample();
     ws.Catalogue.PointTypes = {Entry("P", 1, 0, 2), Entry(UserRailName, 100, 0, 2)};
     ws.Catalogue.PointTypeMax = 1;
-    ws.Editor.PlaceKind = 2;
+    ws.Editor.PlaceKind = model::PieceKind::Point;
     EXPECT_TRUE(CreateUserRail(ws, {140, 300, 30, true, false}));
     EXPECT_EQ(ws.Catalogue.PointTypes[1].Length, -140);
     EXPECT_EQ(ws.Catalogue.PointTypes[1].Radius, 300);
     EXPECT_EQ(ws.Catalogue.PointTypes[1].Hand, 0);
     EXPECT_EQ(ws.Editor.SelPoint, 1);
-    ws.Editor.PlaceKind = 0;
+    ws.Editor.PlaceKind = model::PieceKind::Straight;
     EXPECT_TRUE(CreateUserRail(ws, {55, 1, 1, false, false}));
     EXPECT_EQ(ws.Catalogue.StraightTypes[3].Length, 55);
     EXPECT_EQ(ws.Catalogue.StraightTypes[3].Radius, 100) << "a straight stores its length only";
-    ws.Editor.PlaceKind = 5;
+    ws.Editor.PlaceKind = model::PieceKind::RailBox;
     EXPECT_FALSE(CreateUserRail(ws, {}));
     // Refused field values become 100.
     EXPECT_EQ(UserRailFieldValue(ws, "abc"), 100);

@@ -89,7 +89,7 @@ TEST(NewItemClickTest, ReadsTheCatalogueOfTheSettingAndStartsAnEmptyLayout) {
     f.ws.Editor.SelRailList = {1, 2};
     f.ws.Settings.StartX = 150.5f; // half to even: 150
     f.ws.Settings.StartY = 251.5f; // 252
-    EXPECT_EQ(New_Item_Click(f.ws, f.context), CommandResult::Done);
+    EXPECT_EQ(StartNewLayout(f.ws, f.context), CommandResult::Done);
 
     EXPECT_TRUE(f.host.Messages.empty());
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
@@ -124,7 +124,7 @@ TEST(NewItemClickTest, ModifiedLayoutAsksAndCancelKeepsEverything) {
     f.LoadCatalogue();
     f.AddRails();
     f.host.Answers = {Answer::Cancel};
-    EXPECT_EQ(New_Item_Click(f.ws, f.context), CommandResult::Cancelled);
+    EXPECT_EQ(StartNewLayout(f.ws, f.context), CommandResult::Cancelled);
     EXPECT_EQ(f.ws.Layout.RailCount, 2);
     EXPECT_TRUE(f.ws.Layout.Modified);
     EXPECT_TRUE(f.frame.ScrollBars.empty());
@@ -165,7 +165,7 @@ TEST(LoadRTypeTest, ClosingTheWelcomeNoticeEndsTheProgram) {
     // The same from the new-layout command at a first start.
     Fixture g;
     g.host.Answers = {Answer::Cancel};
-    EXPECT_EQ(New_Item_Click(g.ws, g.context), CommandResult::Quit);
+    EXPECT_EQ(StartNewLayout(g.ws, g.context), CommandResult::Quit);
 }
 
 TEST(LoadRTypeTest, WithACatalogueLoadedCancelChangesNothing) {
@@ -185,7 +185,7 @@ TEST(SaveTest, SaveAsNamesTheFileInTheTitleAndCancelKeepsTheName) {
     f.AddRails();
     const std::string path = f.dir.File("plan.fvl");
     f.host.FileAnswers = {path};
-    EXPECT_TRUE(Save_Item_Click(f.ws, f.context)); // never saved: asks for a name
+    EXPECT_TRUE(SaveLayout(f.ws, f.context)); // never saved: asks for a name
     ASSERT_EQ(f.host.FileRequests.size(), 1u);
     EXPECT_EQ(f.host.FileRequests[0].Title, "レイアウトファイルを保存");
     EXPECT_EQ(f.host.FileRequests[0].Filter,
@@ -197,14 +197,14 @@ TEST(SaveTest, SaveAsNamesTheFileInTheTitleAndCancelKeepsTheName) {
 
     // Saving again writes without asking; a cancelled Save As keeps the name.
     f.ws.Layout.Modified = true;
-    EXPECT_TRUE(Save_Item_Click(f.ws, f.context));
+    EXPECT_TRUE(SaveLayout(f.ws, f.context));
     EXPECT_EQ(f.host.FileRequests.size(), 1u);
-    EXPECT_FALSE(SaveAs_Item_Click(f.ws, f.context));
+    EXPECT_FALSE(SaveLayoutAs(f.ws, f.context));
     EXPECT_EQ(f.ws.Layout.LayoutFileName, path);
 
     // The untitled name counts as no name.
     f.ws.Layout.LayoutFileName = "新規作成.fvl";
-    EXPECT_FALSE(Save_Item_Click(f.ws, f.context));
+    EXPECT_FALSE(SaveLayout(f.ws, f.context));
     EXPECT_EQ(f.host.FileRequests.size(), 3u);
 }
 
@@ -214,22 +214,22 @@ TEST(OpenTest, OpensASavedLayoutAndResetsTheEditor) {
     f.AddRails();
     const std::string path = f.dir.File("plan.fvl");
     ASSERT_TRUE(SaveFile(f.ws, path));
-    New_Item_Click(f.ws, f.context);
+    StartNewLayout(f.ws, f.context);
     f.ws.Undo.Record(editor::RailPlaced{1});
-    f.ws.Editor.AStatus = 50;
+    f.ws.Editor.AStatus = model::EditorMode::RangeArmed;
     f.ws.Editor.PointedRail = 3;
     f.ws.Editor.SelRailList = {1, 7};
     f.ResetRecords();
 
     f.host.FileAnswers = {path};
-    EXPECT_EQ(Open_Item_Click(f.ws, f.context), CommandResult::Done);
+    EXPECT_EQ(OpenLayoutFile(f.ws, f.context), CommandResult::Done);
     ASSERT_EQ(f.host.FileRequests.size(), 1u);
     EXPECT_EQ(f.host.FileRequests[0].Title, "レイアウトファイルを開く");
     EXPECT_EQ(f.host.FileRequests[0].InitialDir, f.context.LayoutDir);
     EXPECT_EQ(f.ws.Layout.RailCount, 2);
     EXPECT_EQ(f.ws.Layout.LayoutFileName, path);
     EXPECT_FALSE(f.ws.Layout.Modified);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::Place);
     EXPECT_EQ(f.ws.Editor.PointedRail, -1);
     EXPECT_EQ(f.ws.Editor.SelRailList[0], 0);
     EXPECT_EQ(f.ws.Undo.UndoCount(), 0);
@@ -248,7 +248,7 @@ TEST(OpenTest, CancelledDialogKeepsTheLayoutAndItsFileName) {
     f.AddRails();
     f.ws.Layout.Modified = false;
     f.ws.Layout.LayoutFileName = f.dir.File("kept.fvl");
-    EXPECT_EQ(Open_Item_Click(f.ws, f.context), CommandResult::Cancelled);
+    EXPECT_EQ(OpenLayoutFile(f.ws, f.context), CommandResult::Cancelled);
     EXPECT_EQ(f.ws.Layout.RailCount, 2);
     EXPECT_EQ(f.ws.Layout.LayoutFileName, f.dir.File("kept.fvl"));
     EXPECT_TRUE(f.frame.ScrollBars.empty());
@@ -258,7 +258,7 @@ TEST(OpenTest, CancelledDialogOnAnEmptyBoardStartsANewLayout) {
     Fixture f;
     f.LoadCatalogue();
     f.ws.Settings.StartX = 40;
-    EXPECT_EQ(Open_Item_Click(f.ws, f.context), CommandResult::Cancelled);
+    EXPECT_EQ(OpenLayoutFile(f.ws, f.context), CommandResult::Cancelled);
     // Once for the open command itself, once for the new layout.
     ASSERT_EQ(f.frame.ScrollBars.size(), 2u);
     EXPECT_EQ(f.frame.ScrollBars[1], std::make_pair(40, 0));
@@ -274,7 +274,7 @@ TEST(OpenTest, AnUnreadableFileLeavesTheLayoutAndItsName) {
     const std::string bad = f.dir.File("bad.fvl");
     testing::layouts::WriteBytes(bad, "not a layout\r\n");
     f.host.FileAnswers = {bad};
-    Open_Item_Click(f.ws, f.context);
+    OpenLayoutFile(f.ws, f.context);
     EXPECT_EQ(f.ws.Layout.RailCount, 2);
     EXPECT_EQ(f.ws.Layout.LayoutFileName, f.dir.File("kept.fvl"));
 }
@@ -289,15 +289,15 @@ TEST(RecentFileTest, OpensTheEntryAndKeepsTheList) {
     const auto list = f.ws.Layout.RecentFiles;
     ASSERT_EQ(list[0], b);
     ASSERT_EQ(list[1], a);
-    New_Item_Click(f.ws, f.context);
+    StartNewLayout(f.ws, f.context);
 
-    EXPECT_EQ(mnuRecentFile_Click(f.ws, f.context, 1), CommandResult::Done);
+    EXPECT_EQ(OpenRecentLayout(f.ws, f.context, 1), CommandResult::Done);
     EXPECT_EQ(f.ws.Layout.LayoutFileName, a);
     EXPECT_EQ(f.ws.Layout.RailCount, 2);
     EXPECT_EQ(f.ws.Layout.RecentFiles, list);
     // An empty entry or an index outside the list does nothing.
-    EXPECT_EQ(mnuRecentFile_Click(f.ws, f.context, 4), CommandResult::Cancelled);
-    EXPECT_EQ(mnuRecentFile_Click(f.ws, f.context, 9), CommandResult::Cancelled);
+    EXPECT_EQ(OpenRecentLayout(f.ws, f.context, 4), CommandResult::Cancelled);
+    EXPECT_EQ(OpenRecentLayout(f.ws, f.context, 9), CommandResult::Cancelled);
     EXPECT_EQ(f.ws.Layout.LayoutFileName, a);
 }
 
@@ -307,19 +307,20 @@ TEST(ChangeRailFileTest, LoadsTheCatalogueAndKeepsTheLayoutFile) {
     f.AddRails();
     f.ws.Layout.Modified = false;
     f.ws.Layout.LayoutFileName = f.dir.File("plan.fvl");
-    f.ws.Editor.AStatus = 50;
+    f.ws.Editor.AStatus = model::EditorMode::RangeArmed;
     const std::string other = std::string(FERROVANE_CATALOGUE_DIR) + "/ho-77mm.rtr";
     f.host.FileAnswers = {other};
-    EXPECT_EQ(ChangeRailFile_Item_Click(f.ws, f.context), CommandResult::Done);
-    EXPECT_EQ(f.host.ModesDuringDialogs, std::vector<int>{10});
-    EXPECT_EQ(f.ws.Editor.AStatus, 50);
+    EXPECT_EQ(ChangeCatalogueFile(f.ws, f.context), CommandResult::Done);
+    EXPECT_EQ(f.host.ModesDuringDialogs,
+              std::vector<model::EditorMode>{model::EditorMode::CatalogueChanging});
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::RangeArmed);
     EXPECT_EQ(f.ws.Catalogue.RTypeFileName, other);
     EXPECT_EQ(f.ws.Settings.RTypeFileName, other);
     EXPECT_EQ(f.ws.Layout.LayoutFileName, f.dir.File("plan.fvl"));
     EXPECT_EQ(f.ws.Layout.RailCount, 2);
 
     // Cancelled: the catalogue stays.
-    EXPECT_EQ(ChangeRailFile_Item_Click(f.ws, f.context), CommandResult::Cancelled);
+    EXPECT_EQ(ChangeCatalogueFile(f.ws, f.context), CommandResult::Cancelled);
     EXPECT_EQ(f.ws.Catalogue.RTypeFileName, other);
 }
 

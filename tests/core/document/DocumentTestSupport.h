@@ -29,7 +29,7 @@ public:
         return FakeUiHost::ChooseOpenFile(request);
     }
     app::Workspace* Ws = nullptr;
-    std::vector<int> ModesDuringDialogs;
+    std::vector<model::EditorMode> ModesDuringDialogs;
 };
 
 using testing::layouts::ReadLines;

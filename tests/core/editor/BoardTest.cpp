@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,10 @@
 #include "core/app/board/RailList.h"
 #include "core/app/board/ToolBoxButtons.h"
 #include "core/commands/catalogue/CatalogueReader.h"
+#include "core/commands/edit/DeleteRail.h"
+#include "core/commands/edit/Elevation.h"
 #include "core/commands/edit/Selection.h"
+#include "core/commands/placement/FlexRail.h"
 #include "core/commands/placement/Placement.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/document/DocumentTestSupport.h"
@@ -104,8 +108,8 @@ TEST(BoardTest, RailBoxKindWithoutBoxesLaysNothingAndSaysWhy) {
     f.ws.Catalogue.RailBoxRails.clear();
     f.ws.Catalogue.RailBoxRailMax = -1;
     // The rail-box kind chosen in the tool box, after the straight was laid.
-    picObject_MouseDown(f.ws, 5);
-    EXPECT_EQ(setlstRails(f.ws).front().Text, NoRailBoxesText);
+    ChooseKindButton(f.ws, 5);
+    EXPECT_EQ(FillRailList(f.ws).front().Text, NoRailBoxesText);
     const float ex = f.Rail(1).X1, ey = f.Rail(1).Y1;
     for (const auto& e : {f.At(ex, ey), f.At(ex - 500, ey - 500)}) {
         f.board.MouseMove(e);
@@ -125,8 +129,10 @@ TEST(BoardTest, ChangingThePieceByKeyRedrawsThePreviewInsteadOfOverdrawingIt) {
     };
     const struct {
         int key;
-        std::int16_t kindAfter;
-    } cases[] = {{KeyRightArrow, 1}, {KeyLeftArrow, 3}, {KeyU, 0}};
+        PieceKind kindAfter;
+    } cases[] = {{KeyRightArrow, PieceKind::Curve},
+                 {KeyLeftArrow, PieceKind::Flexible},
+                 {KeyU, PieceKind::Straight}};
     for (const auto& c : cases) {
         BoardFixture f;
         Calls calls;
@@ -137,17 +143,48 @@ TEST(BoardTest, ChangingThePieceByKeyRedrawsThePreviewInsteadOfOverdrawingIt) {
         EXPECT_EQ(f.ws.Editor.PlaceKind, c.kindAfter) << c.key;
         // The board is refreshed first, then the new piece previewed; the flexible
         // kind lays nothing by a click, so nothing is previewed.
-        EXPECT_EQ(calls.Log, c.kindAfter == 3 ? "R" : "RP") << c.key;
-        if (c.kindAfter == 1) {
-            EXPECT_EQ(f.ws.Layout.Rails[0].Kind, 1);
+        EXPECT_EQ(calls.Log, c.kindAfter == PieceKind::Flexible ? "R" : "RP") << c.key;
+        if (c.kindAfter == PieceKind::Curve) {
+            EXPECT_EQ(f.ws.Layout.Rails[0].Kind, model::KindCurve);
         }
         EXPECT_EQ(f.ws.Layout.RailCount, 1);
     }
 }
 
+// Logs and scripts keep the mode's number: each tool the user opens must log the number
+// it always had.
+TEST(BoardTest, ClickLogsTheNumberOfTheModeAToolOpened) {
+    const struct Case {
+        const char* tool;
+        void (*open)(app::Workspace&);
+        const char* line;
+    } cases[] = {
+        {"arrow", [](app::Workspace& ws) { ToggleRangeSelectTool(ws); },
+         "MouseDown - AStatus = 50"},
+        {"ruler", [](app::Workspace& ws) { ToggleRulerTool(ws); }, "MouseDown - AStatus = 60"},
+        {"delete", [](app::Workspace& ws) { OpenDeleteTool(ws); }, "MouseDown - AStatus = 100"},
+        {"elevate", [](app::Workspace& ws) { OpenElevationTool(ws); }, "MouseDown - AStatus = 800"},
+        {"flexible", [](app::Workspace& ws) { geometry::OpenFlexRail(ws); },
+         "MouseDown - AStatus = 1001"},
+        {"object kind",
+         [](app::Workspace& ws) {
+             ChooseKindButton(ws, 4);
+             FillRailList(ws);
+         },
+         "MouseDown - AStatus = 9998"},
+    };
+    for (const auto& c : cases) {
+        BoardFixture f;
+        c.open(f.ws);
+        f.board.MouseDown(f.At(3000, 3000, RightButton));
+        const auto log = document::doctest::ReadLines(f.ws.StartLogPath);
+        EXPECT_NE(std::find(log.begin(), log.end(), c.line), log.end()) << c.tool;
+    }
+}
+
 TEST(BoardTest, RightClicksTurnTheNextCurveWithoutPlacing) {
     BoardFixture f;
-    f.ws.Editor.PlaceKind = 1;
+    f.ws.Editor.PlaceKind = PieceKind::Curve;
     const float ex = f.Rail(1).X1, ey = f.Rail(1).Y1;
     f.board.MouseMove(f.At(ex, ey));
     EXPECT_EQ(f.host.StatusTexts.back(), "右クリックで方向転換, 左クリックでレールを作成します。");
@@ -229,7 +266,7 @@ TEST(BoardTest, EmptyBoardLeftClickClearsASelectionOrOpensTheAngleWindow) {
     EXPECT_EQ(f.view.AngleWindows, 1);
     EXPECT_EQ(document::doctest::ReadLines(f.ws.StartLogPath).back(), "frmAngle2 Show");
     // Kinds that are not placed by a click open nothing.
-    f.ws.Editor.PlaceKind = 3;
+    f.ws.Editor.PlaceKind = PieceKind::Flexible;
     f.board.MouseDown(f.At(100, 100));
     EXPECT_EQ(f.view.AngleWindows, 1);
 }
@@ -266,51 +303,56 @@ TEST(BoardTest, TheClickThatClosesAContextMenuIsSwallowed) {
 
 TEST(BoardTest, RangeSelectionDraggedUpAndLeft) {
     BoardFixture f;
-    EXPECT_TRUE(f.board.itmSelect_Click(false));
-    EXPECT_EQ(f.ws.Editor.AStatus, AStatusRangeArmed);
+    EXPECT_TRUE(f.board.ToggleRangeSelection(false));
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::RangeArmed);
     const float mx = f.Rail(1).MidX, my = f.Rail(1).MidY;
     f.board.MouseDown(f.At(mx + 50, my + 50));
-    EXPECT_EQ(f.ws.Editor.AStatus, AStatusRangeDragging);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::RangeDragging);
     f.board.MouseMove(f.At(mx - 50, my - 50));
     EXPECT_EQ(SelectedRails(f.ws.Editor), std::vector<int>{1});
     ASSERT_FALSE(f.view.Boxes.empty());
     EXPECT_EQ(f.view.Boxes.back()[0], std::round(mx - 50));
     f.board.MouseUp(f.At(mx - 50, my - 50));
-    EXPECT_EQ(f.ws.Editor.AStatus, 0); // ends with its selection
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::Place); // ends with its selection
 
     // A box with nothing in it stays armed; the right button clears.
-    f.board.itmSelect_Click(false);
+    f.board.ToggleRangeSelection(false);
     f.board.MouseDown(f.At(10, 10));
     f.board.MouseMove(f.At(20, 20));
     f.board.MouseUp(f.At(20, 20));
-    EXPECT_EQ(f.ws.Editor.AStatus, AStatusRangeArmed);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::RangeArmed);
     EXPECT_EQ(f.host.CCEnabled.back(), false);
 }
 
 TEST(BoardTest, RulerMeasuresTheDrag) {
     BoardFixture f;
-    f.ws.Editor.AStatus = AStatusRulerArmed;
+    f.ws.Editor.AStatus = EditorMode::RulerArmed;
     f.board.MouseMove(f.At(0, 0));
     EXPECT_EQ(f.host.StatusTexts.back(), "測定したい2点間をドラッグして下さい");
     f.board.MouseDown(f.At(0, 0));
     f.board.MouseMove(f.At(30, 40));
     f.board.MouseUp(f.At(30, 40));
-    EXPECT_EQ(f.ws.Editor.AStatus, AStatusRulerArmed);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::RulerArmed);
     EXPECT_EQ(f.view.Rulers.back(), "50.00");
 }
 
 TEST(BoardTest, KeysActWhateverTheMode) {
     BoardFixture f;
-    f.ws.Editor.AStatus = AStatusRangeArmed;
-    const std::vector<int> forwards = {1, 2, 5, 4, 3, 0};
-    for (int kind : forwards) {
+    f.ws.Editor.AStatus = EditorMode::RangeArmed;
+    using K = PieceKind;
+    const std::vector<K> forwards = {K::Curve,  K::Point,    K::RailBox,
+                                     K::Object, K::Flexible, K::Straight};
+    for (K kind : forwards) {
         f.board.KeyDown(KeyRightArrow, 0);
         EXPECT_EQ(f.ws.Editor.PlaceKind, kind);
-        EXPECT_EQ(f.ws.ToolBox.ButtonId, 100 + kind);
-        EXPECT_EQ(f.ws.Editor.AStatus, (kind == 3 || kind == 4) ? AStatusNotPlaceable : 0);
+        EXPECT_EQ(f.ws.ToolBox.ButtonId, 100 + static_cast<int>(kind));
+        EXPECT_EQ(f.ws.Editor.AStatus, (kind == K::Flexible || kind == K::Object)
+                                           ? EditorMode::NotPlaceable
+                                           : EditorMode::Place);
     }
-    const std::vector<int> backwards = {3, 4, 5, 2, 1, 0};
-    for (int kind : backwards) {
+    const std::vector<K> backwards = {K::Flexible, K::Object, K::RailBox,
+                                      K::Point,    K::Curve,  K::Straight};
+    for (K kind : backwards) {
         f.board.KeyDown(KeyLeftArrow, 0);
         EXPECT_EQ(f.ws.Editor.PlaceKind, kind);
     }
@@ -325,21 +367,22 @@ TEST(BoardTest, KeysActWhateverTheMode) {
     f.board.KeyDown(KeyDownArrow, 0);
     EXPECT_EQ(f.view.Steps, (std::vector<int>{-1, 1}));
 
-    EXPECT_EQ(SteppedRailListIndex(0, 3, 5, 1), 3); // never onto the user-rail entry
-    EXPECT_EQ(SteppedRailListIndex(0, 2, 5, 1), 3);
-    EXPECT_EQ(SteppedRailListIndex(5, 3, 5, 1), 4);
-    EXPECT_EQ(SteppedRailListIndex(5, 0, 5, -1), 0);
+    EXPECT_EQ(SteppedRailListIndex(PieceKind::Straight, 3, 5, 1),
+              3); // never onto the user-rail entry
+    EXPECT_EQ(SteppedRailListIndex(PieceKind::Straight, 2, 5, 1), 3);
+    EXPECT_EQ(SteppedRailListIndex(PieceKind::RailBox, 3, 5, 1), 4);
+    EXPECT_EQ(SteppedRailListIndex(PieceKind::RailBox, 0, 5, -1), 0);
 }
 
 TEST(BoardTest, NotPlaceableKindsBeepAndAutoScrollClicksOnlyStopScrolling) {
     BoardFixture f;
-    f.ws.Editor.AStatus = AStatusNotPlaceable;
+    f.ws.Editor.AStatus = EditorMode::NotPlaceable;
     f.board.MouseMove(f.At(5, 5));
     EXPECT_EQ(f.view.Pointers.back(), BoardPointer::NoDrop);
     f.board.MouseDown(f.At(5, 5));
     EXPECT_EQ(f.host.Beeps, 1);
 
-    f.ws.Editor.AStatus = 0;
+    f.ws.Editor.AStatus = EditorMode::Place;
     f.ws.View.AutoScrollState = 1;
     f.board.MouseDown(f.At(5, 5));
     EXPECT_EQ(f.ws.View.AutoScrollState, 11);
@@ -347,16 +390,16 @@ TEST(BoardTest, NotPlaceableKindsBeepAndAutoScrollClicksOnlyStopScrolling) {
     EXPECT_EQ(document::doctest::ReadLines(f.ws.StartLogPath).back(),
               "MouseDown - AutoScroll check");
 
-    f.board.lblStatus_MouseMove();
+    f.board.PointerOverStatusLine();
     EXPECT_EQ(f.ws.View.AutoScrollState, 0);
     EXPECT_EQ(f.host.StatusTexts.back(), "各種の情報が表示されます");
 }
 
 TEST(BoardTest, PointerBackOnTheBoardEndsTheAngleWindowMode) {
     BoardFixture f;
-    f.ws.Editor.AStatus = AStatusTypedAngle;
+    f.ws.Editor.AStatus = EditorMode::TypedAngle;
     f.board.MouseMove(f.At(5, 5));
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::Place);
     EXPECT_EQ(f.view.ClipReleases, 1);
 }
 

@@ -36,7 +36,8 @@ struct CommandCase {
 // brings back every field of every rail and the index.
 TEST(EditCommands, EffectRecordsAndOneUndoRestoresEverything) {
     const std::vector<CommandCase> cases = {
-        {"delete straight", [](CatalogueWorkspace& t) { EXPECT_TRUE(DeleteRailNo(t.Ws, 4)); }, "削除",
+        {"delete straight", [](CatalogueWorkspace& t) { EXPECT_TRUE(DeleteRailNo(t.Ws, 4)); },
+         "削除",
          [](CatalogueWorkspace& t) {
              EXPECT_FALSE(t.Rail(4).Valid);
              EXPECT_TRUE(t.Rail(3).Free1);
@@ -76,16 +77,20 @@ TEST(EditCommands, EffectRecordsAndOneUndoRestoresEverything) {
              EXPECT_EQ(t.Rail(8).Color, 9);
              EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
          }},
-        {"rename rail", [](CatalogueWorkspace& t) { EXPECT_TRUE(RenameRailTo(t.Ws, 1, "My \"S\"")); },
+        {"rename rail",
+         [](CatalogueWorkspace& t) { EXPECT_TRUE(RenameRailTo(t.Ws, 1, "My \"S\"")); },
          "レール名変更", [](CatalogueWorkspace& t) { EXPECT_EQ(t.Rail(1).Name, "My ＂S＂"); }},
-        {"rename group", [](CatalogueWorkspace& t) { RenameRailTo(t.Ws, 5, "Ring"); }, "レール名変更",
+        {"rename group", [](CatalogueWorkspace& t) { RenameRailTo(t.Ws, 5, "Ring"); },
+         "レール名変更",
          [](CatalogueWorkspace& t) {
              for (int n = 5; n <= 7; ++n)
                  EXPECT_EQ(t.Rail(n).Name, "Ring") << n;
          }},
         {"rename label", [](CatalogueWorkspace& t) { RenameRailTo(t.Ws, 8, "bye\nnow"); },
          "レール名変更",
-         [](CatalogueWorkspace& t) { EXPECT_EQ(t.Rail(8).Name, std::string(LabelFont) + "bye now"); }},
+         [](CatalogueWorkspace& t) {
+             EXPECT_EQ(t.Rail(8).Name, std::string(LabelFont) + "bye now");
+         }},
         {"elevate", [](CatalogueWorkspace& t) { EXPECT_TRUE(SetUpperRail(t.Ws, 1, "S248-U")); },
          "高架化",
          [](CatalogueWorkspace& t) {
@@ -231,7 +236,7 @@ TEST(Elevation, OpeningClearsSelectionAndNoChoiceOnlyHints) {
     BuildEditLayout(t);
     Select(t, {1});
     OpenElevationTool(t.Ws);
-    EXPECT_EQ(t.Ws.Editor.AStatus, 800);
+    EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Elevate);
     ASSERT_EQ(t.Host.Messages.size(), 1u);
     EXPECT_EQ(t.Host.Messages[0].Text, "選択を解除します。一つずつ高架化して下さい。");
     EXPECT_EQ(t.Host.Messages[0].Title, "レールの高架化");
@@ -242,7 +247,7 @@ TEST(Elevation, OpeningClearsSelectionAndNoChoiceOnlyHints) {
     EXPECT_EQ(t.Host.StatusTexts.back(), "高架化後のレール名を選んで下さい");
     EXPECT_EQ(t.Ws.Undo.UndoCount(), 0);
     CloseElevationTool(t.Ws);
-    EXPECT_EQ(t.Ws.Editor.AStatus, 0);
+    EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Place);
 }
 
 TEST(DeleteTool, AsksOnlyForTwoOrMoreSelected) {
@@ -253,7 +258,7 @@ TEST(DeleteTool, AsksOnlyForTwoOrMoreSelected) {
             ToggleSelection(t.Ws, n);
         t.Host.Answers.push_back(platform::Answer::Yes);
         OpenDeleteTool(t.Ws);
-        EXPECT_EQ(t.Ws.Editor.AStatus, 100);
+        EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Delete);
         EXPECT_EQ(t.Host.Messages.size(), selected == 2 ? 1u : 0u);
         EXPECT_EQ(t.Ws.Undo.UndoCount(), selected == 2 ? 2 : 0);
         t.Ws.Editor.PointedRail = 4;

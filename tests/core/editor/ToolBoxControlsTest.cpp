@@ -23,7 +23,7 @@ TEST(ToolBoxControlsTest, KindFacesChosenSunkenHoveredRaised) {
     for (const auto& c : cases) {
         testing::FakeUiHost host;
         app::Workspace ws(host);
-        ws.ToolBox.ObjectIndex = static_cast<std::int16_t>(c.chosen);
+        ws.ToolBox.ObjectIndex = static_cast<PieceKind>(c.chosen);
         ws.ToolBox.ButtonId = static_cast<std::int16_t>(c.hovered);
         EXPECT_EQ(KindButtonFaces(ws.ToolBox, ComputeButtonLook(ws)), c.faces)
             << c.chosen << " " << c.hovered;
@@ -41,34 +41,34 @@ TEST(ToolBoxControlsTest, CurrentRowFollowsTheChosenPieceOfTheKind) {
     e.SelCurve = 1; // not listed in this mode: the first row
     e.SelPoint = 5;
     e.SelBox = 7;
-    EXPECT_EQ(CurrentRailListRow(e, 0, types), 1);
-    EXPECT_EQ(CurrentRailListRow(e, 1, types), 0);
-    EXPECT_EQ(CurrentRailListRow(e, 2, types), 2);
-    EXPECT_EQ(CurrentRailListRow(e, 5, boxes), 1);
-    EXPECT_EQ(CurrentRailListRow(e, 3, commands), -1);
-    EXPECT_EQ(CurrentRailListRow(e, 0, {}), -1);
+    EXPECT_EQ(CurrentRailListRow(e, PieceKind::Straight, types), 1);
+    EXPECT_EQ(CurrentRailListRow(e, PieceKind::Curve, types), 0);
+    EXPECT_EQ(CurrentRailListRow(e, PieceKind::Point, types), 2);
+    EXPECT_EQ(CurrentRailListRow(e, PieceKind::RailBox, boxes), 1);
+    EXPECT_EQ(CurrentRailListRow(e, PieceKind::Flexible, commands), -1);
+    EXPECT_EQ(CurrentRailListRow(e, PieceKind::Straight, {}), -1);
 }
 
 TEST(ToolBoxControlsTest, ExecuteRunsOnlyACommandAndLabelHoverClearsTheButton) {
     testing::FakeUiHost host;
     app::Workspace ws(host);
-    ws.ToolBox.ObjectIndex = 4;
+    ws.ToolBox.ObjectIndex = PieceKind::Object;
     const RailListEntry del{RailListEntry::Type::Command, "d", 0, ToolCommand::Delete};
     const RailListEntry note{RailListEntry::Type::Note, "n"};
-    EXPECT_EQ(picExecute_MouseDown(ws, &del), ToolCommand::Delete);
+    EXPECT_EQ(RunListedCommand(ws, &del), ToolCommand::Delete);
     EXPECT_EQ(ws.ToolBox.ButtonId, ButtonExecute1 + ButtonClicked);
-    EXPECT_EQ(picExecute_MouseDown(ws, &note), ToolCommand::None);
-    EXPECT_EQ(picExecute_MouseDown(ws, nullptr), ToolCommand::None);
+    EXPECT_EQ(RunListedCommand(ws, &note), ToolCommand::None);
+    EXPECT_EQ(RunListedCommand(ws, nullptr), ToolCommand::None);
     EXPECT_FALSE(ChoosesOnStep(del));
 
     // Back on a button after a label, the button's text is shown again.
     ButtonLook look;
     ws.ToolBox.ButtonId = 1;
-    setButton(ws, look);
-    ToolBoxText_MouseMove(ws, HoverLength2, look);
+    RefreshToolButtons(ws, look);
+    PointerOverToolBoxText(ws, HoverLength2, look);
     EXPECT_EQ(host.StatusTexts.back(), HoverLength2);
     ws.ToolBox.ButtonId = 1;
-    EXPECT_TRUE(setButton(ws, look));
+    EXPECT_TRUE(RefreshToolButtons(ws, look));
     EXPECT_EQ(host.StatusTexts.back(), "曲線レールを作成します");
 }
 

@@ -17,18 +17,18 @@ TEST(ToolBoxButtonsTest, SameButtonTwiceDrawsOnceAndRulerStaysSunken) {
     testing::FakeUiHost host;
     app::Workspace ws(host);
     ButtonLook look;
-    picRuler_MouseDown(ws);
-    EXPECT_EQ(ws.Editor.AStatus, 60);
+    ToggleRulerTool(ws);
+    EXPECT_EQ(ws.Editor.AStatus, EditorMode::RulerArmed);
     ws.ToolBox.ButtonId = ButtonRuler; // the pointer rests on the ruler button
-    EXPECT_TRUE(setButton(ws, look));
+    EXPECT_TRUE(RefreshToolButtons(ws, look));
     EXPECT_EQ(look.Ruler, ButtonFace::Sunken);
     EXPECT_EQ(host.StatusTexts.back(), "2点間の距離を測ります");
-    EXPECT_FALSE(setButton(ws, look));
+    EXPECT_FALSE(RefreshToolButtons(ws, look));
     EXPECT_EQ(host.StatusTexts.size(), 1u);
 
     // Hovering a kind button shows its icon raised.
     ws.ToolBox.ButtonId = 2;
-    EXPECT_TRUE(setButton(ws, look));
+    EXPECT_TRUE(RefreshToolButtons(ws, look));
     EXPECT_EQ(look.ObjectIcon, 2);
     EXPECT_EQ(look.Object, ButtonFace::Raised);
     EXPECT_EQ(look.Ruler, ButtonFace::Sunken);
@@ -36,7 +36,7 @@ TEST(ToolBoxButtonsTest, SameButtonTwiceDrawsOnceAndRulerStaysSunken) {
     ws.ToolBox.ButtonId = ButtonNone;
     ws.Editor.MouseX = 12.5f; // half to even
     ws.Editor.MouseY = 7;
-    EXPECT_TRUE(setButton(ws, look));
+    EXPECT_TRUE(RefreshToolButtons(ws, look));
     EXPECT_EQ(host.StatusTexts.back(), "(12,7)");
     EXPECT_EQ(look.Object, ButtonFace::Sunken);
 }
@@ -44,28 +44,28 @@ TEST(ToolBoxButtonsTest, SameButtonTwiceDrawsOnceAndRulerStaysSunken) {
 TEST(ToolBoxButtonsTest, ToolButtonsToggleModes) {
     testing::FakeUiHost host;
     app::Workspace ws(host);
-    picArrow_MouseDown(ws);
-    EXPECT_EQ(ws.Editor.AStatus, 50);
+    ToggleRangeSelectTool(ws);
+    EXPECT_EQ(ws.Editor.AStatus, EditorMode::RangeArmed);
     EXPECT_EQ(ws.ToolBox.ButtonId, 181);
     EXPECT_EQ(ComputeButtonLook(ws).Arrow, ButtonFace::Sunken);
-    picRuler_MouseDown(ws); // only from mode 0 does the ruler arm
-    EXPECT_EQ(ws.Editor.AStatus, 0);
-    picArrow_MouseDown(ws);
-    picArrow_MouseDown(ws);
-    EXPECT_EQ(ws.Editor.AStatus, 0);
-    picUpper_MouseDown(ws);
+    ToggleRulerTool(ws); // only from mode 0 does the ruler arm
+    EXPECT_EQ(ws.Editor.AStatus, EditorMode::Place);
+    ToggleRangeSelectTool(ws);
+    ToggleRangeSelectTool(ws);
+    EXPECT_EQ(ws.Editor.AStatus, EditorMode::Place);
+    ToggleUpperMode(ws);
     EXPECT_TRUE(ws.Editor.IsUpperMode);
     EXPECT_EQ(ws.ToolBox.ButtonId, 121);
-    picAbout_MouseDown(ws);
+    ToggleRailAboutDisplay(ws);
     EXPECT_TRUE(ws.ToolBox.IsRailAboutOn);
     EXPECT_EQ(ws.ToolBox.ButtonId, 111);
-    picSize_MouseDown(ws);
+    ToggleLargeToolBox(ws);
     EXPECT_FALSE(ws.Settings.LargeToolBox);
-    picObject_MouseDown(ws, 4);
-    EXPECT_EQ(ws.ToolBox.ObjectIndex, 4);
+    ChooseKindButton(ws, 4);
+    EXPECT_EQ(ws.ToolBox.ObjectIndex, PieceKind::Object);
     EXPECT_EQ(ws.ToolBox.ButtonId, 104);
-    picObject_MouseDown(ws, 6); // no such button
-    EXPECT_EQ(ws.ToolBox.ObjectIndex, 4);
+    ChooseKindButton(ws, 6); // no such button
+    EXPECT_EQ(ws.ToolBox.ObjectIndex, PieceKind::Object);
 }
 
 TEST(RailListTest, KindsListTheirEntriesAndSetTheBoardMode) {
@@ -74,33 +74,33 @@ TEST(RailListTest, KindsListTheirEntriesAndSetTheBoardMode) {
     ASSERT_EQ(catalogue::ReadCatalogue(ws, std::string(FERROVANE_CATALOGUE_DIR) + "/n-33mm.rtr"),
               catalogue::CatalogueReadStatus::Loaded);
     for (int kind = 0; kind <= 2; ++kind) {
-        ws.ToolBox.ObjectIndex = static_cast<std::int16_t>(kind);
-        ws.Editor.AStatus = 9998;
-        const auto list = setlstRails(ws);
-        EXPECT_EQ(ws.Editor.AStatus, 0);
+        ws.ToolBox.ObjectIndex = static_cast<PieceKind>(kind);
+        ws.Editor.AStatus = EditorMode::NotPlaceable;
+        const auto list = FillRailList(ws);
+        EXPECT_EQ(ws.Editor.AStatus, EditorMode::Place);
         ASSERT_GE(list.size(), 2u) << kind;
         EXPECT_EQ(list.back().Text, "ユーザーレール") << kind;
         for (const auto& e : list)
             EXPECT_EQ(e.EntryType, RailListEntry::Type::CatalogueType);
     }
-    ws.ToolBox.ObjectIndex = 3;
-    auto list = setlstRails(ws);
-    EXPECT_EQ(ws.Editor.AStatus, 9998);
+    ws.ToolBox.ObjectIndex = PieceKind::Flexible;
+    auto list = FillRailList(ws);
+    EXPECT_EQ(ws.Editor.AStatus, EditorMode::NotPlaceable);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].Text, "フレキシブルレール");
-    ws.ToolBox.ObjectIndex = 4;
-    list = setlstRails(ws);
-    EXPECT_EQ(ws.Editor.AStatus, 9998);
+    ws.ToolBox.ObjectIndex = PieceKind::Object;
+    list = FillRailList(ws);
+    EXPECT_EQ(ws.Editor.AStatus, EditorMode::NotPlaceable);
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[2].Text, "レールや文字の削除");
-    EXPECT_EQ(lstRails_Click(ws, list[2]).Command, ToolCommand::Delete);
+    EXPECT_EQ(ChooseRailListEntry(ws, list[2]).Command, ToolCommand::Delete);
 
     // Choosing a curve makes it the piece to place and shows its dimensions.
-    ws.ToolBox.ObjectIndex = 1;
-    list = setlstRails(ws);
+    ws.ToolBox.ObjectIndex = PieceKind::Curve;
+    list = FillRailList(ws);
     const auto& t = ws.Catalogue.CurveTypes[static_cast<std::size_t>(list[0].Index)];
-    const auto choice = lstRails_Click(ws, list[0]);
-    EXPECT_EQ(ws.Editor.PlaceKind, 1);
+    const auto choice = ChooseRailListEntry(ws, list[0]);
+    EXPECT_EQ(ws.Editor.PlaceKind, PieceKind::Curve);
     EXPECT_EQ(ws.Editor.SelCurve, list[0].Index);
     EXPECT_EQ(choice.Labels.Radius, document::FormatSingle(t.Radius));
     EXPECT_EQ(choice.Labels.Angle, document::FormatSingle(t.Angle) + "度");
@@ -116,7 +116,7 @@ TEST(RailListTest, ElevatedModeAndEmptyRailBoxes) {
     t.Ws.Catalogue.StraightTypeMax = 3;
     auto names = [&] {
         std::string s;
-        for (const auto& e : RailListFor(t.Ws, 0))
+        for (const auto& e : RailListFor(t.Ws, PieceKind::Straight))
             s += e.Text + ",";
         return s;
     };
@@ -124,7 +124,7 @@ TEST(RailListTest, ElevatedModeAndEmptyRailBoxes) {
     t.Ws.Editor.IsUpperMode = true;
     EXPECT_EQ(names(), "S124,S100,ユーザーレール,");
 
-    const auto boxes = RailListFor(t.Ws, 5);
+    const auto boxes = RailListFor(t.Ws, PieceKind::RailBox);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].Text, "レール箱にはレールがありません。");
     EXPECT_EQ(boxes[0].EntryType, RailListEntry::Type::Note);

@@ -34,8 +34,8 @@ TEST(TypedAngleTest, EachPartOfThePatternLaysAPieceRunningTowardsIt) {
     for (const auto& c : cases) {
         AngleFixture f;
         auto st = OpenTypedAngle(f.ws);
-        Form_MouseMove(f.ws, st, c.x, c.y, 90, 90);
-        ASSERT_TRUE(Form_MouseDown(f.ws, st, 1).Close);
+        PickAngleAtPointer(f.ws, st, c.x, c.y, 90, 90);
+        ASSERT_TRUE(ClickTypedAngleWindow(f.ws, st, 1).Close);
         ASSERT_EQ(f.ws.Layout.RailCount, 1);
         const auto& r = f.ws.Layout.Rails[1];
         EXPECT_EQ(sign(r.X1 - r.X0), c.dx) << c.x << "," << c.y;
@@ -49,44 +49,44 @@ TEST(TypedAngleTest, OutOfRangeIgnoredNegativeAcceptedWithoutPreview) {
     AngleFixture f;
     auto st = OpenTypedAngle(f.ws);
     std::string text = "400";
-    Text1_KeyUp(f.ws, st, text, '0');
+    ApplyTypedAngleText(f.ws, st, text, '0');
     EXPECT_EQ(st.PickedAngle, NoAngle);
     text = "-360";
-    Text1_KeyUp(f.ws, st, text, '0');
+    ApplyTypedAngleText(f.ws, st, text, '0');
     EXPECT_EQ(st.PickedAngle, NoAngle);
     const auto texts = f.host.StatusTexts.size();
     text = "-90";
-    Text1_KeyUp(f.ws, st, text, '0');
+    ApplyTypedAngleText(f.ws, st, text, '0');
     EXPECT_EQ(st.PickedAngle, -90);
     EXPECT_EQ(st.LastAngle, NoAngle);
     EXPECT_EQ(f.host.StatusTexts.size(), texts);
     // Nothing picked: a left click places nothing.
     auto st2 = OpenTypedAngle(f.ws);
-    EXPECT_FALSE(Form_MouseDown(f.ws, st2, 1).Close);
+    EXPECT_FALSE(ClickTypedAngleWindow(f.ws, st2, 1).Close);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
 }
 
 TEST(TypedAngleTest, SpaceTurnsAPointLikeARightClickAndKeepsTheDigits) {
     AngleFixture f;
-    f.ws.Editor.PlaceKind = 2;
+    f.ws.Editor.PlaceKind = PieceKind::Point;
     auto st = OpenTypedAngle(f.ws);
     std::string text = "45 ";
     const std::int16_t expected[] = {2, 5, 0};
     for (auto dir : expected) {
-        Text1_KeyUp(f.ws, st, text, 32);
+        ApplyTypedAngleText(f.ws, st, text, 32);
         EXPECT_EQ(text, "45");
         EXPECT_EQ(st.PickedDir, dir);
         text += " ";
     }
-    Form_MouseDown(f.ws, st, 2); // right click continues the same cycle
+    ClickTypedAngleWindow(f.ws, st, 2); // right click continues the same cycle
     EXPECT_EQ(st.PickedDir, 2);
 }
 
 TEST(TypedAngleTest, SameArrowTwicePreviewsOnceAndStatusNamesTheAngle) {
     AngleFixture f;
-    f.ws.Editor.PlaceKind = 1;
+    f.ws.Editor.PlaceKind = PieceKind::Curve;
     auto st = OpenTypedAngle(f.ws);
-    Form_MouseMove(f.ws, st, 95, 50, 100, 100);
+    PickAngleAtPointer(f.ws, st, 95, 50, 100, 100);
     EXPECT_EQ(st.LastAngle, 270);
     EXPECT_EQ(f.host.StatusTexts.back(),
               "270度で選択されたレールを作成します。右クリックで方向転換");
@@ -95,13 +95,13 @@ TEST(TypedAngleTest, SameArrowTwicePreviewsOnceAndStatusNamesTheAngle) {
         int Refreshes = 0;
     } redraw;
     f.ws.Redraw = &redraw;
-    Form_MouseMove(f.ws, st, 96, 51, 100, 100);
+    PickAngleAtPointer(f.ws, st, 96, 51, 100, 100);
     EXPECT_EQ(redraw.Refreshes, 0);
-    Form_MouseMove(f.ws, st, 50, 95, 100, 100);
+    PickAngleAtPointer(f.ws, st, 50, 95, 100, 100);
     EXPECT_EQ(redraw.Refreshes, 1);
-    Image1_MouseDown(f.ws, st);
+    CancelTypedAngle(f.ws, st);
     EXPECT_EQ(redraw.Refreshes, 2); // the preview is erased with the window
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, EditorMode::Place);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
 }
 

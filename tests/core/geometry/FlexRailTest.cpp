@@ -97,11 +97,11 @@ TEST(CreateFlexRail, JoinsBothEndsOfAStraight) {
     FlexFixture t;
     t.Ws.Settings.RailColor = 4242;
     OpenFlexRail(t.Ws);
-    EXPECT_EQ(t.Ws.Editor.AStatus, FlexChoosingStart);
+    EXPECT_EQ(t.Ws.Editor.AStatus, model::EditorMode::FlexChoosingStart);
     ASSERT_TRUE(RecordFlexSideAtEnd(t.Ws, FlexSide::Start, 1, 0));
     ASSERT_TRUE(RecordFlexSideAtEnd(t.Ws, FlexSide::End, 1, 1));
     EnterFlexShaping(t.Ws);
-    EXPECT_EQ(t.Ws.Editor.AStatus, FlexShaping);
+    EXPECT_EQ(t.Ws.Editor.AStatus, model::EditorMode::FlexShaping);
     const auto before = testing::Snapshot(t.Layout());
     ASSERT_TRUE(CreateFlexRail(t.Ws));
     const model::Rail& f = t.Rail(2);
@@ -121,7 +121,7 @@ TEST(CreateFlexRail, JoinsBothEndsOfAStraight) {
     EXPECT_TRUE(testing::LinksConsistent(t.Layout()));
     EXPECT_EQ(t.Rail(1).Link0, 2);
     EXPECT_EQ(t.Rail(1).LinkEnd1, 1);
-    EXPECT_EQ(t.Ws.Editor.AStatus, 0);
+    EXPECT_EQ(t.Ws.Editor.AStatus, model::EditorMode::Place);
     EXPECT_TRUE(t.Layout().Modified);
     editor::UndoCommand(t.Ws);
     testing::ExpectRestored(before, t.Layout());
@@ -183,7 +183,7 @@ TEST(SetFlexEnd, TakesTheEndUnderThePointerOrAsksForADirection) {
     };
     ASSERT_TRUE(SetFlexEnd(t.Ws, never));
     EXPECT_EQ(asked, 0);
-    EXPECT_EQ(t.Ws.Editor.AStatus, FlexChoosingEnd);
+    EXPECT_EQ(t.Ws.Editor.AStatus, model::EditorMode::FlexChoosingEnd);
     EXPECT_EQ(t.Ws.Editor.FlexStartRail, 1);
     EXPECT_EQ(t.Ws.Editor.FlexDef.StartX, 752);
     EXPECT_EQ(t.Ws.Editor.FlexDef.StartAngle, 90);
@@ -197,9 +197,9 @@ TEST(SetFlexEnd, TakesTheEndUnderThePointerOrAsksForADirection) {
     EXPECT_EQ(FlexPointerText(t.Ws), "ユーザー指定 : (400,301)");
     EXPECT_FALSE(SetFlexRail(t.Ws, never));
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(t.Ws.Editor.AStatus, FlexChoosingEnd);
+    EXPECT_EQ(t.Ws.Editor.AStatus, model::EditorMode::FlexChoosingEnd);
     ASSERT_TRUE(SetFlexRail(t.Ws, [] { return std::optional<float>(135); }));
-    EXPECT_EQ(t.Ws.Editor.AStatus, FlexShaping);
+    EXPECT_EQ(t.Ws.Editor.AStatus, model::EditorMode::FlexShaping);
     EXPECT_EQ(t.Ws.Editor.FlexEndRail, 0);
     EXPECT_EQ(t.Ws.Editor.FlexDef.EndAngle, 135);
 

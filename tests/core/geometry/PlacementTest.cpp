@@ -40,7 +40,7 @@ protected:
 TEST_F(Placement, FreeCommitFillsTheRecordAndRecordsIt) {
     Ws.Editor.IsUpperMode = true;
     float angle = -270; // normalised to 90 and written back
-    Ws.Editor.PlaceKind = 0;
+    Ws.Editor.PlaceKind = model::PieceKind::Straight;
     Ws.Editor.MouseX = 1000;
     Ws.Editor.MouseY = 1000;
     EXPECT_EQ(geometry::PlaceRail(Ws, angle, 0, PlaceCommit, false), 1);
@@ -126,7 +126,7 @@ TEST_F(Placement, PreviewFillsSlotZeroOnly) {
     for (const auto& c : cases) {
         for (int twice = 0; twice < 2; ++twice) {
             Host.StatusTexts.clear();
-            Ws.Editor.PlaceKind = c.kind;
+            Ws.Editor.PlaceKind = static_cast<model::PieceKind>(c.kind);
             geometry::PreviewNextRail(Ws);
             EXPECT_EQ(Ws.Layout.RailCount, 1);
             EXPECT_EQ(Ws.Layout.SavedRailCount, 1);
@@ -155,14 +155,14 @@ TEST_F(Placement, PreviewFillsSlotZeroOnly) {
 TEST_F(Placement, RightClickTurnsAndPreviewsAgain) {
     ASSERT_EQ(PlaceFree(0, Straight248, 1000, 1000, 90), 1);
     ASSERT_TRUE(geometry::SnapToEnd(Ws, 1, 1));
-    Ws.Editor.PlaceKind = 1;
+    Ws.Editor.PlaceKind = model::PieceKind::Curve;
     geometry::SetNextRail(Ws, 2, 0, 0);
     EXPECT_TRUE(Ws.Editor.CurveFlip);
     EXPECT_EQ(Rail(0).Dir, 255);
     geometry::SetNextRail(Ws, 2, 0, 0);
     EXPECT_FALSE(Ws.Editor.CurveFlip);
     EXPECT_EQ(Rail(0).Dir, 0);
-    Ws.Editor.PlaceKind = 2;
+    Ws.Editor.PlaceKind = model::PieceKind::Point;
     const std::int16_t expected[] = {2, 5, 0, 2};
     for (std::int16_t o : expected) {
         geometry::SetNextRail(Ws, 2, 0, 0);
@@ -177,7 +177,7 @@ TEST_F(Placement, RightClickTurnsAndPreviewsAgain) {
 TEST_F(Placement, LeftClickCommitsAndDrawsTheNewRail) {
     ASSERT_EQ(PlaceFree(0, Straight248, 1000, 1000, 90), 1);
     ASSERT_TRUE(geometry::SnapToEnd(Ws, 1, 1));
-    Ws.Editor.PlaceKind = 2;
+    Ws.Editor.PlaceKind = model::PieceKind::Point;
     Ws.Editor.PointOrient = 4;
     redraw.Calls.clear();
     geometry::SetNextRail(Ws, 1, 0, 0);

@@ -73,14 +73,14 @@ TEST(MainWindow, StartsWithTheCatalogueOfTheSettings) {
     StartedWindow w;
     EXPECT_EQ(w.Ws().Catalogue.RTypeFileName, Catalogue);
     EXPECT_GT(w.Ws().Catalogue.StraightTypeMax, 0);
-    EXPECT_EQ(w.Ws().Editor.AStatus, 0);
+    EXPECT_EQ(w.Ws().Editor.AStatus, model::EditorMode::Place);
     EXPECT_TRUE(w.window->windowTitle().startsWith(QStringLiteral("Ferrovane Ver ")));
 }
 
 TEST(MainWindow, ClickAtAFreeEndPlacesAndJoinsTheNextPiece) {
     StartedWindow w;
     app::Workspace& ws = w.Ws();
-    ws.Editor.PlaceKind = 0;
+    ws.Editor.PlaceKind = model::PieceKind::Straight;
     ws.Editor.SelStraight = 0;
     ws.Editor.MouseX = 300;
     ws.Editor.MouseY = 300;
@@ -296,10 +296,10 @@ TEST(MainWindow, EditAndRailMenusActOnTheSelectionAndThePointedRail) {
 
     QAction* select = w.Action("itmSelect");
     select->trigger();
-    EXPECT_EQ(ws.Editor.AStatus, 50);
+    EXPECT_EQ(ws.Editor.AStatus, model::EditorMode::RangeArmed);
     EXPECT_TRUE(select->isChecked());
     select->trigger();
-    EXPECT_EQ(ws.Editor.AStatus, 0);
+    EXPECT_EQ(ws.Editor.AStatus, model::EditorMode::Place);
     EXPECT_FALSE(select->isChecked());
 }
 

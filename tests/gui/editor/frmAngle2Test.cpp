@@ -24,7 +24,7 @@ struct AngleWindowFixture : testing::GuiEditorFixture {
 TEST(frmAngle2Test, TypedNinetyAndAClickPlaceAStraightAtTheBoardClick) {
     AngleWindowFixture f;
     frmAngle2 w(f.ws, nullptr);
-    EXPECT_EQ(f.ws.Editor.AStatus, 120);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::TypedAngle);
     EXPECT_EQ(f.host.StatusTexts.back(),
               "角度を記入してクリックしてください。スペースで設置場所変更。");
     QTest::keyClicks(f.Edit(w), QStringLiteral("90"));
@@ -38,12 +38,12 @@ TEST(frmAngle2Test, TypedNinetyAndAClickPlaceAStraightAtTheBoardClick) {
     EXPECT_FLOAT_EQ(r.Y0, 600);
     EXPECT_FLOAT_EQ(r.Angle0, 270);
     EXPECT_FLOAT_EQ(r.Angle1, 90);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::Place);
 }
 
 TEST(frmAngle2Test, PatternPicksAndTurnsAndTheMiddleCancels) {
     AngleWindowFixture f;
-    f.ws.Editor.PlaceKind = 2;
+    f.ws.Editor.PlaceKind = model::PieceKind::Point;
     frmAngle2 w(f.ws, nullptr);
     testing::MoveOver(&w, AngleWindowFixture::Cell(w, 2, 1)); // right of the middle
     EXPECT_EQ(w.State().PickedAngle, 270);
@@ -61,7 +61,7 @@ TEST(frmAngle2Test, PatternPicksAndTurnsAndTheMiddleCancels) {
     QTest::mouseClick(&w, Qt::LeftButton, {}, AngleWindowFixture::Cell(w, 1, 1));
     EXPECT_EQ(w.result(), QDialog::Rejected);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::Place);
 }
 
 TEST(frmAngle2Test, ModalWindowClosesWithEscapeAndGivesAFlexEndItsAngle) {
@@ -70,9 +70,10 @@ TEST(frmAngle2Test, ModalWindowClosesWithEscapeAndGivesAFlexEndItsAngle) {
                        [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
     EXPECT_EQ(frmAngle2::ShowModalAt(f.ws, nullptr, {300, 300}), std::nullopt);
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::Place);
 
-    f.ws.Editor.AStatus = 1001; // choosing the start of a flexible rail
+    f.ws.Editor.AStatus =
+        model::EditorMode::FlexChoosingStart; // choosing the start of a flexible rail
     QTimer::singleShot(0, [] {
         auto* w = qobject_cast<frmAngle2*>(QApplication::activeModalWidget());
         ASSERT_NE(w, nullptr);
@@ -80,7 +81,7 @@ TEST(frmAngle2Test, ModalWindowClosesWithEscapeAndGivesAFlexEndItsAngle) {
     });
     EXPECT_EQ(frmAngle2::ShowModalAt(f.ws, nullptr, {300, 300}), std::optional<float>(45));
     EXPECT_EQ(f.ws.Layout.RailCount, 0);
-    EXPECT_EQ(f.ws.Editor.AStatus, 1001);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::FlexChoosingStart);
 }
 
 } // namespace

@@ -42,8 +42,8 @@ TEST(frmToolTest, KindButtonsChooseThePieceAndTheBoardMode) {
     EXPECT_EQ(f.Rows().last(), QStringLiteral("ユーザーレール"));
 
     QTest::mouseClick(f.Button("picObject1"), Qt::LeftButton);
-    EXPECT_EQ(f.ws.ToolBox.ObjectIndex, 1);
-    EXPECT_EQ(f.ws.Editor.PlaceKind, 1);
+    EXPECT_EQ(f.ws.ToolBox.ObjectIndex, model::PieceKind::Curve);
+    EXPECT_EQ(f.ws.Editor.PlaceKind, model::PieceKind::Curve);
     EXPECT_EQ(f.List()->currentRow(), 0);
     EXPECT_EQ(f.Label("lblRadian2"), QStringLiteral("216"));
     EXPECT_EQ(f.Label("lblDegree2"), QStringLiteral("45度"));
@@ -53,8 +53,8 @@ TEST(frmToolTest, KindButtonsChooseThePieceAndTheBoardMode) {
     // The flexible kind lists commands: the board beeps until one is chosen, and
     // the piece chosen before stays.
     QTest::mouseClick(f.Button("picObject3"), Qt::LeftButton);
-    EXPECT_EQ(f.ws.Editor.AStatus, 9998);
-    EXPECT_EQ(f.ws.Editor.PlaceKind, 1);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::NotPlaceable);
+    EXPECT_EQ(f.ws.Editor.PlaceKind, model::PieceKind::Curve);
     EXPECT_EQ(f.List()->currentRow(), -1);
     std::vector<editor::ToolCommand> chosen;
     QObject::connect(&f.tool, &frmTool::CommandChosen,
@@ -64,8 +64,8 @@ TEST(frmToolTest, KindButtonsChooseThePieceAndTheBoardMode) {
     EXPECT_EQ(chosen, std::vector{editor::ToolCommand::FlexibleRail});
 
     QTest::mouseClick(f.Button("picObject0"), Qt::LeftButton);
-    EXPECT_EQ(f.ws.Editor.AStatus, 0);
-    EXPECT_EQ(f.ws.Editor.PlaceKind, 0);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::Place);
+    EXPECT_EQ(f.ws.Editor.PlaceKind, model::PieceKind::Straight);
     EXPECT_EQ(f.Label("lblLength2"), QStringLiteral("248"));
 }
 
@@ -101,7 +101,7 @@ TEST(frmToolTest, HoverTextsAndButtonFaces) {
     EXPECT_EQ(ruler->Face(), ButtonFace::Raised);
 
     QTest::mouseClick(ruler, Qt::LeftButton);
-    EXPECT_EQ(f.ws.Editor.AStatus, 60);
+    EXPECT_EQ(f.ws.Editor.AStatus, model::EditorMode::RulerArmed);
     testing::MoveOver(ruler);
     EXPECT_EQ(ruler->Face(), ButtonFace::Sunken);
     EXPECT_EQ(f.host.StatusTexts.back(), "2点間の距離を測ります");

@@ -20,41 +20,42 @@ namespace ferrovane::editor {
 namespace {
 
 // States whose own drawing must not be wiped by a change of the hit-test result.
-bool KeepsPictureOnDetectChange(std::int16_t aStatus) {
-    return aStatus == 79 || aStatus == 80 || aStatus == 81;
+bool KeepsPictureOnDetectChange(EditorMode mode) {
+    return mode == EditorMode::KeepsDrawingFirst || mode == EditorMode::KeepsDrawingSecond ||
+           mode == EditorMode::KeepsDrawingThird;
 }
 
-std::int16_t PlaceKindBackwards(std::int16_t kind) {
+PieceKind PlaceKindBackwards(PieceKind kind) {
     switch (kind) {
-    case 0:
-        return 3;
-    case 3:
-        return 4;
-    case 4:
-        return 5;
-    case 5:
-        return 2;
-    case 2:
-        return 1;
+    case PieceKind::Straight:
+        return PieceKind::Flexible;
+    case PieceKind::Flexible:
+        return PieceKind::Object;
+    case PieceKind::Object:
+        return PieceKind::RailBox;
+    case PieceKind::RailBox:
+        return PieceKind::Point;
+    case PieceKind::Point:
+        return PieceKind::Curve;
     default:
-        return 0;
+        return PieceKind::Straight;
     }
 }
 
-std::int16_t PlaceKindForwards(std::int16_t kind) {
+PieceKind PlaceKindForwards(PieceKind kind) {
     switch (kind) {
-    case 0:
-        return 1;
-    case 1:
-        return 2;
-    case 2:
-        return 5;
-    case 5:
-        return 4;
-    case 4:
-        return 3;
+    case PieceKind::Straight:
+        return PieceKind::Curve;
+    case PieceKind::Curve:
+        return PieceKind::Point;
+    case PieceKind::Point:
+        return PieceKind::RailBox;
+    case PieceKind::RailBox:
+        return PieceKind::Object;
+    case PieceKind::Object:
+        return PieceKind::Flexible;
     default:
-        return 0;
+        return PieceKind::Straight;
     }
 }
 
@@ -66,27 +67,27 @@ std::int32_t ToLong(float v) {
     return static_cast<std::int32_t>(std::clamp(r, -2147483648.0, 2147483647.0));
 }
 
-int SteppedRailListIndex(int kind, int index, int count, int delta) {
+int SteppedRailListIndex(PieceKind kind, int index, int count, int delta) {
     if (delta < 0) return index > 0 ? index - 1 : index;
-    const int limit = (kind >= 0 && kind <= 2) ? count - 2 : count - 1;
+    const int limit = model::IsCatalogueKind(kind) ? count - 2 : count - 1;
     return index < limit ? index + 1 : index;
 }
 
 Board::Board(app::Workspace& ws, BoardView& view)
     : mWs(ws), mView(view), mStandard(std::make_unique<BoardStandardModes>()) {
-    SetMode(0, &mStandard->PlaceSelect);
-    SetMode(AStatusRangeArmed, &mStandard->RangeSelect);
-    SetMode(AStatusRangeDragging, &mStandard->RangeSelect);
-    SetMode(AStatusRulerArmed, &mStandard->Ruler);
-    SetMode(AStatusRulerDragging, &mStandard->Ruler);
-    SetMode(AStatusTypedAngle, &mStandard->TypedAngleOpen);
-    SetMode(AStatusNotPlaceable, &mStandard->NotPlaceable);
-    SetMode(AStatusBadTextSize, &mStandard->NotPlaceable);
+    SetMode(EditorMode::Place, &mStandard->PlaceSelect);
+    SetMode(EditorMode::RangeArmed, &mStandard->RangeSelect);
+    SetMode(EditorMode::RangeDragging, &mStandard->RangeSelect);
+    SetMode(EditorMode::RulerArmed, &mStandard->Ruler);
+    SetMode(EditorMode::RulerDragging, &mStandard->Ruler);
+    SetMode(EditorMode::TypedAngle, &mStandard->TypedAngleOpen);
+    SetMode(EditorMode::NotPlaceable, &mStandard->NotPlaceable);
+    SetMode(EditorMode::BadTextSize, &mStandard->NotPlaceable);
 }
 
 Board::~Board() = default;
 
-void Board::SetMode(std::int16_t aStatus, BoardMode* mode) {
+void Board::SetMode(EditorMode aStatus, BoardMode* mode) {
     if (mode) {
         mModes[aStatus] = mode;
     } else {
@@ -94,7 +95,7 @@ void Board::SetMode(std::int16_t aStatus, BoardMode* mode) {
     }
 }
 
-BoardMode* Board::ModeFor(std::int16_t aStatus) const {
+BoardMode* Board::ModeFor(EditorMode aStatus) const {
     const auto it = mModes.find(aStatus);
     return it == mModes.end() ? nullptr : it->second;
 }
@@ -108,7 +109,7 @@ void Board::SetPointerPosition(const BoardEvent& e) {
 }
 
 std::int16_t Board::Detect() {
-    // The flexible rail's handles (mode 1100) are tested by their own mode when it lands.
+    // The flexible rail's handles (FlexShaping) are tested by their own mode when it lands.
     return geometry::DetectRail(mWs);
 }
 
@@ -127,7 +128,7 @@ void Board::MouseDown(const BoardEvent& e) {
     if (scroll > render::AutoScrollActive) return; // the click only ends auto-scrolling
     mWs.Log("MouseDown - DetectRail Start");
     mDetectStatus = Detect();
-    mWs.Log("MouseDown - AStatus = " + std::to_string(mWs.Editor.AStatus));
+    mWs.Log("MouseDown - AStatus = " + std::to_string(model::ModeNumber(mWs.Editor.AStatus)));
     mWs.Log("MouseDown - DetectStatus = " + std::to_string(mDetectStatus));
     if (BoardMode* mode = ModeFor(mWs.Editor.AStatus)) mode->MouseDown(*this, e);
 }
@@ -174,7 +175,8 @@ void Board::KeyDown(int keyCode, int) {
         ed.PlaceKind = keyCode == KeyLeftArrow ? PlaceKindBackwards(ed.PlaceKind)
                                                : PlaceKindForwards(ed.PlaceKind);
         mWs.ToolBox.ObjectIndex = ed.PlaceKind;
-        mWs.ToolBox.ButtonId = static_cast<std::int16_t>(ButtonClicked + ed.PlaceKind);
+        mWs.ToolBox.ButtonId =
+            static_cast<std::int16_t>(ButtonClicked + model::KindIndex(ed.PlaceKind));
         RefreshToolBox(true);
         RenewPreview();
         break;
@@ -200,13 +202,13 @@ void Board::KeyDown(int keyCode, int) {
     }
 }
 
-bool Board::itmSelect_Click(bool checked) {
-    mWs.Editor.AStatus = checked ? 0 : AStatusRangeArmed;
+bool Board::ToggleRangeSelection(bool checked) {
+    mWs.Editor.AStatus = checked ? EditorMode::Place : EditorMode::RangeArmed;
     RefreshToolBox(false);
     return !checked;
 }
 
-void Board::lblStatus_MouseMove() {
+void Board::PointerOverStatusLine() {
     mWs.Host->SetStatusText("各種の情報が表示されます");
     mWs.View.AutoScrollState = render::AutoScrollNone;
 }
@@ -216,14 +218,14 @@ void Board::RenewPreview() {
     mWs.Redraw->RefreshMainPicture();
     const bool atEnd =
         mDetectStatus >= geometry::DetectEnd0 && mDetectStatus <= geometry::DetectEnd2;
-    if (atEnd && mWs.Editor.AStatus == 0) geometry::PreviewNextRail(mWs);
+    if (atEnd && mWs.Editor.AStatus == EditorMode::Place) geometry::PreviewNextRail(mWs);
 }
 
 void Board::RefreshToolBox(bool refillList) {
     // The buttons follow the editor's state even when the id did not change.
     mWs.ToolBox.ShownButtonId = -32768;
     if (refillList) {
-        const auto list = setlstRails(mWs);
+        const auto list = FillRailList(mWs);
         mView.RefreshToolBox(&list);
     } else {
         mView.RefreshToolBox(nullptr);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/app/board/BoardView.h"
+#include "core/commands/workspace/EditorState.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -66,12 +67,12 @@ public:
     void MouseUp(const BoardEvent& e);
     void KeyDown(int keyCode, int shift);
     // The Edit menu's range-selection item; returns its new check state.
-    bool itmSelect_Click(bool checked);
+    bool ToggleRangeSelection(bool checked);
     // The pointer over the status line.
-    void lblStatus_MouseMove();
+    void PointerOverStatusLine();
 
     // Registers the handler of an AStatus value (later modes plug in the same way).
-    void SetMode(std::int16_t aStatus, BoardMode* mode);
+    void SetMode(EditorMode aStatus, BoardMode* mode);
 
     app::Workspace& Ws() { return mWs; }
     BoardView& View() { return mView; }
@@ -92,11 +93,11 @@ public:
 private:
     void SetPointerPosition(const BoardEvent& e);
     std::int16_t Detect();
-    BoardMode* ModeFor(std::int16_t aStatus) const;
+    BoardMode* ModeFor(EditorMode aStatus) const;
 
     app::Workspace& mWs;
     BoardView& mView;
-    std::map<std::int16_t, BoardMode*> mModes;
+    std::map<EditorMode, BoardMode*> mModes;
     std::unique_ptr<struct BoardStandardModes> mStandard;
     bool mIgnoreNextClick = false;
     std::int16_t mDetectStatus = 0;

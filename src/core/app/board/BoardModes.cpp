@@ -18,10 +18,6 @@ bool IsEnd(std::int16_t ds) {
     return ds == geometry::DetectEnd0 || ds == geometry::DetectEnd1 || ds == geometry::DetectEnd2;
 }
 
-bool OpensTypedAngle(std::int16_t placeKind) {
-    return placeKind == 0 || placeKind == 1 || placeKind == 2 || placeKind == 5;
-}
-
 void PopUp(Board& board, BoardMenu menu, bool changeRailNameVisible) {
     if (board.View().PopupMenu(menu, changeRailNameVisible)) board.SetIgnoreNextClick(true);
 }
@@ -51,7 +47,7 @@ void PlaceSelectMode::MouseDown(Board& board, const BoardEvent& e) {
             ClearSelection(ws.Editor);
             ws.Host->EnableCC(false);
             redraw.RefreshMainPicture();
-        } else if (OpensTypedAngle(ws.Editor.PlaceKind)) {
+        } else if (model::PlacesByClick(ws.Editor.PlaceKind)) {
             ws.Log("frmAngle2 Show");
             board.View().ShowTypedAngleWindow();
             ws.Host->ShowToolBox();
@@ -86,9 +82,9 @@ void PlaceSelectMode::MouseMove(Board& board, const BoardEvent&) {
 
 void RangeSelectMode::MouseDown(Board& board, const BoardEvent&) {
     app::Workspace& ws = board.Ws();
-    if (ws.Editor.AStatus != AStatusRangeArmed) return;
+    if (ws.Editor.AStatus != EditorMode::RangeArmed) return;
     board.StartDrag();
-    ws.Editor.AStatus = AStatusRangeDragging;
+    ws.Editor.AStatus = EditorMode::RangeDragging;
     board.DrawRangeBox();
 }
 
@@ -96,7 +92,7 @@ void RangeSelectMode::MouseMove(Board& board, const BoardEvent& e) {
     app::Workspace& ws = board.Ws();
     board.View().SetMainPointer(BoardPointer::Cross);
     SetStatusText(ws, "");
-    if (ws.Editor.AStatus != AStatusRangeDragging) return;
+    if (ws.Editor.AStatus != EditorMode::RangeDragging) return;
     render::CheckAutoScroll(ws.View, ws.Settings, ws.Layout.LayoutWidth, ws.Layout.LayoutHeight,
                             ws.Editor.MouseX, ws.Editor.MouseY, e.X, e.Y);
     if (ws.View.AutoScrollState != render::AutoScrollNone) {
@@ -112,18 +108,18 @@ void RangeSelectMode::MouseMove(Board& board, const BoardEvent& e) {
 
 void RangeSelectMode::MouseUp(Board& board, const BoardEvent& e) {
     app::Workspace& ws = board.Ws();
-    if (ws.Editor.AStatus != AStatusRangeDragging) return;
+    if (ws.Editor.AStatus != EditorMode::RangeDragging) return;
     if (e.Button == LeftButton) {
         if (SelectionSlots(ws.Editor) != 0) {
-            ws.Editor.AStatus = 0; // the tool goes off with its result
+            ws.Editor.AStatus = EditorMode::Place; // the tool goes off with its result
         } else {
-            ws.Editor.AStatus = AStatusRangeArmed;
+            ws.Editor.AStatus = EditorMode::RangeArmed;
             ws.Host->EnableCC(false);
         }
     } else {
         ws.Host->EnableCC(false);
         ClearSelection(ws.Editor);
-        ws.Editor.AStatus = AStatusRangeArmed;
+        ws.Editor.AStatus = EditorMode::RangeArmed;
     }
     ws.Redraw->RefreshMainPicture();
     board.RefreshToolBox(false);
@@ -131,16 +127,16 @@ void RangeSelectMode::MouseUp(Board& board, const BoardEvent& e) {
 
 void RulerMode::MouseDown(Board& board, const BoardEvent&) {
     app::Workspace& ws = board.Ws();
-    if (ws.Editor.AStatus != AStatusRulerArmed) return;
+    if (ws.Editor.AStatus != EditorMode::RulerArmed) return;
     board.StartDrag();
-    ws.Editor.AStatus = AStatusRulerDragging;
+    ws.Editor.AStatus = EditorMode::RulerDragging;
     board.DrawRuler();
 }
 
 void RulerMode::MouseMove(Board& board, const BoardEvent&) {
     app::Workspace& ws = board.Ws();
     board.View().SetMainPointer(BoardPointer::Cross);
-    if (ws.Editor.AStatus == AStatusRulerArmed) {
+    if (ws.Editor.AStatus == EditorMode::RulerArmed) {
         SetStatusText(ws, RulerHint);
         board.DrawRuler();
         return;
@@ -152,14 +148,14 @@ void RulerMode::MouseMove(Board& board, const BoardEvent&) {
 
 void RulerMode::MouseUp(Board& board, const BoardEvent&) {
     app::Workspace& ws = board.Ws();
-    if (ws.Editor.AStatus != AStatusRulerDragging) return;
-    ws.Editor.AStatus = AStatusRulerArmed;
+    if (ws.Editor.AStatus != EditorMode::RulerDragging) return;
+    ws.Editor.AStatus = EditorMode::RulerArmed;
     ws.Redraw->RefreshMainPicture();
     board.DrawRuler(); // the measurement stays until the next refresh
 }
 
 void TypedAngleOpenMode::MouseMove(Board& board, const BoardEvent&) {
-    board.Ws().Editor.AStatus = 0;
+    board.Ws().Editor.AStatus = EditorMode::Place;
     board.View().ReleaseMouseClip();
 }
 
@@ -167,7 +163,7 @@ namespace {
 
 // What the status line says while nothing can be laid: why, where the tool box knows.
 std::string NotPlaceableText(const app::Workspace& ws) {
-    return ws.ToolBox.ObjectIndex == 5 ? NoRailBoxesText : "";
+    return ws.ToolBox.ObjectIndex == PieceKind::RailBox ? NoRailBoxesText : "";
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/values/model/PieceKind.h"
+
 namespace ferrovane::editor {
 
 struct RailAbout;
@@ -36,7 +38,8 @@ public:
     virtual void SetAutoScroll() {}
     // The typed-angle window's pointer confinement is lifted.
     virtual void ReleaseMouseClip() {}
-    // The tool box redraws its buttons (setButton); with a list, it shows it as lstRails.
+    // The tool box redraws its buttons (RefreshToolButtons); with a list, it shows it as its rail
+    // list.
     virtual void RefreshToolBox(const std::vector<RailListEntry>* /*list*/) {}
     // The tool box's rail list moves its current entry by one (Up and Down keys).
     virtual void StepRailList(int /*delta*/) {}
@@ -49,6 +52,6 @@ public:
 // The rail list's new current entry after an Up (-1) or Down (+1) key, or the index
 // itself when it does not move: the catalogue kinds never step onto their last entry,
 // the user-rail placeholder.
-int SteppedRailListIndex(int kind, int index, int count, int delta);
+int SteppedRailListIndex(model::PieceKind kind, int index, int count, int delta);
 
 } // namespace ferrovane::editor

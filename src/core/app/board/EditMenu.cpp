@@ -13,19 +13,19 @@ EditMenuState EditMenuStateOf(const app::Workspace& ws) {
     state.CutCopyDelete = SelectedCount(ws.Editor) > 0;
     const int clip = FindClipRail(ws.Catalogue);
     state.Paste = clip >= 0 && geometry::IsRailBox(ws.Catalogue, clip);
-    state.RangeSelect =
-        ws.Editor.AStatus == AStatusRangeArmed || ws.Editor.AStatus == AStatusRangeDragging;
+    state.RangeSelect = ws.Editor.AStatus == EditorMode::RangeArmed ||
+                        ws.Editor.AStatus == EditorMode::RangeDragging;
     return state;
 }
 
 bool ArmClipRail(app::Workspace& ws) {
     if (!EditMenuStateOf(ws).Paste) return false;
     auto& ed = ws.Editor;
-    ws.ToolBox.ObjectIndex = 5;
-    ed.PlaceKind = 5;
+    ws.ToolBox.ObjectIndex = PieceKind::RailBox;
+    ed.PlaceKind = PieceKind::RailBox;
     ed.SelBox = static_cast<std::int16_t>(FindClipRail(ws.Catalogue));
     ed.BoxTurn = 0;
-    ed.AStatus = 0;
+    ed.AStatus = EditorMode::Place;
     return true;
 }
 

@@ -10,18 +10,16 @@ namespace ferrovane::editor {
 
 namespace {
 
-constexpr std::int16_t ModeNotPlaceable = 9998;
-
-const std::vector<catalogue::RType>* TypesOf(const catalogue::Catalogue& c, int kind,
+const std::vector<catalogue::RType>* TypesOf(const catalogue::Catalogue& c, PieceKind kind,
                                              std::int32_t& max) {
     switch (kind) {
-    case 0:
+    case PieceKind::Straight:
         max = c.StraightTypeMax;
         return &c.StraightTypes;
-    case 1:
+    case PieceKind::Curve:
         max = c.CurveTypeMax;
         return &c.CurveTypes;
-    case 2:
+    case PieceKind::Point:
         max = c.PointTypeMax;
         return &c.PointTypes;
     default:
@@ -39,7 +37,7 @@ std::string Number(float v) {
 
 } // namespace
 
-std::vector<RailListEntry> RailListFor(const app::Workspace& ws, int kind) {
+std::vector<RailListEntry> RailListFor(const app::Workspace& ws, PieceKind kind) {
     using Type = RailListEntry::Type;
     std::vector<RailListEntry> list;
     std::int32_t max = 0;
@@ -60,15 +58,15 @@ std::vector<RailListEntry> RailListFor(const app::Workspace& ws, int kind) {
         return list;
     }
     switch (kind) {
-    case 3:
+    case PieceKind::Flexible:
         list.push_back({Type::Command, "フレキシブルレール", 0, ToolCommand::FlexibleRail});
         break;
-    case 4:
+    case PieceKind::Object:
         list.push_back({Type::Command, "文字の挿入", 0, ToolCommand::InsertText});
         list.push_back({Type::Command, "レールの高架", 0, ToolCommand::Elevate});
         list.push_back({Type::Command, "レールや文字の削除", 0, ToolCommand::Delete});
         break;
-    case 5: {
+    case PieceKind::RailBox: {
         const auto& rails = ws.Catalogue.RailBoxRails;
         for (int i = 0; i < static_cast<int>(rails.size()); ++i) {
             const auto& r = rails[static_cast<std::size_t>(i)];
@@ -84,41 +82,42 @@ std::vector<RailListEntry> RailListFor(const app::Workspace& ws, int kind) {
     return list;
 }
 
-std::vector<RailListEntry> setlstRails(app::Workspace& ws) {
-    const int kind = ws.ToolBox.ObjectIndex;
+std::vector<RailListEntry> FillRailList(app::Workspace& ws) {
+    const PieceKind kind = ws.ToolBox.ObjectIndex;
     auto list = RailListFor(ws, kind);
     // Without a rail box to lay, a click must not lay the piece chosen before.
-    const bool noBoxes =
-        kind == 5 && list.size() == 1 && list.front().EntryType == RailListEntry::Type::Note;
-    ws.Editor.AStatus = (kind == 3 || kind == 4 || noBoxes) ? ModeNotPlaceable : 0;
+    const bool noBoxes = kind == PieceKind::RailBox && list.size() == 1 &&
+                         list.front().EntryType == RailListEntry::Type::Note;
+    ws.Editor.AStatus =
+        model::PlacesByClick(kind) && !noBoxes ? EditorMode::Place : EditorMode::NotPlaceable;
     return list;
 }
 
-RailChoice lstRails_Click(app::Workspace& ws, const RailListEntry& entry) {
+RailChoice ChooseRailListEntry(app::Workspace& ws, const RailListEntry& entry) {
     RailChoice choice;
     EditorState& e = ws.Editor;
     switch (entry.EntryType) {
     case RailListEntry::Type::CatalogueType: {
         std::int32_t max = 0;
-        const int kind = ws.ToolBox.ObjectIndex;
+        const PieceKind kind = ws.ToolBox.ObjectIndex;
         const auto* types = TypesOf(ws.Catalogue, kind, max);
         if (!types || entry.Index < 0 || entry.Index >= static_cast<int>(types->size())) break;
         const auto& t = (*types)[static_cast<std::size_t>(entry.Index)];
         const auto index = static_cast<std::int16_t>(entry.Index);
-        e.PlaceKind = static_cast<std::int16_t>(kind);
-        if (kind == 0) e.SelStraight = index;
-        if (kind == 1) e.SelCurve = index;
-        if (kind == 2) e.SelPoint = index;
-        if (kind != 1) choice.Labels.Length = Number(t.Length);
-        if (kind != 0) {
+        e.PlaceKind = kind;
+        if (kind == PieceKind::Straight) e.SelStraight = index;
+        if (kind == PieceKind::Curve) e.SelCurve = index;
+        if (kind == PieceKind::Point) e.SelPoint = index;
+        if (kind != PieceKind::Curve) choice.Labels.Length = Number(t.Length);
+        if (kind != PieceKind::Straight) {
             choice.Labels.Radius = Number(t.Radius);
             choice.Labels.Angle = Number(t.Angle) + "度";
         }
-        if (kind == 2) choice.Labels.Angle += t.Hand == 0 ? " 右向き" : " 左向き";
+        if (kind == PieceKind::Point) choice.Labels.Angle += t.Hand == 0 ? " 右向き" : " 左向き";
         break;
     }
     case RailListEntry::Type::RailBox:
-        e.PlaceKind = 5;
+        e.PlaceKind = PieceKind::RailBox;
         e.SelBox = static_cast<std::int16_t>(entry.Index);
         e.BoxTurn = 0;
         break;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/values/model/PieceKind.h"
+
 namespace ferrovane::app {
 struct Workspace;
 }
@@ -25,15 +27,14 @@ struct RailListEntry {
 
 inline constexpr const char* NoRailBoxesText = "レール箱にはレールがありません。";
 
-// The entries of lstRails for a kind (0 straight, 1 curve, 2 point, 3 flexible,
-// 4 object, 5 rail box). Catalogue kinds list the types for the current mode (ground:
-// levels 0 and 2, elevated: levels 1 and 2) and end with the user-rail entry.
-std::vector<RailListEntry> RailListFor(const app::Workspace& ws, int kind);
+// The entries of the tool box's rail list for a kind. Catalogue kinds list the types for the
+// current mode (ground: levels 0 and 2, elevated: levels 1 and 2) and end with the user-rail entry.
+std::vector<RailListEntry> RailListFor(const app::Workspace& ws, model::PieceKind kind);
 
 // Refills the list for the tool box's chosen kind. Kinds that place by clicking put the
-// board in mode 0; the command kinds put it in 9998, so a click beeps until a command
-// is chosen.
-std::vector<RailListEntry> setlstRails(app::Workspace& ws);
+// board in mode Place; the command kinds put it in NotPlaceable, so a click beeps until
+// a command is chosen.
+std::vector<RailListEntry> FillRailList(app::Workspace& ws);
 
 // What the tool box's labels show for the chosen entry.
 struct RailLabels {
@@ -47,6 +48,6 @@ struct RailChoice {
     ToolCommand Command = ToolCommand::None;
     RailLabels Labels;
 };
-RailChoice lstRails_Click(app::Workspace& ws, const RailListEntry& entry);
+RailChoice ChooseRailListEntry(app::Workspace& ws, const RailListEntry& entry);
 
 } // namespace ferrovane::editor

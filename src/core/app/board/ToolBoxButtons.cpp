@@ -7,9 +7,6 @@ namespace ferrovane::editor {
 
 namespace {
 
-constexpr std::int16_t RangeArmed = 50;
-constexpr std::int16_t RulerArmed = 60;
-
 ButtonFace RaiseUnlessSunken(ButtonFace face) {
     return face == ButtonFace::Sunken ? face : ButtonFace::Raised;
 }
@@ -53,12 +50,12 @@ std::string ButtonStatusText(int id) {
 ButtonLook ComputeButtonLook(const app::Workspace& ws) {
     const ToolBoxState& tb = ws.ToolBox;
     ButtonLook look;
-    look.ObjectIcon = tb.ObjectIndex;
+    look.ObjectIcon = model::KindIndex(tb.ObjectIndex);
     look.Object = ButtonFace::Sunken;
     if (tb.IsRailAboutOn) look.About = ButtonFace::Sunken;
     if (ws.Editor.IsUpperMode) look.Upper = ButtonFace::Sunken;
-    if (ws.Editor.AStatus == RangeArmed) look.Arrow = ButtonFace::Sunken;
-    if (ws.Editor.AStatus == RulerArmed) look.Ruler = ButtonFace::Sunken;
+    if (ws.Editor.AStatus == EditorMode::RangeArmed) look.Arrow = ButtonFace::Sunken;
+    if (ws.Editor.AStatus == EditorMode::RulerArmed) look.Ruler = ButtonFace::Sunken;
     switch (tb.ButtonId) {
     case 0:
     case 1:
@@ -98,7 +95,7 @@ ButtonLook ComputeButtonLook(const app::Workspace& ws) {
     return look;
 }
 
-bool setButton(app::Workspace& ws, ButtonLook& look) {
+bool RefreshToolButtons(app::Workspace& ws, ButtonLook& look) {
     if (ws.ToolBox.ButtonId == ws.ToolBox.ShownButtonId) return false;
     look = ComputeButtonLook(ws);
     SetStatusText(ws, ButtonStatusText(ws.ToolBox.ButtonId));
@@ -106,34 +103,36 @@ bool setButton(app::Workspace& ws, ButtonLook& look) {
     return true;
 }
 
-void picArrow_MouseDown(app::Workspace& ws) {
-    ws.Editor.AStatus = ws.Editor.AStatus == RangeArmed ? 0 : RangeArmed;
+void ToggleRangeSelectTool(app::Workspace& ws) {
+    ws.Editor.AStatus =
+        ws.Editor.AStatus == EditorMode::RangeArmed ? EditorMode::Place : EditorMode::RangeArmed;
     ws.ToolBox.ButtonId = ButtonArrow + ButtonClicked;
 }
 
-void picRuler_MouseDown(app::Workspace& ws) {
-    ws.Editor.AStatus = ws.Editor.AStatus == 0 ? RulerArmed : 0;
+void ToggleRulerTool(app::Workspace& ws) {
+    ws.Editor.AStatus =
+        ws.Editor.AStatus == EditorMode::Place ? EditorMode::RulerArmed : EditorMode::Place;
     ws.ToolBox.ButtonId = ButtonRuler + ButtonClicked;
 }
 
-void picUpper_MouseDown(app::Workspace& ws) {
+void ToggleUpperMode(app::Workspace& ws) {
     ws.Editor.IsUpperMode = !ws.Editor.IsUpperMode;
     ws.ToolBox.ButtonId = ButtonUpper + ButtonClicked;
 }
 
-void picAbout_MouseDown(app::Workspace& ws) {
+void ToggleRailAboutDisplay(app::Workspace& ws) {
     ws.ToolBox.IsRailAboutOn = !ws.ToolBox.IsRailAboutOn;
     ws.ToolBox.ButtonId = ButtonAbout + ButtonClicked;
 }
 
-void picSize_MouseDown(app::Workspace& ws) {
+void ToggleLargeToolBox(app::Workspace& ws) {
     ws.Settings.LargeToolBox = !ws.Settings.LargeToolBox;
     ws.ToolBox.ButtonId = ButtonSize + ButtonClicked;
 }
 
-void picObject_MouseDown(app::Workspace& ws, int kind) {
+void ChooseKindButton(app::Workspace& ws, int kind) {
     if (kind < ButtonKindFirst || kind > ButtonKindLast) return;
-    ws.ToolBox.ObjectIndex = static_cast<std::int16_t>(kind);
+    ws.ToolBox.ObjectIndex = static_cast<PieceKind>(kind);
     ws.ToolBox.ButtonId = static_cast<std::int16_t>(kind + ButtonClicked);
 }
 

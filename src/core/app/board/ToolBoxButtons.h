@@ -46,16 +46,16 @@ ButtonLook ComputeButtonLook(const app::Workspace& ws);
 // Refreshes the buttons for the current ButtonId: false when they were last drawn for
 // the same id (nothing to draw). Otherwise fills look, shows the button's status text
 // and remembers the id.
-bool setButton(app::Workspace& ws, ButtonLook& look);
+bool RefreshToolButtons(app::Workspace& ws, ButtonLook& look);
 
 // The buttons' clicks. Each sets ButtonId to the button's id plus 100; the window then
-// runs setButton (and, where the list changes, setlstRails).
-void picArrow_MouseDown(app::Workspace& ws);
-void picRuler_MouseDown(app::Workspace& ws);
-void picUpper_MouseDown(app::Workspace& ws);
-void picAbout_MouseDown(app::Workspace& ws);
+// runs RefreshToolButtons (and, where the list changes, FillRailList).
+void ToggleRangeSelectTool(app::Workspace& ws);
+void ToggleRulerTool(app::Workspace& ws);
+void ToggleUpperMode(app::Workspace& ws);
+void ToggleRailAboutDisplay(app::Workspace& ws);
 // Toggles the large-tool-box setting; the window resizes itself.
-void picSize_MouseDown(app::Workspace& ws);
-void picObject_MouseDown(app::Workspace& ws, int kind);
+void ToggleLargeToolBox(app::Workspace& ws);
+void ChooseKindButton(app::Workspace& ws, int kind);
 
 } // namespace ferrovane::editor

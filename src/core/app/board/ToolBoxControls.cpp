@@ -12,40 +12,41 @@ std::array<ButtonFace, 6> KindButtonFaces(const ToolBoxState& toolBox, const But
         look.ObjectIcon <= ButtonKindLast) {
         faces[static_cast<std::size_t>(look.ObjectIcon)] = ButtonFace::Raised;
     }
-    if (toolBox.ObjectIndex >= ButtonKindFirst && toolBox.ObjectIndex <= ButtonKindLast) {
-        faces[static_cast<std::size_t>(toolBox.ObjectIndex)] = ButtonFace::Sunken;
+    const int chosen = model::KindIndex(toolBox.ObjectIndex);
+    if (chosen >= ButtonKindFirst && chosen <= ButtonKindLast) {
+        faces[static_cast<std::size_t>(chosen)] = ButtonFace::Sunken;
     }
     return faces;
 }
 
 int ExecuteButtonId(const ToolBoxState& toolBox) {
-    return toolBox.ObjectIndex == 4 ? ButtonExecute1 : ButtonExecute0;
+    return toolBox.ObjectIndex == model::PieceKind::Object ? ButtonExecute1 : ButtonExecute0;
 }
 
-ToolCommand picExecute_MouseDown(app::Workspace& ws, const RailListEntry* current) {
+ToolCommand RunListedCommand(app::Workspace& ws, const RailListEntry* current) {
     ws.ToolBox.ButtonId = static_cast<std::int16_t>(ExecuteButtonId(ws.ToolBox) + ButtonClicked);
     if (current == nullptr || current->EntryType != RailListEntry::Type::Command) {
         return ToolCommand::None;
     }
-    return lstRails_Click(ws, *current).Command;
+    return ChooseRailListEntry(ws, *current).Command;
 }
 
-int CurrentRailListRow(const EditorState& editor, int kind,
+int CurrentRailListRow(const EditorState& editor, PieceKind kind,
                        const std::vector<RailListEntry>& list) {
-    if (list.empty() || kind == 3 || kind == 4) return -1;
+    if (list.empty() || !model::PlacesByClick(kind)) return -1;
     int chosen = -1;
     RailListEntry::Type type = RailListEntry::Type::CatalogueType;
     switch (kind) {
-    case 0:
+    case PieceKind::Straight:
         chosen = editor.SelStraight;
         break;
-    case 1:
+    case PieceKind::Curve:
         chosen = editor.SelCurve;
         break;
-    case 2:
+    case PieceKind::Point:
         chosen = editor.SelPoint;
         break;
-    case 5:
+    case PieceKind::RailBox:
         chosen = editor.SelBox;
         type = RailListEntry::Type::RailBox;
         break;
@@ -63,9 +64,9 @@ bool ChoosesOnStep(const RailListEntry& entry) {
            entry.EntryType == RailListEntry::Type::RailBox;
 }
 
-bool ToolBoxText_MouseMove(app::Workspace& ws, const char* text, ButtonLook& look) {
+bool PointerOverToolBoxText(app::Workspace& ws, const char* text, ButtonLook& look) {
     ws.ToolBox.ButtonId = ButtonNone;
-    const bool redrawn = setButton(ws, look);
+    const bool redrawn = RefreshToolButtons(ws, look);
     SetStatusText(ws, text);
     return redrawn;
 }

@@ -13,14 +13,11 @@ namespace ferrovane::editor {
 
 namespace {
 
-constexpr std::int16_t FlexStartChoice = 1001;
-constexpr std::int16_t FlexEndChoice = 1002;
-constexpr std::int16_t WindowOpen = 120;
-constexpr std::int16_t WindowOpenBox = 130;
 constexpr int SpaceKey = 32;
 
 bool ChoosingFlexEnd(const app::Workspace& ws) {
-    return ws.Editor.AStatus == FlexStartChoice || ws.Editor.AStatus == FlexEndChoice;
+    return ws.Editor.AStatus == EditorMode::FlexChoosingStart ||
+           ws.Editor.AStatus == EditorMode::FlexChoosingEnd;
 }
 
 std::string WholeDegrees(float angle) {
@@ -29,11 +26,11 @@ std::string WholeDegrees(float angle) {
 
 void Preview(app::Workspace& ws, TypedAngleState& st, float angle) {
     ws.Redraw->RefreshMainPicture();
-    const std::int16_t kind = ws.Editor.PlaceKind;
-    if (kind >= 0 && kind <= 2) {
+    const PieceKind kind = ws.Editor.PlaceKind;
+    if (model::IsCatalogueKind(kind)) {
         float a = angle;
         geometry::PlaceRail(ws, a, st.PickedDir, geometry::PlacePreview, false);
-    } else if (kind == 5) {
+    } else if (kind == PieceKind::RailBox) {
         geometry::PreviewRailBox(ws, angle, st.PickedDir, false);
     }
     st.LastAngle = angle;
@@ -42,13 +39,13 @@ void Preview(app::Workspace& ws, TypedAngleState& st, float angle) {
 void Turn(app::Workspace& ws, TypedAngleState& st) {
     static constexpr std::int16_t nextOrient[6] = {2, 3, 5, 4, 1, 0};
     switch (ws.Editor.PlaceKind) {
-    case 1:
+    case PieceKind::Curve:
         st.PickedDir = st.PickedDir == 0 ? 1 : 0;
         break;
-    case 2:
+    case PieceKind::Point:
         st.PickedDir = st.PickedDir >= 0 && st.PickedDir < 6 ? nextOrient[st.PickedDir] : 0;
         break;
-    case 5:
+    case PieceKind::RailBox:
         st.PickedDir = static_cast<std::int16_t>(st.PickedDir + 1);
         break;
     default:
@@ -78,12 +75,12 @@ std::string PickedAngleStatusText(const app::Workspace& ws, float angle) {
     std::string text = WholeDegrees(angle);
     if (ChoosingFlexEnd(ws)) return text + "度で選択されたフレキシブルレールの端を指定します。";
     switch (ws.Editor.PlaceKind) {
-    case 0:
+    case PieceKind::Straight:
         return text + "度で選択されたレールを作成します。";
-    case 1:
-    case 2:
+    case PieceKind::Curve:
+    case PieceKind::Point:
         return text + "度で選択されたレールを作成します。右クリックで方向転換";
-    case 5:
+    case PieceKind::RailBox:
         return text + "度で選択されたレールを作成します。右クリックで接続場所変更";
     default:
         return text;
@@ -93,23 +90,25 @@ std::string PickedAngleStatusText(const app::Workspace& ws, float angle) {
 TypedAngleState OpenTypedAngle(app::Workspace& ws) {
     TypedAngleState st;
     if (!ChoosingFlexEnd(ws)) {
-        ws.Editor.AStatus = ws.Editor.PlaceKind == 5 ? WindowOpenBox : WindowOpen;
-        if (ws.Editor.PlaceKind == 1) st.PickedDir = ws.Editor.CurveFlip ? 1 : 0;
-        if (ws.Editor.PlaceKind == 2) st.PickedDir = ws.Editor.PointOrient;
+        const PieceKind kind = ws.Editor.PlaceKind;
+        ws.Editor.AStatus =
+            kind == PieceKind::RailBox ? EditorMode::TypedAngleBox : EditorMode::TypedAngle;
+        if (kind == PieceKind::Curve) st.PickedDir = ws.Editor.CurveFlip ? 1 : 0;
+        if (kind == PieceKind::Point) st.PickedDir = ws.Editor.PointOrient;
     }
     ws.Host->SetStatusText(TypedAngleOpenText);
     return st;
 }
 
-void Form_MouseMove(app::Workspace& ws, TypedAngleState& st, float x, float y, float width,
-                    float height) {
+void PickAngleAtPointer(app::Workspace& ws, TypedAngleState& st, float x, float y, float width,
+                        float height) {
     st.PickedAngle = PatternAngle(x, y, width, height);
     if (st.PickedAngle < 0) return;
     ws.Host->SetStatusText(PickedAngleStatusText(ws, st.PickedAngle));
     if (st.PickedAngle != st.LastAngle) Preview(ws, st, st.PickedAngle);
 }
 
-void Text1_KeyUp(app::Workspace& ws, TypedAngleState& st, std::string& text, int keyCode) {
+void ApplyTypedAngleText(app::Workspace& ws, TypedAngleState& st, std::string& text, int keyCode) {
     if (keyCode == SpaceKey) {
         if (!text.empty() && text.back() == ' ') text.pop_back();
         Turn(ws, st);
@@ -125,7 +124,7 @@ void Text1_KeyUp(app::Workspace& ws, TypedAngleState& st, std::string& text, int
     }
 }
 
-TypedAngleClick Form_MouseDown(app::Workspace& ws, TypedAngleState& st, int button) {
+TypedAngleClick ClickTypedAngleWindow(app::Workspace& ws, TypedAngleState& st, int button) {
     TypedAngleClick click;
     if (button == 2) {
         Turn(ws, st);
@@ -137,26 +136,26 @@ TypedAngleClick Form_MouseDown(app::Workspace& ws, TypedAngleState& st, int butt
         click.Close = true;
         return click;
     }
-    const std::int16_t kind = ws.Editor.PlaceKind;
-    if (kind >= 0 && kind <= 2) {
+    const PieceKind kind = ws.Editor.PlaceKind;
+    if (model::IsCatalogueKind(kind)) {
         float a = st.PickedAngle;
         geometry::PlaceRail(ws, a, st.PickedDir, geometry::PlaceCommit, false);
-    } else if (kind == 5) {
+    } else if (kind == PieceKind::RailBox) {
         geometry::PlaceRailBox(ws, st.PickedAngle, st.PickedDir, false);
     } else {
         return click;
     }
-    ws.Editor.AStatus = 0;
+    ws.Editor.AStatus = EditorMode::Place;
     click.Close = true;
     return click;
 }
 
-void Image1_MouseDown(app::Workspace& ws, TypedAngleState& st) {
+void CancelTypedAngle(app::Workspace& ws, TypedAngleState& st) {
     // The last preview goes with the window.
     ws.Redraw->RefreshMainPicture();
     if (ChoosingFlexEnd(ws)) return;
     st.PickedDir = 0;
-    ws.Editor.AStatus = 0;
+    ws.Editor.AStatus = EditorMode::Place;
 }
 
 } // namespace ferrovane::editor

@@ -30,17 +30,17 @@ float PatternAngle(float x, float y, float width, float height);
 // The status text while an angle is picked: the whole degrees and what a click does.
 std::string PickedAngleStatusText(const app::Workspace& ws, float angle);
 
-// Opening at the clicked board position (MouseX, MouseY): the board goes into mode 120
-// (130 for a rail box) unless a flexible-rail end is being chosen.
+// Opening at the clicked board position (MouseX, MouseY): the board goes into mode
+// TypedAngle (TypedAngleBox for a rail box) unless a flexible-rail end is being chosen.
 TypedAngleState OpenTypedAngle(app::Workspace& ws);
 
 // The pointer over the pattern: picks, shows the status text and previews a new angle.
-void Form_MouseMove(app::Workspace& ws, TypedAngleState& st, float x, float y, float width,
-                    float height);
+void PickAngleAtPointer(app::Workspace& ws, TypedAngleState& st, float x, float y, float width,
+                        float height);
 
 // A key released in the angle field; text is the field's content and may be changed
 // (the space that turns the piece is removed).
-void Text1_KeyUp(app::Workspace& ws, TypedAngleState& st, std::string& text, int keyCode);
+void ApplyTypedAngleText(app::Workspace& ws, TypedAngleState& st, std::string& text, int keyCode);
 
 // What a click on the window did.
 struct TypedAngleClick {
@@ -50,9 +50,9 @@ struct TypedAngleClick {
 
 // Right button turns the piece and previews it again; left button places it (or hands
 // the angle to the flexible rail) and closes the window.
-TypedAngleClick Form_MouseDown(app::Workspace& ws, TypedAngleState& st, int button);
+TypedAngleClick ClickTypedAngleWindow(app::Workspace& ws, TypedAngleState& st, int button);
 
 // The cancel picture: nothing placed, the preview erased, the window closes.
-void Image1_MouseDown(app::Workspace& ws, TypedAngleState& st);
+void CancelTypedAngle(app::Workspace& ws, TypedAngleState& st);
 
 } // namespace ferrovane::editor

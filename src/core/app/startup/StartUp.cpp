@@ -8,9 +8,7 @@
 
 namespace ferrovane::app {
 
-namespace {
-inline constexpr std::int16_t StartingUp = 500;
-}
+namespace {}
 
 std::string UpgradeNoticeText() {
     return std::string("旧バージョンのユーザーへ : ") + "\r" +
@@ -24,7 +22,8 @@ void WelcomeLoad(const StartUpContext& context, const std::string& programDir) {
 
 int MainLoad(Workspace& ws, const StartUpContext& context) {
     MainWindowShell& shell = *context.Shell;
-    ws.Editor.AStatus = StartingUp; // the board stays inert until the start is done
+    ws.Editor.AStatus =
+        model::EditorMode::StartingUp; // the board stays inert until the start is done
     ws.Log("");
     const int lastVersion = ReadLastVersion(*context.AppStore);
     ws.Log("[frmMain] LastVersion = " + std::to_string(lastVersion));
@@ -56,10 +55,10 @@ document::CommandResult RunStartUp(Workspace& ws, const StartUpContext& context)
     ws.Log("[frmWelcome] frmMain show finished");
     shell.HideWelcome();
     ws.Log("[frmWelcome] frmWelcome hide finished");
-    const auto result = document::New_Item_Click(ws, context.Document);
+    const auto result = document::StartNewLayout(ws, context.Document);
     if (result == document::CommandResult::Quit) return result;
     ws.Log("[frmWelcome] frmMain New_Item_Click finished");
-    ws.Editor.AStatus = 0;
+    ws.Editor.AStatus = model::EditorMode::Place;
     ws.Host->ShowToolBox();
     return document::CommandResult::Done;
 }
@@ -74,7 +73,7 @@ bool RunShutdown(Workspace& ws, const StartUpContext& context) {
                                               platform::MessageButtons::YesNoCancel});
         const bool goOn =
             answer == platform::Answer::No ||
-            (answer == platform::Answer::Yes && document::Save_Item_Click(ws, context.Document));
+            (answer == platform::Answer::Yes && document::SaveLayout(ws, context.Document));
         if (!goOn) {
             shell.ShowMainWindow();
             host.ShowToolBox();

@@ -2,7 +2,6 @@
 
 #include "core/commands/catalogue/CatalogueSave.h"
 #include "core/commands/edit/Clipboard.h"
-#include "core/commands/workspace/ToolStatus.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueEditing.h"
 #include "core/compute/catalogue/CatalogueWriter.h"
@@ -11,7 +10,7 @@
 namespace ferrovane::catalogue {
 
 void OpenCatalogueEditor(app::Workspace& ws) {
-    ws.Editor.AStatus = editor::AStatusCatalogueEditor;
+    ws.Editor.AStatus = model::EditorMode::CatalogueEditor;
     editor::RemoveClipRail(ws.Catalogue);
 }
 
@@ -23,7 +22,7 @@ int ApplyColoursToLayout(app::Workspace& ws) {
 
 bool CloseCatalogueEditor(app::Workspace& ws) {
     RenameUserRailSlots(ws.Catalogue);
-    ws.Editor.AStatus = editor::AStatusPlace;
+    ws.Editor.AStatus = model::EditorMode::Place;
     const bool written = WriteCatalogue(ws);
     // Closed and opened again, so that its lists show the new catalogue.
     ws.Host->HideToolBox();

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/commands/workspace/ToolStatus.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueEditing.h"
 #include "core/values/platform/UiHost.h"
@@ -19,7 +18,8 @@ float UserRailFieldValue(app::Workspace& ws, std::string_view text) {
 }
 
 bool CreateUserRail(app::Workspace& ws, const UserRailInput& input) {
-    const int kind = ws.Editor.PlaceKind;
+    const model::PieceKind placeKind = ws.Editor.PlaceKind;
+    const int kind = model::KindIndex(placeKind); // the catalogue's kinds share the numbers
     auto* types = TypesOf(ws.Catalogue, kind);
     auto* max = TypeMaxOf(ws.Catalogue, kind);
     if (!types || !max || *max < 0) return false;
@@ -27,11 +27,11 @@ bool CreateUserRail(app::Workspace& ws, const UserRailInput& input) {
         types->resize(static_cast<std::size_t>(*max) + 1);
     RType& user = (*types)[static_cast<std::size_t>(*max)];
     SetShape(user, kind, input);
-    switch (kind) {
-    case 0:
+    switch (placeKind) {
+    case model::PieceKind::Straight:
         ws.Editor.SelStraight = static_cast<std::int16_t>(*max);
         break;
-    case 1:
+    case model::PieceKind::Curve:
         ws.Editor.SelCurve = static_cast<std::int16_t>(*max);
         break;
     default:
@@ -39,7 +39,7 @@ bool CreateUserRail(app::Workspace& ws, const UserRailInput& input) {
         break;
     }
     // As a click on the user rail in the tool box's list.
-    ws.Editor.AStatus = editor::AStatusPlace;
+    ws.Editor.AStatus = model::EditorMode::Place;
     ws.Host->RefreshRailLists();
     return true;
 }

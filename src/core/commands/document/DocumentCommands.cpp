@@ -15,8 +15,6 @@ namespace ferrovane::document {
 
 namespace {
 
-inline constexpr std::int16_t CatalogueChanging = 10;
-
 // A stored view origin as a scroll bar value: whole units, half to even, and within
 // the Integer range whatever the settings store held.
 int ScrollValue(float v) {
@@ -35,7 +33,7 @@ void SetScrollBars(const DocumentContext& context, int h, int v) {
 void AfterLayoutLoaded(app::Workspace& ws, const DocumentContext& context) {
     SetScrollBars(context, 0, 0);
     ws.Editor.PointedRail = -1;
-    ws.Editor.AStatus = 0;
+    ws.Editor.AStatus = model::EditorMode::Place;
     editor::ClearSelection(ws.Editor);
     ws.Undo.Clear();
     if (context.Frame) context.Frame->ResizeBoard();
@@ -65,12 +63,12 @@ int AskIfSave(app::Workspace& ws, const DocumentContext& context) {
         host.ShowMessage({SaveQuestionText, "Ferrovane - 確認", platform::MessageIcon::Question,
                           platform::MessageButtons::YesNoCancel});
     const bool goOn = answer == platform::Answer::No ||
-                      (answer == platform::Answer::Yes && Save_Item_Click(ws, context));
+                      (answer == platform::Answer::Yes && SaveLayout(ws, context));
     host.ShowToolBox();
     return goOn ? 0 : -1;
 }
 
-CommandResult New_Item_Click(app::Workspace& ws, const DocumentContext& context) {
+CommandResult StartNewLayout(app::Workspace& ws, const DocumentContext& context) {
     ws.Log("");
     ws.Log("[frmMain] frmMain New_Item_Click Start");
     if (AskIfSave(ws, context) == -1) return CommandResult::Cancelled;
@@ -107,7 +105,7 @@ CommandResult New_Item_Click(app::Workspace& ws, const DocumentContext& context)
     return CommandResult::Done;
 }
 
-CommandResult Open_Item_Click(app::Workspace& ws, const DocumentContext& context) {
+CommandResult OpenLayoutFile(app::Workspace& ws, const DocumentContext& context) {
     ws.Log("");
     ws.Log("[frmMain] Open_Item_Click start");
     if (AskIfSave(ws, context) == -1) return CommandResult::Cancelled;
@@ -130,14 +128,14 @@ CommandResult Open_Item_Click(app::Workspace& ws, const DocumentContext& context
         if (ws.Layout.RailCount == 0) {
             SetScrollBars(context, ScrollValue(ws.Settings.StartX),
                           ScrollValue(ws.Settings.StartY));
-            if (New_Item_Click(ws, context) == CommandResult::Quit) return CommandResult::Quit;
+            if (StartNewLayout(ws, context) == CommandResult::Quit) return CommandResult::Quit;
         }
     }
     host.ShowToolBox();
     return result;
 }
 
-CommandResult mnuRecentFile_Click(app::Workspace& ws, const DocumentContext& context, int index) {
+CommandResult OpenRecentLayout(app::Workspace& ws, const DocumentContext& context, int index) {
     if (index < 0 || index >= static_cast<int>(ws.Layout.RecentFiles.size())) {
         return CommandResult::Cancelled;
     }
@@ -153,13 +151,13 @@ CommandResult mnuRecentFile_Click(app::Workspace& ws, const DocumentContext& con
     return loaded ? CommandResult::Done : CommandResult::Cancelled;
 }
 
-bool Save_Item_Click(app::Workspace& ws, const DocumentContext& context) {
+bool SaveLayout(app::Workspace& ws, const DocumentContext& context) {
     const std::string& name = ws.Layout.LayoutFileName;
-    if (name.empty() || name == UntitledLayoutName) return SaveAs_Item_Click(ws, context);
+    if (name.empty() || name == UntitledLayoutName) return SaveLayoutAs(ws, context);
     return SaveFile(ws, name);
 }
 
-bool SaveAs_Item_Click(app::Workspace& ws, const DocumentContext& context) {
+bool SaveLayoutAs(app::Workspace& ws, const DocumentContext& context) {
     // A cancelled dialog changes nothing, the layout's file name included.
     const std::string path =
         ws.Host->ChooseSaveFile({SaveLayoutTitle, LayoutFilter, context.WorkingDir, ""})
@@ -168,12 +166,12 @@ bool SaveAs_Item_Click(app::Workspace& ws, const DocumentContext& context) {
     return SaveFile(ws, path);
 }
 
-CommandResult ChangeRailFile_Item_Click(app::Workspace& ws, const DocumentContext& context) {
+CommandResult ChangeCatalogueFile(app::Workspace& ws, const DocumentContext& context) {
     if (AskIfSave(ws, context) == -1) return CommandResult::Cancelled;
     platform::UiHost& host = *ws.Host;
     host.HideToolBox();
-    const std::int16_t previousStatus = ws.Editor.AStatus;
-    ws.Editor.AStatus = CatalogueChanging;
+    const model::EditorMode previousStatus = ws.Editor.AStatus;
+    ws.Editor.AStatus = model::EditorMode::CatalogueChanging;
     const std::string path =
         host.ChooseOpenFile({OpenCatalogueTitle, CatalogueFilter, context.CatalogueDir, ""})
             .value_or("");

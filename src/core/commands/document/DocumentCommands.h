@@ -19,12 +19,12 @@ int AskIfSave(app::Workspace& ws, const DocumentContext& context);
 
 // The File menu. Each command that discards the layout asks AskIfSave first and stops
 // on -1; opening or starting a layout empties the undo journal.
-CommandResult New_Item_Click(app::Workspace& ws, const DocumentContext& context);
-CommandResult Open_Item_Click(app::Workspace& ws, const DocumentContext& context);
-CommandResult mnuRecentFile_Click(app::Workspace& ws, const DocumentContext& context, int index);
+CommandResult StartNewLayout(app::Workspace& ws, const DocumentContext& context);
+CommandResult OpenLayoutFile(app::Workspace& ws, const DocumentContext& context);
+CommandResult OpenRecentLayout(app::Workspace& ws, const DocumentContext& context, int index);
 // True when the layout was written.
-bool Save_Item_Click(app::Workspace& ws, const DocumentContext& context);
-bool SaveAs_Item_Click(app::Workspace& ws, const DocumentContext& context);
-CommandResult ChangeRailFile_Item_Click(app::Workspace& ws, const DocumentContext& context);
+bool SaveLayout(app::Workspace& ws, const DocumentContext& context);
+bool SaveLayoutAs(app::Workspace& ws, const DocumentContext& context);
+CommandResult ChangeCatalogueFile(app::Workspace& ws, const DocumentContext& context);
 
 } // namespace ferrovane::document

@@ -45,7 +45,7 @@ catalogue::RailBoxRail ClosingColumns() {
 catalogue::RailBoxRail MemberColumns(const model::Rail& r, float refX, float refY) {
     catalogue::RailBoxRail line;
     const bool curve = r.Kind == model::KindCurve;
-    line.MemberKind = curve ? 1 : 0;
+    line.MemberKind = curve ? catalogue::MemberCurve : catalogue::MemberStraight;
     line.CurveFlip = curve && r.Dir != 0 ? -1 : 0;
     line.Size = curve ? r.Radius : r.Length;
     line.CurveAngle = curve ? static_cast<float>(std::nearbyint(static_cast<double>(r.Angle))) : 0;
@@ -95,7 +95,7 @@ void StoreClipRail(app::Workspace& ws) {
         refY = ws.Layout.Rails[rails.front()].Y0;
     }
     catalogue::RailBoxRail header;
-    header.MemberKind = 5;
+    header.MemberKind = catalogue::MemberHeader;
     header.Reserved = 2;
     std::string headerName(1, '#');
     headerName += catalogue::ClipRailBoxName;

@@ -1,7 +1,6 @@
 #include "core/commands/edit/DeleteRail.h"
 
 #include "core/commands/edit/Selection.h"
-#include "core/commands/workspace/ToolStatus.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/editor/IndexRemoval.h"
 #include "core/compute/editor/RailGroup.h"
@@ -61,7 +60,7 @@ void OpenDeleteTool(app::Workspace& ws) {
     if (SelectedCount(ws.Editor) >= 2 &&
         AskDelete(ws, "現在複数選択されているレールも削除しますか?"))
         DeleteSelection(ws);
-    ws.Editor.AStatus = AStatusDelete;
+    ws.Editor.AStatus = EditorMode::Delete;
 }
 
 void DeleteRail(app::Workspace& ws) {
@@ -70,7 +69,7 @@ void DeleteRail(app::Workspace& ws) {
 }
 
 void CloseDeleteTool(app::Workspace& ws) {
-    ws.Editor.AStatus = AStatusPlace;
+    ws.Editor.AStatus = EditorMode::Place;
 }
 
 void DeleteFromContextMenu(app::Workspace& ws) {

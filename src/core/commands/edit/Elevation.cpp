@@ -4,7 +4,6 @@
 
 #include "core/commands/edit/Selection.h"
 #include "core/commands/edit/StatusText.h"
-#include "core/commands/workspace/ToolStatus.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueEditing.h"
 #include "core/compute/editor/RailGroup.h"
@@ -74,7 +73,7 @@ bool SetUpperRail(app::Workspace& ws, int rail, const std::string& chosenName) {
 }
 
 void OpenElevationTool(app::Workspace& ws) {
-    ws.Editor.AStatus = AStatusElevate;
+    ws.Editor.AStatus = EditorMode::Elevate;
     if (SelectionSlots(ws.Editor) == 0) return;
     platform::ShowModal(*ws.Host,
                         {"選択を解除します。一つずつ高架化して下さい。", "レールの高架化",
@@ -93,7 +92,7 @@ void SetUpper(app::Workspace& ws, const std::optional<std::string>& chosenName) 
 }
 
 void CloseElevationTool(app::Workspace& ws) {
-    ws.Editor.AStatus = AStatusPlace;
+    ws.Editor.AStatus = EditorMode::Place;
 }
 
 } // namespace ferrovane::editor

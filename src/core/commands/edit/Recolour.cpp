@@ -1,7 +1,6 @@
 #include "core/commands/edit/Recolour.h"
 
 #include "core/commands/edit/Selection.h"
-#include "core/commands/workspace/ToolStatus.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/editor/RailGroup.h"
 #include "core/values/platform/UiHost.h"
@@ -48,7 +47,7 @@ bool OpenRecolourTool(app::Workspace& ws) {
                             *ws.Host, {"選択レールを一括変換しますか?", "レール色の変更",
                                        platform::MessageIcon::Question,
                                        platform::MessageButtons::YesNo}) == platform::Answer::Yes;
-    ws.Editor.AStatus = AStatusRecolour;
+    ws.Editor.AStatus = EditorMode::Recolour;
     return selectionMode;
 }
 
@@ -61,7 +60,7 @@ void ApplyRecolour(app::Workspace& ws, bool selectionMode, std::int32_t colour) 
 }
 
 void CloseRecolourTool(app::Workspace& ws) {
-    ws.Editor.AStatus = AStatusPlace;
+    ws.Editor.AStatus = EditorMode::Place;
 }
 
 } // namespace ferrovane::editor

@@ -63,7 +63,7 @@ std::string WholeUnits(float v) {
 } // namespace
 
 void OpenFlexRail(app::Workspace& ws) {
-    ws.Editor.AStatus = FlexChoosingStart;
+    ws.Editor.AStatus = model::EditorMode::FlexChoosingStart;
     ws.Editor.FlexStartRail = -1;
     ws.Editor.FlexEndRail = -1;
 }
@@ -82,7 +82,7 @@ void RecordFlexSideFree(app::Workspace& ws, FlexSide side, float x, float y, flo
 
 bool SetFlexEnd(app::Workspace& ws, const FlexAnglePicker& pickAngle) {
     if (!ChooseSide(ws, FlexSide::Start, pickAngle)) return false;
-    ws.Editor.AStatus = FlexChoosingEnd;
+    ws.Editor.AStatus = model::EditorMode::FlexChoosingEnd;
     return true;
 }
 
@@ -96,7 +96,7 @@ void EnterFlexShaping(app::Workspace& ws) {
     FlexDef& def = ws.Editor.FlexDef;
     def.Handle1X = def.Handle1Y = def.Handle2X = def.Handle2Y = 50;
     ComputeFlexControls(def);
-    ws.Editor.AStatus = FlexShaping;
+    ws.Editor.AStatus = model::EditorMode::FlexShaping;
 }
 
 void DragFlexHandle(app::Workspace& ws, FlexSide side) {
@@ -176,14 +176,14 @@ bool CreateFlexRail(app::Workspace& ws) {
     layout.Modified = true;
     // Recorded so that undo takes the flexible rail back like any placed piece.
     ws.Undo.Record(editor::RailPlaced{n});
-    ws.Editor.AStatus = 0;
+    ws.Editor.AStatus = model::EditorMode::Place;
     ws.Redraw->DrawRailOnBackScreen(n);
     ws.Redraw->RefreshMainPicture();
     return true;
 }
 
 void CancelFlexRail(app::Workspace& ws) {
-    ws.Editor.AStatus = 0;
+    ws.Editor.AStatus = model::EditorMode::Place;
     ws.Redraw->ReDrawBackScreen();
 }
 

@@ -16,13 +16,6 @@ enum class FlexSide { Start, End };
 // the window is closed without a pick.
 using FlexAnglePicker = std::function<std::optional<float>()>;
 
-// Editor states while a flexible rail is laid.
-inline constexpr int FlexChoosingStart = 1001;
-inline constexpr int FlexChoosingEnd = 1002;
-inline constexpr int FlexShaping = 1100;
-inline constexpr int FlexDraggingStartHandle = 1500;
-inline constexpr int FlexDraggingEndHandle = 1501;
-
 inline constexpr const char* FlexRailName = "フレキシブルレール";
 
 // Starts laying a flexible rail: the start is chosen next.

@@ -155,13 +155,13 @@ int PlaceRail(app::Workspace& ws, float& angle, int dir, int mode, bool atSnap) 
     const float x = ed.MouseX, y = ed.MouseY;
     int n = -1;
     switch (ed.PlaceKind) {
-    case 0:
+    case model::PieceKind::Straight:
         n = PlaceStraight(ws, x, y, angle, mode, atSnap);
         break;
-    case 1:
+    case model::PieceKind::Curve:
         n = PlaceCurve(ws, x, y, angle, dir != 0, mode, atSnap);
         break;
-    case 2:
+    case model::PieceKind::Point:
         n = PlacePoint(ws, x, y, angle, dir, mode, atSnap);
         break;
     default:
@@ -191,19 +191,19 @@ void PreviewNextRail(app::Workspace& ws) {
     if (!SnapEndFree(ws)) return;
     float angle = 0;
     switch (ed.PlaceKind) {
-    case 0:
+    case model::PieceKind::Straight:
         PlaceRail(ws, angle, 0, PlacePreview, true);
         ws.Host->SetStatusText(PlaceHint);
         break;
-    case 1:
+    case model::PieceKind::Curve:
         PlaceRail(ws, angle, ed.CurveFlip ? 1 : 0, PlacePreview, true);
         ws.Host->SetStatusText(TurnPlaceHint);
         break;
-    case 2:
+    case model::PieceKind::Point:
         PlaceRail(ws, angle, ed.PointOrient, PlacePreview, true);
         ws.Host->SetStatusText(TurnPlaceHint);
         break;
-    case 5:
+    case model::PieceKind::RailBox:
         PreviewRailBox(ws, ed.SnapAngle, ed.BoxTurn, true);
         ws.Host->SetStatusText(BoxHint);
         break;
@@ -215,11 +215,11 @@ void PreviewNextRail(app::Workspace& ws) {
 void SetNextRail(app::Workspace& ws, int button, float /*x*/, float /*y*/) {
     auto& ed = ws.Editor;
     if (button == 2) {
-        if (ed.PlaceKind == 1)
+        if (ed.PlaceKind == model::PieceKind::Curve)
             ed.CurveFlip = !ed.CurveFlip;
-        else if (ed.PlaceKind == 2)
+        else if (ed.PlaceKind == model::PieceKind::Point)
             ed.PointOrient = NextPointOrient(ed.PointOrient);
-        else if (ed.PlaceKind == 5 && ed.BoxTurn < INT16_MAX)
+        else if (ed.PlaceKind == model::PieceKind::RailBox && ed.BoxTurn < INT16_MAX)
             ++ed.BoxTurn;
         ws.Redraw->RefreshMainPicture();
         PreviewNextRail(ws);
@@ -229,16 +229,16 @@ void SetNextRail(app::Workspace& ws, int button, float /*x*/, float /*y*/) {
     float angle = 0;
     int n = -1;
     switch (ed.PlaceKind) {
-    case 0:
+    case model::PieceKind::Straight:
         n = PlaceRail(ws, angle, 0, PlaceCommit, true);
         break;
-    case 1:
+    case model::PieceKind::Curve:
         n = PlaceRail(ws, angle, ed.CurveFlip ? 1 : 0, PlaceCommit, true);
         break;
-    case 2:
+    case model::PieceKind::Point:
         n = PlaceRail(ws, angle, ed.PointOrient, PlaceCommit, true);
         break;
-    case 5:
+    case model::PieceKind::RailBox:
         PlaceRailBox(ws, ed.SnapAngle, ed.BoxTurn, true);
         return;
     default:

@@ -11,7 +11,7 @@ namespace ferrovane::geometry {
 inline constexpr int PlaceCommit = 0;
 inline constexpr int PlacePreview = 1;
 
-// Places one piece of kind PlaceKind (0 straight, 1 curve, 2 point) with the selected
+// Places one piece of kind PlaceKind (straight, curve or point) with the selected
 // catalogue entry. mode PlaceCommit appends it, joins it, updates the index, redraws,
 // marks the layout modified and records "SET"; PlacePreview fills slot 0 and draws it
 // on the visible board only; other modes do nothing. dir: curve flipped when non-zero,

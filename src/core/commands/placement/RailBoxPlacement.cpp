@@ -23,7 +23,7 @@ void LayMember(model::Rail& r, const RailBoxWorkRail& w, model::Point origin, fl
     float turnBy = angle;
     const model::Point p = origin + RotateOffset(model::Point{w.OffsetX, w.OffsetY}, turnBy);
     const float b = model::NormalizeAngle(angle + w.RelAngle);
-    if (w.MemberKind == 1)
+    if (w.MemberKind == catalogue::MemberCurve)
         LayCurve(r, {p, b}, {w.Size, w.CurveAngle}, w.CurveFlip != 0, railWidth);
     else
         LayStraight(r, {p, b}, w.Size, railWidth);
@@ -99,7 +99,9 @@ void PlaceRailBox(app::Workspace& ws, float angle, std::int16_t turn, bool atSna
         r.Free1 = w.Free1;
         r.Free2 = true;
         if (!w.Ungrouped) {
-            r.Kind = static_cast<std::uint8_t>(r.Kind + (seq == 0 ? 50 : 60));
+            // The laid kind (straight or curve) keeps its offset within the group's kinds.
+            const int first = seq == 0 ? model::KindBoxHeadStraight : model::KindBoxMemberStraight;
+            r.Kind = static_cast<std::uint8_t>(first + r.Kind);
             ++seq;
             r.BoxSeq = seq;
             r.Name = work.Rails[0].Name;

@@ -218,7 +218,7 @@ void ScreenRenderer::ChangeZoomie() {
     mWs.View.VScroll.Value = 0;
     ReDrawBackScreen();
     SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
-    MainPicture_Resize();
+    MainPictureResized();
 }
 
 void ScreenRenderer::ApplyZoomItem(int item) {
@@ -243,7 +243,7 @@ void ScreenRenderer::SetScroll() {
     RefreshMainPicture();
 }
 
-void ScreenRenderer::MainPicture_Resize() {
+void ScreenRenderer::MainPictureResized() {
     mMain.SetScale(mWs.View.UnitsPerPixel());
     SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
     SetScrollLimits(mWs.View, mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight);

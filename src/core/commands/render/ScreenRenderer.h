@@ -46,7 +46,7 @@ public:
     // The scroll bars moved: TScreen follows and MainPicture is refreshed.
     void SetScroll();
     // MainPicture changed size: TScreen, the scroll bar limits, a refresh.
-    void MainPicture_Resize();
+    void MainPictureResized();
 
     Surface& BackScreen() { return mBack; }
     Surface& MainPicture() { return mMain; }

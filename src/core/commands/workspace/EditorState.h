@@ -4,14 +4,19 @@
 #include <vector>
 
 #include "core/compute/geometry/FlexDef.h"
+#include "core/values/model/EditorMode.h"
+#include "core/values/model/PieceKind.h"
 
 namespace ferrovane::editor {
+
+using model::EditorMode;
+using model::PieceKind;
 
 // The editor's state: the current tool and piece, the pointer and what the hit test
 // last found under it.
 struct EditorState {
-    std::int16_t AStatus = 0;
-    std::int16_t PlaceKind = 0; // 0 straight, 1 curve, 2 point, 5 rail box
+    EditorMode AStatus = EditorMode::Place;
+    PieceKind PlaceKind = PieceKind::Straight;
     bool CurveFlip = false;
     std::int16_t PointOrient = 0;
     std::int16_t BoxTurn = 0;

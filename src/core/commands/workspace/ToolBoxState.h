@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/values/model/PieceKind.h"
+
 namespace ferrovane::editor {
 
 // Button ids of the tool box. A click sets ButtonId to the button's id plus 100.
@@ -27,7 +29,7 @@ struct ToolBoxState {
     std::int16_t ButtonId = ButtonNone;
     // The ButtonId the buttons were last drawn for; none yet at start.
     std::int16_t ShownButtonId = -32768;
-    std::int16_t ObjectIndex = 0; // the kind button last chosen
+    model::PieceKind ObjectIndex = model::PieceKind::Straight; // the kind button last chosen
     bool IsRailAboutOn = false;
 };
 

@@ -106,7 +106,7 @@ int AddRType(Catalogue& c, int kind) {
     fresh.Name = NewRailName;
     fresh.IsUserRail = 0;
     fresh.Kind = static_cast<std::int16_t>(kind);
-    if (kind == 0)
+    if (kind == model::KindStraight)
         fresh.Length = 100;
     else
         fresh.Radius = 100;
@@ -188,7 +188,7 @@ int ApplyCatalogueColours(platform::UiHost& host, const Catalogue& c, model::Lay
 }
 
 void RenameUserRailSlots(Catalogue& c) {
-    for (int kind = 0; kind <= 2; ++kind) {
+    for (int kind = model::KindStraight; kind <= model::KindPoint; ++kind) {
         std::int32_t* max = nullptr;
         auto* types = Entries(c, kind, max);
         RType& user = (*types)[static_cast<std::size_t>(*max)];

@@ -90,10 +90,14 @@ const std::vector<EntrySection>& EntrySections() {
 }
 
 std::vector<RType>& TypesOfKind(Catalogue& c, int kind) {
-    return kind == 0 ? c.StraightTypes : kind == 1 ? c.CurveTypes : c.PointTypes;
+    return kind == model::KindStraight ? c.StraightTypes
+           : kind == model::KindCurve  ? c.CurveTypes
+                                       : c.PointTypes;
 }
 std::int32_t& MaxOfKind(Catalogue& c, int kind) {
-    return kind == 0 ? c.StraightTypeMax : kind == 1 ? c.CurveTypeMax : c.PointTypeMax;
+    return kind == model::KindStraight ? c.StraightTypeMax
+           : kind == model::KindCurve  ? c.CurveTypeMax
+                                       : c.PointTypeMax;
 }
 
 RType UserRailEntry(std::int16_t kind, std::int32_t railColor, float angle = 0) {
@@ -259,7 +263,7 @@ private:
     // The arrays end at their maxima: the spare slots the sections grow into go.
     void TrimSpares() {
         Catalogue& c = mResult.Catalogue;
-        for (int kind = 0; kind < 3; ++kind)
+        for (int kind = model::KindStraight; kind <= model::KindPoint; ++kind)
             TypesOfKind(c, kind).resize(static_cast<std::size_t>(MaxOfKind(c, kind)) + 1);
         if (!c.RailBoxRails.empty())
             c.RailBoxRails.resize(static_cast<std::size_t>(c.RailBoxRailMax) + 1);

@@ -8,10 +8,15 @@ namespace ferrovane::catalogue {
 // The clipboard box that cut and copy write.
 inline constexpr const char* ClipRailBoxName = "クリップレール";
 
+// MemberKind values as the catalogue file stores them.
+inline constexpr std::int16_t MemberStraight = 0;
+inline constexpr std::int16_t MemberCurve = 1;
+inline constexpr std::int16_t MemberHeader = 5;
+
 // One line of a rail box: the header record of a box (MemberIndex 0) or a member.
 struct RailBoxRail {
     std::string Name;
-    std::int16_t MemberKind = 0; // 0 straight, 1 curve; 5 on the header record
+    std::int16_t MemberKind = MemberStraight; // MemberHeader on the header record
     std::int16_t CurveFlip = 0;
     float Size = 0;       // straight: length; curve: radius
     float CurveAngle = 0; // curve: swept angle in degrees

@@ -1,8 +1,16 @@
 #include "core/compute/editor/LayoutInformation.h"
 
+#include <cstdint>
+
 #include "core/values/model/Layout.h"
 
 namespace ferrovane::editor {
+
+namespace {
+// Kinds below this are counted as pieces: straights, curves, points and flexible
+// rails, but no rail-box rails or labels.
+constexpr std::uint8_t CountedPieceKindEnd = 5;
+} // namespace
 
 LayoutInformation GetLayoutInformation(const model::Layout& layout) {
     LayoutInformation info;
@@ -13,7 +21,7 @@ LayoutInformation GetLayoutInformation(const model::Layout& layout) {
     info.LayoutHeight = layout.LayoutHeight;
     for (int n = 1; n <= layout.RailCount; ++n) {
         const model::Rail& r = layout.Rails[n];
-        if (r.Valid && r.Kind < 5) ++info.RailPieces;
+        if (r.Valid && r.Kind < CountedPieceKindEnd) ++info.RailPieces;
     }
     return info;
 }

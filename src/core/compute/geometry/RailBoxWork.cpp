@@ -20,9 +20,9 @@ void ComputeEnds(RailBoxWorkRail& w) {
     w.End0Angle = w.RelAngle;
     model::Rail laid;
     const float a = model::NormalizeAngle(w.RelAngle);
-    if (w.MemberKind == 0) {
+    if (w.MemberKind == catalogue::MemberStraight) {
         LayStraight(laid, {{w.OffsetX, w.OffsetY}, a}, w.Size, 0);
-    } else if (w.MemberKind == 1) {
+    } else if (w.MemberKind == catalogue::MemberCurve) {
         LayCurve(laid, {{w.OffsetX, w.OffsetY}, a}, {w.Size, w.CurveAngle}, w.CurveFlip != 0, 0);
     } else {
         laid.X1 = w.OffsetX;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/compute/catalogue/RailBoxRail.h"
 #include "core/compute/geometry/PlaneVector.h"
 
 namespace ferrovane::catalogue {
@@ -16,7 +17,7 @@ namespace ferrovane::geometry {
 // and where its two ends lie in box coordinates.
 struct RailBoxWorkRail {
     std::string Name;
-    std::int16_t MemberKind = 0; // 0 straight, 1 curve; 5 for the header element
+    std::int16_t MemberKind = catalogue::MemberStraight; // MemberHeader for the header
     std::int16_t CurveFlip = 0;
     float Size = 0;
     float CurveAngle = 0;

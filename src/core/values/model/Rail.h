@@ -25,7 +25,7 @@ struct Rail {
     bool Valid = false;
     std::int16_t No = 0;
     std::string Name;
-    std::uint8_t Kind = 0;
+    std::uint8_t Kind = KindStraight;
     float Length = 0;
     float Radius = 0;
     float Angle = 0;
