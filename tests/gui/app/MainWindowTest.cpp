@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -232,6 +233,50 @@ TEST(MainWindow, TheZoomLastChosenIsTheOneTheNextStartOpensAt) {
     // What shutdown stores is what the next start reads.
     ASSERT_TRUE(app::RunShutdown(w.Ws(), w.window->Context()));
     EXPECT_EQ(w.user.Get(app::StartupSection, "ZoomPosition"), std::optional<std::string>("3"));
+}
+
+TEST(MainWindow, EditMenuFollowsTheSelectionAndPasteLaysTheClipboardAtAFreeEnd) {
+    StartedWindow w;
+    app::Workspace& ws = w.Ws();
+    ws.Editor.MouseX = 300;
+    ws.Editor.MouseY = 300;
+    float angle = 270;
+    ASSERT_EQ(geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false), 1);
+    gui::MainPicture* picture = w.window->Picture();
+    const auto click = [&](float x, float y) {
+        const QPoint at = w.PixelOf(x, y);
+        QTest::mouseMove(picture, at);
+        QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, at);
+    };
+    const auto enabled = [&] {
+        std::string state;
+        for (const char* name : {"itmCut", "itmCopy", "Delete_Item", "itmPaste"})
+            state += w.Action(name)->isEnabled() ? '1' : '0';
+        return state;
+    };
+    EXPECT_EQ(enabled(), "0000");
+    click(ws.Layout.Rails[1].MidX, ws.Layout.Rails[1].MidY); // selects rail 1
+    EXPECT_EQ(enabled(), "1110");
+    w.Action("itmCopy")->trigger();
+    EXPECT_EQ(enabled(), "1111");
+    click(2000, 1500); // empty board: the selection goes
+    EXPECT_EQ(enabled(), "0001");
+
+    w.Action("itmPaste")->trigger();
+    EXPECT_EQ(ws.Editor.PlaceKind, model::PieceKind::RailBox);
+    EXPECT_EQ(ws.Editor.SelBox, editor::FindClipRail(ws.Catalogue));
+    const auto* current = w.window->ToolBox()->findChild<QListWidget*>()->currentItem();
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(current->text(), QStringLiteral("クリップレール"));
+    click(ws.Layout.Rails[1].X1, ws.Layout.Rails[1].Y1);
+    ASSERT_EQ(ws.Layout.RailCount, 2);
+    EXPECT_EQ(ws.Layout.Rails[2].Link0, 1);
+    EXPECT_FALSE(ws.Layout.Rails[1].Free1);
+
+    // The tool box's range-selection button and the menu item show the same state.
+    QTest::mouseClick(w.window->ToolBox()->findChild<QWidget*>(QStringLiteral("picarrow")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(w.Action("itmSelect")->isChecked());
 }
 
 TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {
