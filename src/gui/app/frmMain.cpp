@@ -73,6 +73,9 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
     BuildMenus();
     BuildContextMenus();
     mTool = new frmTool(mWs, this);
+    mTool->installEventFilter(this);
+    for (QWidget* child : mTool->findChildren<QWidget*>())
+        child->installEventFilter(this);
     // The tool box's information button and the View menu item show the same state.
     // Its buttons also arm range selection, whose menu item carries a check mark.
     connect(mTool, &frmTool::LookChanged, this, [this] {
@@ -483,10 +486,19 @@ void frmMain::closeEvent(QCloseEvent* event) {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == mLblStatus && event->type() == QEvent::MouseMove)
         mBoard->PointerOverStatusLine();
+    // A window manager may give the tool box the focus: the board's keys work from it.
+    if (event->type() == QEvent::KeyPress && mTool && watched->isWidgetType() &&
+        (watched == mTool || mTool->isAncestorOf(static_cast<QWidget*>(watched))) &&
+        BoardKey(static_cast<QKeyEvent*>(event)))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (!BoardKey(event)) QMainWindow::keyPressEvent(event);
+}
+
+bool frmMain::BoardKey(QKeyEvent* event) {
     int code = 0;
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -511,16 +523,13 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
         code = editor::KeySlash;
         break;
     default:
-        QMainWindow::keyPressEvent(event);
-        return;
+        return false;
     }
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     const int shift = event->modifiers() & Qt::ShiftModifier ? 1 : 0;
     mBoard->KeyDown(code, shift);
     SyncWidgets();
+    return true;
 }
 
 } // namespace ferrovane::gui

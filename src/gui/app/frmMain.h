@@ -97,6 +97,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The board's own keys (arrows, U, /, Esc); false for any other key.
+    bool BoardKey(QKeyEvent* event);
 
 private:
     void BuildBoardArea();

@@ -98,7 +98,7 @@ void frmMain::BuildMenus() {
         mItmSelect->setChecked(mBoard->ToggleRangeSelection(!mItmSelect->isChecked()));
         SyncWidgets();
     });
-    mItmDelete = AddItem(edit, "Delete_Item", QStringLiteral("削除(&D)..."));
+    mItmDelete = AddItem(edit, "Delete_Item", QStringLiteral("削除(&D)..."), QKeySequence::Delete);
     connect(mItmDelete, &QAction::triggered, this, [this] {
         editor::DeleteFromContextMenu(mWs);
         SyncWidgets();

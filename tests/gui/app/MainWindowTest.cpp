@@ -279,6 +279,21 @@ TEST(MainWindow, EditMenuFollowsTheSelectionAndPasteLaysTheClipboardAtAFreeEnd) 
     EXPECT_TRUE(w.Action("itmSelect")->isChecked());
 }
 
+TEST(MainWindow, BoardKeysWorkWhileTheToolBoxHasTheFocus) {
+    StartedWindow w;
+    app::Workspace& ws = w.Ws();
+    auto* list = w.window->ToolBox()->findChild<QListWidget*>(QStringLiteral("lstRails"));
+    ASSERT_NE(list, nullptr);
+    ws.Editor.PlaceKind = model::PieceKind::Straight;
+    QTest::keyClick(list, Qt::Key_Right);
+    EXPECT_EQ(ws.Editor.PlaceKind, model::PieceKind::Curve);
+    QTest::keyClick(list, Qt::Key_Left);
+    EXPECT_EQ(ws.Editor.PlaceKind, model::PieceKind::Straight);
+    const bool upper = ws.Editor.IsUpperMode;
+    QTest::keyClick(w.window->ToolBox(), Qt::Key_U);
+    EXPECT_NE(ws.Editor.IsUpperMode, upper);
+}
+
 TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {
     StartedWindow w;
     const auto zoomItems = w.window->findChildren<QAction*>(QStringLiteral("mnuZoom"));
