@@ -19,6 +19,7 @@
 #include "core/commands/document/LayoutTitle.h"
 #include "core/commands/edit/PerformUndo.h"
 #include "core/commands/render/AutoScroll.h"
+#include "core/compute/render/WheelView.h"
 #include "core/compute/render/Zoom.h"
 #include "gui/app/frmGeneral.h"
 #include "gui/editor/MainPicture.h"
@@ -154,6 +155,8 @@ void frmMain::BuildBoardArea() {
         mBoard->MouseMove(e);
         SyncScrollBars();
     };
+    mPicture->OnWheel = [this](QPoint angle, QPoint pixels, Qt::KeyboardModifiers keys,
+                               QPointF at) { BoardWheel(angle, pixels, keys, at); };
     mPicture->OnMouseUp = [this](const editor::BoardEvent& e) {
         mBoard->MouseUp(e);
         SyncWidgets();
@@ -229,8 +232,8 @@ void frmMain::SetfrmMainTitle() {
     for (int i = 0; i < 5; ++i) {
         const std::string& path = mWs.Layout.RecentFiles[static_cast<std::size_t>(i)];
         if (path.empty()) continue;
-        mRecentItems[static_cast<std::size_t>(i)]->setText(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QString::fromStdString(path)));
+        mRecentItems[static_cast<std::size_t>(i)]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString::fromStdString(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         mRecentItems[static_cast<std::size_t>(i)]->setVisible(true);
         mRecentItems[static_cast<std::size_t>(i)]->setEnabled(true);
     }
@@ -457,6 +460,38 @@ void frmMain::mnuZoom_Click(int item) {
     mRenderer->ApplyZoomItem(item);
     for (int i = 0; i < render::ZoomItemCount; ++i)
         mZoomItems[static_cast<std::size_t>(i)]->setChecked(i == item);
+    SyncScrollBars();
+    mPicture->update();
+}
+
+void frmMain::BoardWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers keys, QPointF at) {
+    render::View& view = mWs.View;
+    if (keys & Qt::ControlModifier) {
+        // One zoom step per notch, about the point under the pointer.
+        const int notches = angle.y() / 120;
+        const auto item = render::ZoomStepItem(view.Zoom, notches);
+        if (notches == 0 || !item) return;
+        const float upp = view.UnitsPerPixel();
+        const float layoutX = view.Screen.Left + static_cast<float>(at.x()) * upp;
+        const float layoutY = view.Screen.Top + static_cast<float>(at.y()) * upp;
+        mnuZoom_Click(*item);
+        render::KeepPointUnderPointer(view, layoutX, layoutY, static_cast<float>(at.x()),
+                                      static_cast<float>(at.y()));
+    } else {
+        // A touchpad reports pixels, a wheel notches of 120: one notch is one scroll step.
+        const float upp = view.UnitsPerPixel();
+        float dx = 0, dy = 0;
+        if (!pixels.isNull()) {
+            dx = -static_cast<float>(pixels.x()) * upp;
+            dy = -static_cast<float>(pixels.y()) * upp;
+        } else {
+            dx = -static_cast<float>(angle.x()) / 120 * mWs.Settings.ScrollWidth;
+            dy = -static_cast<float>(angle.y()) / 120 * mWs.Settings.ScrollHeight;
+        }
+        if (keys & Qt::ShiftModifier) std::swap(dx, dy);
+        if (!render::ScrollViewBy(view, dx, dy)) return;
+    }
+    mRenderer->SetScroll();
     SyncScrollBars();
     mPicture->update();
 }

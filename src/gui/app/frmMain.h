@@ -99,6 +99,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // The board's own keys (arrows, U, /, Esc); false for any other key.
     bool BoardKey(QKeyEvent* event);
+    // The wheel scrolls the board (Shift: sideways); with Ctrl it zooms about the pointer.
+    void BoardWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers keys, QPointF at);
 
 private:
     void BuildBoardArea();

@@ -1,5 +1,7 @@
 #include "gui/editor/MainPicture.h"
 
+#include <QWheelEvent>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -84,6 +86,15 @@ void MainPicture::mouseReleaseEvent(QMouseEvent* event) {
     if (button == 0) return;
     if (OnMouseUp) OnMouseUp(ToBoard(event, button));
     update();
+}
+
+void MainPicture::wheelEvent(QWheelEvent* event) {
+    if (!OnWheel) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    OnWheel(event->angleDelta(), event->pixelDelta(), event->modifiers(), event->position());
+    event->accept();
 }
 
 } // namespace ferrovane::gui

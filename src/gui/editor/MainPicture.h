@@ -25,6 +25,9 @@ public:
     // size when the screen's pixel ratio changed (moved to another screen), so the
     // surfaces are remade at the new ratio.
     std::function<void(int, int)> OnResize;
+    // A wheel or touchpad turn over the board: the wheel's angle and the touchpad's pixel
+    // deltas, the modifiers, and the pointer in widget pixels.
+    std::function<void(QPoint, QPoint, Qt::KeyboardModifiers, QPointF)> OnWheel;
 
     // The position of the last event, for windows that open at the pointer.
     QPoint LastGlobalPos() const { return mLastGlobal; }
@@ -36,6 +39,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     editor::BoardEvent ToBoard(const QMouseEvent* event, int button) const;

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -292,6 +293,46 @@ TEST(MainWindow, BoardKeysWorkWhileTheToolBoxHasTheFocus) {
     const bool upper = ws.Editor.IsUpperMode;
     QTest::keyClick(w.window->ToolBox(), Qt::Key_U);
     EXPECT_NE(ws.Editor.IsUpperMode, upper);
+}
+
+namespace {
+
+void Wheel(QWidget* widget, QPoint at, QPoint angle, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+    QWheelEvent wheel(QPointF(at), widget->mapToGlobal(QPointF(at)), QPoint(), angle, Qt::NoButton,
+                      keys, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+} // namespace
+
+TEST(MainWindow, WheelScrollsTheBoardAndCtrlWheelZoomsAboutThePointer) {
+    StartedWindow w;
+    auto& view = w.Ws().View;
+    gui::MainPicture* picture = w.window->Picture();
+    w.window->findChildren<QAction*>(QStringLiteral("mnuZoom"))[0]->trigger(); // 100 %
+    ASSERT_TRUE(view.VScroll.Enabled);
+    Wheel(picture, {100, 100}, {0, -120}); // one notch down
+    EXPECT_EQ(view.VScroll.Value, w.Ws().Settings.ScrollHeight);
+    Wheel(picture, {100, 100}, {0, -120}, Qt::ShiftModifier); // sideways
+    EXPECT_EQ(view.HScroll.Value, w.Ws().Settings.ScrollWidth);
+    Wheel(picture, {100, 100}, {0, 240}); // back up, and no further than the top
+    EXPECT_EQ(view.VScroll.Value, 0);
+
+    // Ctrl: one zoom step out, the layout point under the pointer stays there (the view
+    // scrolled in first, so that there is room to keep it).
+    Wheel(picture, {100, 100}, {0, -600});
+    Wheel(picture, {100, 100}, {0, -600}, Qt::ShiftModifier);
+    const QPoint at(300, 200);
+    const float x = view.Screen.Left + at.x() * view.UnitsPerPixel();
+    const float y = view.Screen.Top + at.y() * view.UnitsPerPixel();
+    Wheel(picture, at, {0, -120}, Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(view.Zoom, 1.0f / 3.0f); // 75 %
+    EXPECT_NEAR(view.Screen.Left + at.x() * view.UnitsPerPixel(), x, 1.0f);
+    EXPECT_NEAR(view.Screen.Top + at.y() * view.UnitsPerPixel(), y, 1.0f);
+    Wheel(picture, at, {0, 120}, Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(view.Zoom, 0.0f);
+    Wheel(picture, at, {0, 120}, Qt::ControlModifier); // no step nearer than 100 %
+    EXPECT_FLOAT_EQ(view.Zoom, 0.0f);
 }
 
 TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {
