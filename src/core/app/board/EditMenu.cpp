@@ -26,6 +26,8 @@ bool ArmClipRail(app::Workspace& ws) {
     ed.SelBox = static_cast<std::int16_t>(FindClipRail(ws.Catalogue));
     ed.BoxTurn = 0;
     ed.AStatus = EditorMode::Place;
+    // The kind buttons are drawn anew for the rail-box kind.
+    ws.ToolBox.ShownButtonId = -32768;
     return true;
 }
 
