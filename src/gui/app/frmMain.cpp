@@ -148,7 +148,7 @@ void frmMain::BuildBoardArea() {
     };
     mPicture->OnMouseDown = [this](const editor::BoardEvent& e) {
         mBoard->MouseDown(e);
-        SyncWidgets();
+        ApplyChanges();
     };
     mPicture->OnMouseMove = [this](const editor::BoardEvent& e) {
         if (mTool) mTool->PointerOnBoard();
@@ -159,7 +159,7 @@ void frmMain::BuildBoardArea() {
                                QPointF at) { BoardWheel(angle, pixels, keys, at); };
     mPicture->OnMouseUp = [this](const editor::BoardEvent& e) {
         mBoard->MouseUp(e);
-        SyncWidgets();
+        ApplyChanges();
     };
 
     const auto scrolled = [this] {
@@ -194,10 +194,15 @@ void frmMain::ConnectHost() {
     };
 }
 
-void frmMain::SyncWidgets() {
-    SyncScrollBars();
-    SyncMenus();
-    SetfrmMainTitle();
+void frmMain::ApplyChanges() {
+    // Only the widgets that show what the commands of this event changed.
+    const app::ChangeMarks changes = mWs.Changed.Take();
+    using app::Change;
+    if (changes.Has(Change::View)) SyncScrollBars();
+    if (changes.Has(Change::Undo) || changes.Has(Change::Selection) ||
+        changes.Has(Change::Catalogue) || changes.Has(Change::Tool))
+        SyncMenus();
+    if (changes.Has(Change::Layout) || changes.Has(Change::Catalogue)) SetfrmMainTitle();
     mPicture->update();
 }
 
@@ -350,14 +355,14 @@ bool frmMain::PopupMenu(editor::BoardMenu menu, bool changeRailNameVisible) {
     QMenu* popup = menu == editor::BoardMenu::RailMenu ? mRailMenu : mRailMenu2;
     SyncMenus();
     popup->exec(QCursor::pos());
-    SyncWidgets();
+    ApplyChanges();
     // Qt does not pass the click that closes a menu on to the board.
     return false;
 }
 
 void frmMain::ShowTypedAngleWindow() {
     frmAngle2::ShowModalAt(mWs, this, mPicture->LastGlobalPos());
-    SyncWidgets();
+    ApplyChanges();
 }
 
 void frmMain::DrawRangeBox(float minX, float minY, float maxX, float maxY) {
@@ -418,7 +423,7 @@ void frmMain::New_Item_Click() {
         QApplication::quit();
         return;
     }
-    SyncWidgets();
+    ApplyChanges();
 }
 
 void frmMain::Open_Item_Click() {
@@ -427,32 +432,32 @@ void frmMain::Open_Item_Click() {
         QApplication::quit();
         return;
     }
-    SyncWidgets();
+    ApplyChanges();
 }
 
 void frmMain::Save_Item_Click() {
     document::SaveLayout(mWs, mContext.Document);
-    SyncWidgets();
+    ApplyChanges();
 }
 
 void frmMain::SaveAs_Item_Click() {
     document::SaveLayoutAs(mWs, mContext.Document);
-    SyncWidgets();
+    ApplyChanges();
 }
 
 void frmMain::ChangeRailFile_Item_Click() {
     document::ChangeCatalogueFile(mWs, mContext.Document);
-    SyncWidgets();
+    ApplyChanges();
 }
 
 void frmMain::mnuRecentFile_Click(int index) {
     document::OpenRecentLayout(mWs, mContext.Document, index);
-    SyncWidgets();
+    ApplyChanges();
 }
 
 void frmMain::itmUndo_Click() {
     editor::UndoCommand(mWs);
-    SyncWidgets();
+    ApplyChanges();
 }
 
 void frmMain::mnuZoom_Click(int item) {
@@ -563,7 +568,7 @@ bool frmMain::BoardKey(QKeyEvent* event) {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     const int shift = event->modifiers() & Qt::ShiftModifier ? 1 : 0;
     mBoard->KeyDown(code, shift);
-    SyncWidgets();
+    ApplyChanges();
     return true;
 }
 

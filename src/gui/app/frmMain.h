@@ -107,9 +107,9 @@ private:
     void BuildMenus();
     void BuildContextMenus();
     void ConnectHost();
-    // Copies the view's scroll bars, the zoom label, the title and the menu states to
-    // the widgets after any command.
-    void SyncWidgets();
+    // Brings the scroll bars, the zoom label, the title and the menu states up to date
+    // with what the workspace marks as changed, once per event.
+    void ApplyChanges();
     void SyncScrollBars();
     void SyncMenus();
     void SetfrmMainTitle();

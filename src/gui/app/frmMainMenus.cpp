@@ -77,11 +77,11 @@ void frmMain::BuildMenus() {
     mItmCopy = AddItem(edit, "itmCopy", QStringLiteral("コピー(&C)"), QKeySequence::Copy);
     connect(mItmCut, &QAction::triggered, this, [this] {
         editor::CutSelection(mWs);
-        SyncWidgets();
+        ApplyChanges();
     });
     connect(mItmCopy, &QAction::triggered, this, [this] {
         editor::CopySelection(mWs);
-        SyncWidgets();
+        ApplyChanges();
     });
     mItmPaste = AddItem(edit, "itmPaste", QStringLiteral("貼り付け(&P)"), QKeySequence::Paste);
     connect(mItmPaste, &QAction::triggered, this, [this] {
@@ -89,19 +89,19 @@ void frmMain::BuildMenus() {
             mTool->setlstRails();
             mTool->setButton();
         }
-        SyncWidgets();
+        ApplyChanges();
     });
     edit->addSeparator();
     mItmSelect = AddItem(edit, "itmSelect", QStringLiteral("範囲選択(&R)"));
     mItmSelect->setCheckable(true);
     connect(mItmSelect, &QAction::triggered, this, [this] {
         mItmSelect->setChecked(mBoard->ToggleRangeSelection(!mItmSelect->isChecked()));
-        SyncWidgets();
+        ApplyChanges();
     });
     mItmDelete = AddItem(edit, "Delete_Item", QStringLiteral("削除(&D)..."), QKeySequence::Delete);
     connect(mItmDelete, &QAction::triggered, this, [this] {
         editor::DeleteFromContextMenu(mWs);
-        SyncWidgets();
+        ApplyChanges();
     });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
@@ -181,12 +181,12 @@ void frmMain::BuildContextMenus() {
     mChangeRailName = AddItem(mRailMenu2, "mnuChangeRailName", QStringLiteral("名前の変更(&N)..."));
     connect(mChangeRailName, &QAction::triggered, this, [this] {
         editor::ChangeRailName(mWs);
-        SyncWidgets();
+        ApplyChanges();
     });
     connect(AddItem(mRailMenu2, "Delete_Item2", QStringLiteral("削除(&D)")), &QAction::triggered,
             this, [this] {
                 editor::DeleteFromContextMenu(mWs);
-                SyncWidgets();
+                ApplyChanges();
             });
     mRailMenu2->addSeparator();
     mItmCut2 = AddItem(mRailMenu2, "itmCut2", QStringLiteral("切り取り(&T)"));

@@ -19,6 +19,32 @@ namespace ferrovane::editor {
 
 namespace {
 
+// Marks the tool as changed when an event leaves the editor in another mode, with
+// another piece or in the other level.
+class ToolWatch {
+public:
+    explicit ToolWatch(app::Workspace& ws)
+        : mWs(ws), mMode(ws.Editor.AStatus), mKind(ws.Editor.PlaceKind),
+          mUpper(ws.Editor.IsUpperMode) {}
+    ToolWatch(const ToolWatch&) = delete;
+    ToolWatch& operator=(const ToolWatch&) = delete;
+    ~ToolWatch() {
+        const auto& ed = mWs.Editor;
+        if (ed.AStatus != mMode || ed.PlaceKind != mKind || ed.IsUpperMode != mUpper)
+            mWs.Changed.Mark(app::Change::Tool);
+    }
+
+private:
+    app::Workspace& mWs;
+    EditorMode mMode;
+    PieceKind mKind;
+    bool mUpper;
+};
+
+} // namespace
+
+namespace {
+
 // States whose own drawing must not be wiped by a change of the hit-test result.
 bool KeepsPictureOnDetectChange(EditorMode mode) {
     return mode == EditorMode::KeepsDrawingFirst || mode == EditorMode::KeepsDrawingSecond ||
@@ -114,6 +140,7 @@ std::int16_t Board::Detect() {
 }
 
 void Board::MouseDown(const BoardEvent& e) {
+    ToolWatch watch(mWs);
     mWs.Log("MouseDown Start");
     if (mIgnoreNextClick) {
         mIgnoreNextClick = false; // the click that closed a context menu
@@ -159,11 +186,13 @@ void Board::MouseMove(const BoardEvent& e) {
 }
 
 void Board::MouseUp(const BoardEvent& e) {
+    ToolWatch watch(mWs);
     SetPointerPosition(e);
     if (BoardMode* mode = ModeFor(mWs.Editor.AStatus)) mode->MouseUp(*this, e);
 }
 
 void Board::KeyDown(int keyCode, int) {
+    ToolWatch watch(mWs);
     EditorState& ed = mWs.Editor;
     switch (keyCode) {
     case KeyEscape:
@@ -203,6 +232,7 @@ void Board::KeyDown(int keyCode, int) {
 }
 
 bool Board::ToggleRangeSelection(bool checked) {
+    ToolWatch watch(mWs);
     mWs.Editor.AStatus = checked ? EditorMode::Place : EditorMode::RangeArmed;
     RefreshToolBox(false);
     return !checked;
@@ -251,6 +281,7 @@ void Board::DrawRangeBox() {
     mView.DrawRangeBox(static_cast<float>(minX) - s.Left, static_cast<float>(minY) - s.Top,
                        static_cast<float>(maxX) - s.Left, static_cast<float>(maxY) - s.Top);
     SelectRailsInBox(mWs.Layout, mWs.Editor, minX, minY, maxX, maxY);
+    mWs.Changed.Mark(app::Change::Selection);
     mWs.Redraw->SetHighlightSelRail();
 }
 

@@ -45,6 +45,7 @@ void PlaceSelectMode::MouseDown(Board& board, const BoardEvent& e) {
             ws.Log("MouseDown - LeftButton");
             ws.Log("SelRailList(0) Clear");
             ClearSelection(ws.Editor);
+            ws.Changed.Mark(app::Change::Selection);
             ws.Host->EnableCC(false);
             redraw.RefreshMainPicture();
         } else if (model::PlacesByClick(ws.Editor.PlaceKind)) {
@@ -119,6 +120,7 @@ void RangeSelectMode::MouseUp(Board& board, const BoardEvent& e) {
     } else {
         ws.Host->EnableCC(false);
         ClearSelection(ws.Editor);
+        ws.Changed.Mark(app::Change::Selection);
         ws.Editor.AStatus = EditorMode::RangeArmed;
     }
     ws.Redraw->RefreshMainPicture();

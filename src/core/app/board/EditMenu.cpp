@@ -19,6 +19,7 @@ EditMenuState EditMenuStateOf(const app::Workspace& ws) {
 }
 
 bool ArmClipRail(app::Workspace& ws) {
+    ws.Changed.Mark(app::Change::Tool);
     if (!EditMenuStateOf(ws).Paste) return false;
     auto& ed = ws.Editor;
     ws.ToolBox.ObjectIndex = PieceKind::RailBox;

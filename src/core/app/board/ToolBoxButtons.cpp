@@ -104,33 +104,39 @@ bool RefreshToolButtons(app::Workspace& ws, ButtonLook& look) {
 }
 
 void ToggleRangeSelectTool(app::Workspace& ws) {
+    ws.Changed.Mark(app::Change::Tool);
     ws.Editor.AStatus =
         ws.Editor.AStatus == EditorMode::RangeArmed ? EditorMode::Place : EditorMode::RangeArmed;
     ws.ToolBox.ButtonId = ButtonArrow + ButtonClicked;
 }
 
 void ToggleRulerTool(app::Workspace& ws) {
+    ws.Changed.Mark(app::Change::Tool);
     ws.Editor.AStatus =
         ws.Editor.AStatus == EditorMode::Place ? EditorMode::RulerArmed : EditorMode::Place;
     ws.ToolBox.ButtonId = ButtonRuler + ButtonClicked;
 }
 
 void ToggleUpperMode(app::Workspace& ws) {
+    ws.Changed.Mark(app::Change::Tool);
     ws.Editor.IsUpperMode = !ws.Editor.IsUpperMode;
     ws.ToolBox.ButtonId = ButtonUpper + ButtonClicked;
 }
 
 void ToggleRailAboutDisplay(app::Workspace& ws) {
+    ws.Changed.Mark(app::Change::Tool);
     ws.ToolBox.IsRailAboutOn = !ws.ToolBox.IsRailAboutOn;
     ws.ToolBox.ButtonId = ButtonAbout + ButtonClicked;
 }
 
 void ToggleLargeToolBox(app::Workspace& ws) {
+    ws.Changed.Mark(app::Change::Tool);
     ws.Settings.LargeToolBox = !ws.Settings.LargeToolBox;
     ws.ToolBox.ButtonId = ButtonSize + ButtonClicked;
 }
 
 void ChooseKindButton(app::Workspace& ws, int kind) {
+    ws.Changed.Mark(app::Change::Tool);
     if (kind < ButtonKindFirst || kind > ButtonKindLast) return;
     ws.ToolBox.ObjectIndex = static_cast<PieceKind>(kind);
     ws.ToolBox.ButtonId = static_cast<std::int16_t>(kind + ButtonClicked);

@@ -46,6 +46,7 @@ CatalogueReadStatus ReadCatalogue(app::Workspace& ws, const std::string& path) {
     }
 
     ws.Catalogue = std::move(result.Catalogue);
+    ws.Changed.Mark(app::Change::Catalogue);
     ws.Catalogue.RTypeFileName = path;
     ws.Settings.RTypeFileName = path;
     ws.Log("[LoadRailType] finished");

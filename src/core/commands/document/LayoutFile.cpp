@@ -38,6 +38,7 @@ std::string LayoutFileErrorText(int place, const FileError& error) {
 }
 
 bool SaveFile(app::Workspace& ws, std::string path) {
+    ws.Changed.Mark(app::Change::Layout); // the title names the file and its state
     if (path.empty()) path = ws.Layout.LayoutFileName;
     FileError error{ErrPathAccess, "No file name given"};
     if (path.empty() || !platform::WriteFileAtomically(path, WriteLayout(ws.Layout), error)) {
@@ -53,6 +54,7 @@ bool SaveFile(app::Workspace& ws, std::string path) {
 }
 
 bool LoadFile(app::Workspace& ws, std::string path, const LoadOptions& options) {
+    ws.Changed.Mark({app::Change::Layout, app::Change::Selection, app::Change::View});
     if (path.empty()) path = ws.Layout.LayoutFileName;
     ws.Log("[LoadFile] FN = " + path);
     if (!platform::FileExists(path)) {

@@ -83,6 +83,7 @@ void RemoveClipRail(catalogue::Catalogue& c) {
 }
 
 void StoreClipRail(app::Workspace& ws) {
+    ws.Changed.Mark(app::Change::Catalogue);
     catalogue::Catalogue& c = ws.Catalogue;
     // The next free index; a spare record the reader may have left is overwritten.
     c.RailBoxRails.resize(static_cast<std::size_t>(RailBoxRecordCount(c)));

@@ -27,6 +27,7 @@ std::optional<int> ParseLayoutSize(const std::string& text) {
 
 bool SetLayoutSize(app::Workspace& ws, const std::string& widthText,
                    const std::string& heightText) {
+    ws.Changed.Mark({app::Change::Layout, app::Change::View});
     const auto width = ParseLayoutSize(widthText);
     const auto height = ParseLayoutSize(heightText);
     if (!width || !height) return false;

@@ -52,6 +52,7 @@ std::vector<int> SelectionActionOrder(const EditorState& editor) {
 }
 
 void ToggleSelection(app::Workspace& ws, int rail) {
+    ws.Changed.Mark(app::Change::Selection);
     if (rail < 1 || rail > INT16_MAX) return;
     auto& list = ws.Editor.SelRailList;
     if (list.empty()) ClearSelection(ws.Editor);

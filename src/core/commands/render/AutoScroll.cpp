@@ -62,6 +62,7 @@ int AutoScrollStep(const ScrollBar& bar, int zone, const app::Settings& settings
 }
 
 AutoScrollPointer SetAutoScroll(app::Workspace& ws, ScreenRenderer& renderer) {
+    ws.Changed.Mark(app::Change::View);
     View& view = ws.View;
     const int state = view.AutoScrollState;
     if (state >= AutoScrollLeft && state <= AutoScrollBottom) {

@@ -207,6 +207,7 @@ void ScreenRenderer::RecoverFromOversizedBackScreen() {
 }
 
 void ScreenRenderer::ChangeZoomie() {
+    mWs.Changed.Mark({app::Change::View, app::Change::Settings});
     platform::BusyPointer busy(*mWs.Host);
     // Whatever chose the zoom, the next start opens at it (a fitted or typed zoom as the
     // nearest menu step).
@@ -239,11 +240,13 @@ void ScreenRenderer::ApplyZoomItem(int item) {
 }
 
 void ScreenRenderer::SetScroll() {
+    mWs.Changed.Mark(app::Change::View);
     SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
     RefreshMainPicture();
 }
 
 void ScreenRenderer::MainPictureResized() {
+    mWs.Changed.Mark(app::Change::View);
     mMain.SetScale(mWs.View.UnitsPerPixel());
     SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
     SetScrollLimits(mWs.View, mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight);

@@ -28,6 +28,9 @@ void UndoJournal::Clear() {
 
 // The menu item names the action the next undo takes back.
 void UndoJournal::ShowLast() {
+    // Every record is an edit of the layout (or of the selection), and so is taking one
+    // back.
+    if (mMarks) mMarks->Mark({app::Change::Undo, app::Change::Layout, app::Change::Selection});
     if (mRecords.empty()) {
         mMenu = UndoMenuItem{false, UndoDisabledCaption};
         return;

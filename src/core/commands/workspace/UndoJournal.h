@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/commands/workspace/ChangeMarks.h"
+
 #include "core/commands/workspace/UndoRecord.h"
 
 namespace ferrovane::editor {
@@ -36,6 +38,8 @@ public:
     std::optional<UndoRecord> PopUndo();
     // Empties the journal, as a new or opened layout does.
     void Clear();
+    // Where every change of the journal, and of the layout it records, is marked.
+    void ReportTo(app::ChangeMarks* marks) { mMarks = marks; }
 
 private:
     friend class UndoGroup;
@@ -44,6 +48,7 @@ private:
 
     std::vector<UndoRecord> mRecords;
     UndoMenuItem mMenu{false, UndoDisabledCaption};
+    app::ChangeMarks* mMarks = nullptr;
 };
 
 // Records the edits of one user action: the first record added carries the group start,

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/commands/workspace/ChangeMarks.h"
 #include "core/commands/workspace/EditorState.h"
 #include "core/commands/workspace/ToolBoxState.h"
 #include "core/commands/workspace/UndoJournal.h"
@@ -20,7 +21,10 @@ namespace ferrovane::app {
 // The whole state of one editing session. Every procedure takes the parts it uses;
 // two workspaces never see each other.
 struct Workspace {
-    explicit Workspace(platform::UiHost& host) : Host(&host) {}
+    explicit Workspace(platform::UiHost& host) : Host(&host) { Undo.ReportTo(&Changed); }
+    // The journal reports to this workspace's marks: a copy would report to the original.
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
 
     model::Layout Layout;
     catalogue::Catalogue Catalogue = catalogue::EmptyCatalogue(app::Settings{}.RailColor);
@@ -32,6 +36,8 @@ struct Workspace {
     platform::UiHost* Host;
     render::RedrawTarget* Redraw = &render::NullRedrawTarget();
     std::string StartLogPath; // empty: no start-up log
+    // What the commands changed since the front end last looked.
+    ChangeMarks Changed;
 
     void Log(const std::string& line) const;
 };
