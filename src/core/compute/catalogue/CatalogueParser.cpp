@@ -163,11 +163,9 @@ public:
             mResult.Outcome = CatalogueParseOutcome::ReadError;
             mResult.Error = mReader.Error();
         }
-        if (mResult.Outcome == CatalogueParseOutcome::ReadError) {
-            const bool inSection = mSection != document::FieldSectionHeading;
-            document::AddErrorPlace(mResult.Error, document::LinePlace(mReader.Line(), mSection) +
-                                                       (inSection ? "の欄" : ""));
-        }
+        if (mResult.Outcome == CatalogueParseOutcome::ReadError)
+            document::AddErrorPlace(mResult.Error,
+                                    document::SectionPlace(mReader.Line(), mSection));
         if (mResult.Outcome == CatalogueParseOutcome::Read) TrimSpares();
         return std::move(mResult);
     }

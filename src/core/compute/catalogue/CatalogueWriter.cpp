@@ -142,11 +142,9 @@ bool FitsCatalogueFile(const Catalogue& catalogue, document::FileError& error) {
     };
     for (const auto& section : sections) {
         if (section.Count <= MaxWrittenEntries) continue;
-        error = document::MakeFileError(document::ErrOverflow,
-                                        std::string(section.What) + "が " +
-                                            std::to_string(section.Count) +
-                                            " 件あります。レール情報ファイルに書き込めるのは " +
-                                            std::to_string(MaxWrittenEntries) + " 件までです。");
+        error = document::MakeFileError(
+            document::ErrOverflow,
+            document::ReasonTooManyEntries(section.What, section.Count, MaxWrittenEntries));
         return false;
     }
     return true;

@@ -165,24 +165,21 @@ LayoutReadResult ParseLayout(std::string_view bytes) {
         if (IsBlankLine(line)) continue;
         const int record = layout.RailCount + 1;
         if (record > model::MaxRailCount)
-            return Failure(MakeFileError(
-                ErrOverflow, "レールは " + std::to_string(model::MaxRailCount) + " 本までです。",
-                LinePlace(lines.Number())));
+            return Failure(MakeFileError(ErrOverflow, ReasonTooManyRails(model::MaxRailCount),
+                                         LinePlace(lines.Number())));
         model::Rail& rail = layout.Rails.emplace_back();
         RecordReader in(line);
         if (!ReadRecord(in, rail)) {
             FileError error = in.Error();
             if (error.Number == ErrInputPastEnd)
                 error = MakeFileError(ErrInputPastEnd,
-                                      std::to_string(RecordItems) + " 項目のうち " +
-                                          std::to_string(in.Item() - 1) + " 項目しかありません。");
+                                      ReasonRecordTooShort(RecordItems, in.Item() - 1));
             AddErrorPlace(error, RecordItemPlace(lines.Number(), record, in.Item()));
             return Failure(std::move(error));
         }
         if (!in.AtEnd())
-            return Failure(MakeFileError(
-                ErrTypeMismatch, "項目が " + std::to_string(RecordItems) + " より多くあります。",
-                RecordItemPlace(lines.Number(), record, RecordItems + 1)));
+            return Failure(MakeFileError(ErrTypeMismatch, ReasonRecordTooLong(RecordItems),
+                                         RecordItemPlace(lines.Number(), record, RecordItems + 1)));
         layout.RailCount = record;
     }
     if (layout.Rails.size() < 2) layout.Rails.resize(2); // an empty layout is sized 0 To 1

@@ -54,6 +54,29 @@ std::string RecordItemPlace(int line, int rail, int item) {
            " 番目の項目";
 }
 
+std::string SectionPlace(int line, std::string_view section) {
+    if (section == FieldSectionHeading) return LinePlace(line, section);
+    return LinePlace(line, section) + "の欄";
+}
+
+std::string ReasonRecordTooShort(int items, int read) {
+    return std::to_string(items) + " 項目のうち " + std::to_string(read) + " 項目しかありません。";
+}
+
+std::string ReasonRecordTooLong(int items) {
+    return "項目が " + std::to_string(items) + " より多くあります。";
+}
+
+std::string ReasonTooManyRails(int most) {
+    return "レールは " + std::to_string(most) + " 本までです。";
+}
+
+std::string ReasonTooManyEntries(std::string_view section, int count, int most) {
+    return std::string(section) + "が " + std::to_string(count) +
+           " 件あります。レール情報ファイルに書き込めるのは " + std::to_string(most) +
+           " 件までです。";
+}
+
 std::string SystemErrorReason(int errnoValue, bool writing) {
     switch (errnoValue) {
     case ENOSPC:

@@ -26,6 +26,16 @@ std::string LinePlace(int line, std::string_view field = {});
 // A field of a layout record: "6 行目 レール 3 の 7 番目の項目".
 std::string RecordItemPlace(int line, int rail, int item);
 
+// A line within a catalogue section: "12 行目 曲線レールの欄"; the section heading itself is
+// named as the field: "3 行目 欄の見出し".
+std::string SectionPlace(int line, std::string_view section);
+
+// Reasons with numbers in them.
+std::string ReasonRecordTooShort(int items, int read);
+std::string ReasonRecordTooLong(int items);
+std::string ReasonTooManyRails(int most);
+std::string ReasonTooManyEntries(std::string_view section, int count, int most);
+
 // The reason an operating-system error number gives, in Japanese; writing tells a save
 // from a read where the same number means different things to the user.
 std::string SystemErrorReason(int errnoValue, bool writing);
@@ -33,6 +43,7 @@ std::string SystemErrorReason(int errnoValue, bool writing);
 // Reasons the readers and writers give.
 inline constexpr std::string_view ReasonNotShiftJis = "Shift_JIS として読めない文字があります。";
 inline constexpr std::string_view ReasonNoFileName = "ファイル名が指定されていません。";
+inline constexpr std::string_view ReasonNoFolder = "保存先のフォルダーがありません。";
 inline constexpr std::string_view ReasonNoImage = "保存する画像がありません。";
 inline constexpr std::string_view ReasonImageNotEncoded = "画像を変換できませんでした。";
 
