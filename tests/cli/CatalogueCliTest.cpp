@@ -42,8 +42,13 @@ TEST_F(CatalogueCli, ExitStatusAndMessages) {
         std::string err; // the whole of standard error; empty: nothing
     } cases[] = {
         {{Data + "good.rtr"}, 0, ""},
-        {{Data + "truncated.rtr"}, 1, ReadError + "62。 説明 : Input past end of file\n"},
-        {{Data + "bad-field.rtr"}, 1, ReadError + "13。 説明 : Type mismatch\n"},
+        {{Data + "truncated.rtr"},
+         1,
+         ReadError +
+             "62。 説明 : ファイルにこれ以上データがありません。 (6 行目 曲線レールの欄)\n"},
+        {{Data + "bad-field.rtr"},
+         1,
+         ReadError + "13。 説明 : 型が一致しません。 (2 行目 直線レールの欄)\n"},
         {{Data + "long-name.rtr"}, 1, "エラー: レール名が100文字を越えては行けません\n"},
         {{Data + "none.rtr"}, 1, "エラー: ファイルが見つかりません。: " + Data + "none.rtr\n"},
         {{Data + "invalid-point.rtr", "--write", "OUT"},
@@ -112,7 +117,9 @@ TEST_F(CatalogueCli, WhatIsReadIsWrittenAndReadBackOrRefused) {
         EXPECT_EQ(Run({in, "--write", out}), c.status) << c.straights;
         if (c.status != 0) {
             EXPECT_NE(Err.find("エラー番号は 6。"), std::string::npos) << Err;
-            EXPECT_NE(Err.find("Overflow: 32766 straights"), std::string::npos) << Err;
+            EXPECT_NE(Err.find("説明 : オーバーフローしました。 直線レールが 32766 件"),
+                      std::string::npos)
+                << Err;
             EXPECT_FALSE(std::filesystem::exists(out));
             continue;
         }

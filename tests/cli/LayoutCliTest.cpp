@@ -50,11 +50,12 @@ TEST_F(LayoutCli, BadFilesFailWithTheirMessage) {
         {Data + "no_such_file.fvl", "警告: ファイルが見つかりません。\n"},
         {Data + "bad_version.fvl", "エラー: 不正なバージョンのファイルです。\n"},
         {Data + "malformed_item.fvl",
-         "エラー: [#10] エラーが発生しました。 エラー番号は 13。 説明 : Type mismatch (rail 2, "
-         "line 5, item 7)\n"},
+         "エラー: [#10] エラーが発生しました。 エラー番号は 13。 説明 : 型が一致しません。 (5 行目 "
+         "レール 2 の 7 番目の項目)\n"},
         {Data + "short_record.fvl",
-         "エラー: [#10] エラーが発生しました。 エラー番号は 62。 説明 : Record ends after 60 of "
-         "61 items (rail 2, line 5, item 61)\n"},
+         "エラー: [#10] エラーが発生しました。 エラー番号は 62。 説明 : "
+         "ファイルにこれ以上データがありません。 61 項目のうち 60 項目しかありません。 (5 行目 "
+         "レール 2 の 61 番目の項目)\n"},
     };
     for (const auto& c : cases) {
         const std::string out = Temp("never.fvl");
@@ -67,9 +68,9 @@ TEST_F(LayoutCli, BadFilesFailWithTheirMessage) {
 TEST_F(LayoutCli, FailedSaveExitsTwo) {
     const std::string out = Temp("missing/dir/out.fvl");
     EXPECT_EQ(Run({Data + "good.fvl", "--write", out}), 2);
-    EXPECT_EQ(Err, "エラー: [#11] エラーが発生しました。 エラー番号は 53。 説明 : No such file or "
-                   "directory: " +
-                       out + "\n");
+    EXPECT_EQ(Err, "エラー: [#11] エラーが発生しました。 エラー番号は 53。 説明 : "
+                   "ファイルが見つかりません。 保存先のフォルダーがありません。 (" +
+                       out + ")\n");
 }
 
 TEST_F(LayoutCli, MissingCatalogueFailsBeforeTheLayout) {

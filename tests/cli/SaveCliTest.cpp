@@ -103,11 +103,12 @@ TEST_F(SaveCli, ReadOnlyFileOrDirectoryIsRefusedAndLeftAlone) {
         WriteFile(target, "old");
         ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
         EXPECT_EQ(Save(writer, target), 2) << target;
-        EXPECT_NE(Err.find("Permission denied: " + target), std::string::npos) << Err;
+        EXPECT_NE(Err.find("書き込みが禁止されています。 (" + target + ")"), std::string::npos)
+            << Err;
         EXPECT_EQ(ReadFile(target), "old");
 
         EXPECT_EQ(Save(writer, Temp("folder") + "/"), 2) << target;
-        EXPECT_NE(Err.find("Is a directory: " + Temp("folder") + "/"), std::string::npos) << Err;
+        EXPECT_NE(Err.find("フォルダーです。 (" + Temp("folder") + "/)"), std::string::npos) << Err;
         EXPECT_FALSE(HasLeftovers(Temp("")));
     }
 }
@@ -181,7 +182,8 @@ TEST_F(SmallDiskCli, ImageOnANearlyFullDiskFailsAndKeepsTheOldImage) {
     Fill(8192);
     EXPECT_EQ(Save(Writer::Image, image, "100"), 2);
     EXPECT_NE(Err.find("画像を保存できませんでした。"), std::string::npos) << Err;
-    EXPECT_NE(Err.find("Disk full: " + image), std::string::npos) << Err;
+    EXPECT_NE(Err.find("ディスクの空き容量が不足しています。 (" + image + ")"), std::string::npos)
+        << Err;
     EXPECT_EQ(ReadFile(image), old);
     EXPECT_FALSE(HasLeftovers(mDisk));
 }
@@ -193,7 +195,9 @@ TEST_F(SmallDiskCli, ReadOnlyFileSystemIsRefused) {
     for (Writer writer : mWriters) {
         const std::string target = mDisk + "/" + FileNameOf(writer);
         EXPECT_EQ(Save(writer, target), 2) << target;
-        EXPECT_NE(Err.find("Read-only file system: " + target), std::string::npos) << Err;
+        EXPECT_NE(Err.find("書き込みが禁止されたドライブです。 (" + target + ")"),
+                  std::string::npos)
+            << Err;
         EXPECT_EQ(ReadFile(target), "old");
     }
 }

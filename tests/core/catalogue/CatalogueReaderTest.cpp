@@ -76,14 +76,16 @@ TEST_F(ReaderTest, ReadErrorKeepsPreviousCatalogueAndShowsNumberedMessage) {
     EXPECT_EQ(host.RailListRefreshes, 1) << "only the good read refreshed the lists";
     ASSERT_EQ(host.Messages.size(), 1u);
     const auto& m = host.Messages[0];
-    EXPECT_EQ(m.Text, kReadErrorHead + "62。 説明 : Input past end of file");
+    EXPECT_EQ(m.Text, kReadErrorHead +
+                          "62。 説明 : ファイルにこれ以上データがありません。 (3 行目 欄の見出し)");
     EXPECT_EQ(m.Title, "エラー");
     EXPECT_EQ(m.Icon, platform::MessageIcon::Exclamation);
     EXPECT_EQ(m.HelpTopic, 140);
     EXPECT_EQ(host.ToolBoxHides, 1);
     EXPECT_EQ(host.ToolBoxShows, 1);
-    EXPECT_EQ(ReadLines(ws.StartLogPath).back(),
-              "[LoadRailType] 62, Input past end of file,Ferrovane");
+    EXPECT_EQ(
+        ReadLines(ws.StartLogPath).back(),
+        "[LoadRailType] 62, ファイルにこれ以上データがありません。 (3 行目 欄の見出し),Ferrovane");
 }
 
 TEST_F(ReaderTest, TooLongNameShowsItsMessageAndFails) {

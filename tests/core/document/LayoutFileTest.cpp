@@ -84,16 +84,17 @@ TEST(LoadFile, BadFilesShowTheirMessageAndLeaveTheOpenLayoutAlone) {
          "不正なバージョンのファイルです。", "エラー"},
         {"empty.fvl", "\n", "不正なバージョンのファイルです。", "エラー"},
         {"item.fvl", header + goodRecords + "#TRUE#,3,\"x\",0,3,abc\r\n",
-         "[#10] エラーが発生しました。 エラー番号は 13。\r説明 : Type mismatch (rail 3, line 6, "
-         "item 6)",
+         "[#10] エラーが発生しました。 エラー番号は 13。\r説明 : 型が一致しません。 (6 行目 "
+         "レール 3 の 6 番目の項目)",
          "エラー"},
         {"short.fvl", header + "#TRUE#,1,\"S\",0\r\n",
-         "[#10] エラーが発生しました。 エラー番号は 62。\r説明 : Record ends after 4 of 61 items "
-         "(rail 1, line 4, item 5)",
+         "[#10] エラーが発生しました。 エラー番号は 62。\r説明 : "
+         "ファイルにこれ以上データがありません。 61 項目のうち 4 項目しかありません。 (4 行目 "
+         "レール 1 の 5 番目の項目)",
          "エラー"},
         {"width.fvl", "VERSION 3.00\r\nLayout Size Width : 1e9\r\n",
-         "[#10] エラーが発生しました。 エラー番号は 13。\r説明 : Type mismatch: layout width "
-         "(line 2) \"1e9\"",
+         "[#10] エラーが発生しました。 エラー番号は 13。\r説明 : 型が一致しません。 (2 行目 "
+         "レイアウトの幅: \"1e9\")",
          "エラー"},
     };
     for (const auto& c : cases) {
@@ -255,7 +256,9 @@ TEST(SaveFile, FullDiskKeepsTheOldFileAndSaysDiskFull) {
         platform::ResetWriteLimitForTesting();
         ASSERT_EQ(open.host.Messages.size(), 1u) << room;
         EXPECT_EQ(open.host.Messages[0].Text,
-                  "[#11] エラーが発生しました。 エラー番号は 61。\r説明 : Disk full: " + path);
+                  "[#11] エラーが発生しました。 エラー番号は 61。\r説明 : "
+                  "ディスクの空き容量が不足しています。 (" +
+                      path + ")");
         EXPECT_EQ(ReadBytes(path), "old") << room;
         EXPECT_TRUE(open.ws.Layout.Modified);
         int entries = 0;

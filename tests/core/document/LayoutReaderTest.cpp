@@ -105,7 +105,8 @@ TEST(LayoutReader, BoardSizeIsTakenFromCharacterTwenty) {
             ParseLayout("VERSION 3.00\r\nLayout Size Width : 5\r\n" + std::string(c.line) + "\r\n");
         EXPECT_EQ(r.Status, LayoutReadStatus::Malformed) << c.line;
         EXPECT_EQ(r.Error.Number, c.error) << c.line;
-        EXPECT_NE(r.Error.Description.find("line 3"), std::string::npos) << r.Error.Description;
+        EXPECT_NE(r.Error.Description.find("(3 行目 レイアウトの高さ: \""), std::string::npos)
+            << r.Error.Description;
     }
 }
 
@@ -222,19 +223,23 @@ TEST(LayoutReader, MalformedRecordsNameTheRailLineAndItem) {
         int error;
         const char* where;
     } cases[] = {
-        {WithItem(good, 7, "12a"), document::ErrTypeMismatch, "(rail 2, line 5, item 7)"},
-        {WithItem(good, 7, "\"12\""), document::ErrTypeMismatch, "item 7"},
-        {WithItem(good, 7, "nan"), document::ErrTypeMismatch, "item 7"},
-        {WithItem(good, 7, "1E+39"), document::ErrOverflow, "item 7"},
-        {WithItem(good, 4, "256"), document::ErrOverflow, "item 4"},
-        {WithItem(good, 4, "-1"), document::ErrOverflow, "item 4"},
-        {WithItem(good, 2, "32768"), document::ErrOverflow, "item 2"},
-        {WithItem(good, 60, "2147483648"), document::ErrOverflow, "item 60"},
-        {WithItem(good, 1, "#MAYBE#"), document::ErrTypeMismatch, "item 1"},
-        {WithItem(good, 3, "\"\x81\""), document::ErrTypeMismatch, "item 3"},
-        {good.substr(0, good.rfind(',')), document::ErrInputPastEnd, "after 60 of 61 items"},
-        {good + ",0", document::ErrTypeMismatch, "more than 61 items"},
-        {"#TRUE#", document::ErrInputPastEnd, "after 1 of 61 items"},
+        {WithItem(good, 7, "12a"), document::ErrTypeMismatch,
+         "型が一致しません。 (5 行目 レール 2 の 7 番目の項目)"},
+        {WithItem(good, 7, "\"12\""), document::ErrTypeMismatch, "7 番目の項目"},
+        {WithItem(good, 7, "nan"), document::ErrTypeMismatch, "7 番目の項目"},
+        {WithItem(good, 7, "1E+39"), document::ErrOverflow, "7 番目の項目"},
+        {WithItem(good, 4, "256"), document::ErrOverflow, "4 番目の項目"},
+        {WithItem(good, 4, "-1"), document::ErrOverflow, "4 番目の項目"},
+        {WithItem(good, 2, "32768"), document::ErrOverflow, "2 番目の項目"},
+        {WithItem(good, 60, "2147483648"), document::ErrOverflow, "60 番目の項目"},
+        {WithItem(good, 1, "#MAYBE#"), document::ErrTypeMismatch, "1 番目の項目"},
+        {WithItem(good, 3, "\"\x81\""), document::ErrTypeMismatch,
+         "Shift_JIS として読めない文字があります。 (5 行目 レール 2 の 3 番目の項目)"},
+        {good.substr(0, good.rfind(',')), document::ErrInputPastEnd,
+         "61 項目のうち 60 項目しかありません。"},
+        {good + ",0", document::ErrTypeMismatch,
+         "項目が 61 より多くあります。 (5 行目 レール 2 の 62 番目の項目)"},
+        {"#TRUE#", document::ErrInputPastEnd, "61 項目のうち 1 項目しかありません。"},
     };
     for (const auto& c : cases) {
         const auto r = ParseLayout(Header + Record(1) + "\r\n" + c.line + "\r\n" + Record(3));
@@ -259,7 +264,8 @@ TEST(LayoutReader, AtMost32767Records) {
     const auto over = ParseLayout(file);
     EXPECT_EQ(over.Status, LayoutReadStatus::Malformed);
     EXPECT_EQ(over.Error.Number, document::ErrOverflow);
-    EXPECT_NE(over.Error.Description.find("32767"), std::string::npos);
+    EXPECT_EQ(over.Error.Description,
+              "オーバーフローしました。 レールは 32767 本までです。 (32771 行目)");
 }
 
 TEST(LayoutWriter, EmptyLayoutIsExactlyTheThreeHeaderLines) {

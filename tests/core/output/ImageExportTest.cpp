@@ -4,6 +4,7 @@
 
 #include "core/commands/output/ImageExport.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/values/format/FileErrorText.h"
 #include "support/FakeUiHost.h"
 
 namespace ferrovane::output {
@@ -43,7 +44,7 @@ TEST(ImageExportTest, AsksForANameWritesAndReportsFailure) {
                                    document::FileError& error) {
         written = path;
         format = f;
-        error = {document::ErrDiskFull, "Disk full: " + path};
+        error = document::MakeFileError(document::ErrDiskFull, {}, path);
         return succeed;
     };
 
@@ -68,7 +69,7 @@ TEST(ImageExportTest, AsksForANameWritesAndReportsFailure) {
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0].Text, "画像を保存できませんでした。");
     EXPECT_EQ(host.Messages[0].Title, "エラー");
-    EXPECT_EQ(host.Messages[0].Details, "Disk full: plan.png");
+    EXPECT_EQ(host.Messages[0].Details, "ディスクの空き容量が不足しています。 (plan.png)");
 }
 
 } // namespace

@@ -228,7 +228,9 @@ TEST(ImageFileWriterTest, WritesTheFormatTheNameAsksForAndReportsFailure) {
     const std::string missing = dir.filePath("no/such/dir/plan.png").toStdString();
     document::FileError error;
     EXPECT_FALSE(WriteImageFile(s.Image(), missing, output::ImageFormat::Png, error));
-    EXPECT_EQ(error.Description, "No such file or directory: " + missing);
+    EXPECT_EQ(error.Number, document::ErrFileNotFound);
+    EXPECT_EQ(error.Description,
+              "ファイルが見つかりません。 保存先のフォルダーがありません。 (" + missing + ")");
     EXPECT_FALSE(QDir(dir.path()).exists("no"));
 }
 
@@ -253,7 +255,7 @@ TEST(ImageFileWriter, FullDiskAtTheLastBlockKeepsTheOldImage) {
         EXPECT_FALSE(WriteImageFile(s.Image(), path, format, error));
         platform::ResetWriteLimitForTesting();
         EXPECT_EQ(error.Number, document::ErrDiskFull);
-        EXPECT_EQ(error.Description, "Disk full: " + path);
+        EXPECT_EQ(error.Description, "ディスクの空き容量が不足しています。 (" + path + ")");
         ASSERT_TRUE(written.open(QIODevice::ReadOnly));
         EXPECT_EQ(written.readAll(), old);
         written.close();

@@ -3,6 +3,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueMessages.h"
 #include "core/compute/catalogue/CatalogueWriter.h"
+#include "core/values/format/FileErrorText.h"
 #include "core/values/platform/AtomicFile.h"
 
 namespace ferrovane::catalogue {
@@ -13,7 +14,8 @@ bool WriteCatalogueTo(app::Workspace& ws, const std::string& path) {
         return false;
     }
     // A catalogue the reader could not read back is refused before the file is touched.
-    document::FileError error{document::ErrPathAccess, "Path/File access error"};
+    document::FileError error =
+        document::MakeFileError(document::ErrPathAccess, document::ReasonNoFileName);
     if (!path.empty() && FitsCatalogueFile(ws.Catalogue, error) &&
         platform::WriteFileAtomically(path, RenderCatalogue(ws.Catalogue), error))
         return true;

@@ -7,6 +7,7 @@
 #include "core/compute/document/LayoutWriter.h"
 #include "core/compute/document/RecentFiles.h"
 #include "core/compute/geometry/RepairLinks.h"
+#include "core/values/format/FileErrorText.h"
 #include "core/values/model/RailIndex.h"
 #include "core/values/platform/AtomicFile.h"
 #include "core/values/platform/FileSystem.h"
@@ -40,7 +41,7 @@ std::string LayoutFileErrorText(int place, const FileError& error) {
 bool SaveFile(app::Workspace& ws, std::string path) {
     ws.Changed.Mark(app::Change::Layout); // the title names the file and its state
     if (path.empty()) path = ws.Layout.LayoutFileName;
-    FileError error{ErrPathAccess, "No file name given"};
+    FileError error = MakeFileError(ErrPathAccess, ReasonNoFileName);
     if (path.empty() || !platform::WriteFileAtomically(path, WriteLayout(ws.Layout), error)) {
         ShowExclamation(ws, LayoutFileErrorText(PlaceLayoutWrite, error), TitleError);
         return false;

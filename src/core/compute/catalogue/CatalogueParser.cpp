@@ -5,6 +5,7 @@
 
 #include "core/compute/catalogue/CatalogueMessages.h"
 #include "core/compute/catalogue/RailBoxLine.h"
+#include "core/values/format/FileErrorText.h"
 #include "core/values/format/TextCodec.h"
 
 namespace ferrovane::catalogue {
@@ -19,6 +20,7 @@ enum class CurvedLength { AsRead, Negate, MinusAbs };
 // How one entry section is laid out and what it stores besides its columns.
 struct EntrySection {
     const char* Key;
+    std::string_view Name; // for messages
     std::int16_t Kind;
     bool NewFormat;
     bool StartAtMax; // curved points continue over the point section's last entry
@@ -34,15 +36,32 @@ struct EntrySection {
 const std::vector<EntrySection>& EntrySections() {
     using C = Column;
     static const std::vector<EntrySection> sections = {
-        {"ColorStraight:", 0, true, false, {C::Length, C::Color, C::Level}},
-        {"ColorCurve:", 1, true, false, {C::Radius, C::Angle, C::Color, C::Level}},
-        {"ColorCurb:", 1, true, false, {C::Radius, C::Angle, C::Color, C::Level}},
+        {"ColorStraight:",
+         document::SectionStraights,
+         0,
+         true,
+         false,
+         {C::Length, C::Color, C::Level}},
+        {"ColorCurve:",
+         document::SectionCurves,
+         1,
+         true,
+         false,
+         {C::Radius, C::Angle, C::Color, C::Level}},
+        {"ColorCurb:",
+         document::SectionCurves,
+         1,
+         true,
+         false,
+         {C::Radius, C::Angle, C::Color, C::Level}},
         {"ColorPoint2:",
+         document::SectionPoints,
          2,
          true,
          false,
          {C::Length, C::Radius, C::Angle, C::Hand, C::Color, C::Level}},
         {"ColorPoint:",
+         document::SectionPoints,
          2,
          true,
          false,
@@ -54,6 +73,7 @@ const std::vector<EntrySection>& EntrySections() {
          0,
          true},
         {"ColorCPoint:",
+         document::SectionCurvedPoints,
          2,
          true,
          true,
@@ -62,10 +82,31 @@ const std::vector<EntrySection>& EntrySections() {
          true,
          0,
          CurvedLength::MinusAbs},
-        {"Straight:", 0, false, false, {C::Length}, true},
-        {"Curve:", 1, false, false, {C::Radius}, true, false, 45, CurvedLength::AsRead, 45},
-        {"Curb:", 1, false, false, {C::Radius}, true, false, 45, CurvedLength::AsRead, 45},
+        {"Straight:", document::SectionOldStraights, 0, false, false, {C::Length}, true},
+        {"Curve:",
+         document::SectionOldCurves,
+         1,
+         false,
+         false,
+         {C::Radius},
+         true,
+         false,
+         45,
+         CurvedLength::AsRead,
+         45},
+        {"Curb:",
+         document::SectionOldCurves,
+         1,
+         false,
+         false,
+         {C::Radius},
+         true,
+         false,
+         45,
+         CurvedLength::AsRead,
+         45},
         {"Point:",
+         document::SectionOldPoints,
          2,
          false,
          false,
@@ -76,6 +117,7 @@ const std::vector<EntrySection>& EntrySections() {
          CurvedLength::AsRead,
          15},
         {"CPoint:",
+         document::SectionOldCurvedPoints,
          2,
          false,
          true,
@@ -121,6 +163,9 @@ public:
             mResult.Outcome = CatalogueParseOutcome::ReadError;
             mResult.Error = mReader.Error();
         }
+        if (mResult.Outcome == CatalogueParseOutcome::ReadError)
+            document::AddErrorPlace(mResult.Error,
+                                    document::SectionPlace(mReader.Line(), mSection));
         if (mResult.Outcome == CatalogueParseOutcome::Read) TrimSpares();
         return std::move(mResult);
     }
@@ -129,14 +174,17 @@ private:
     bool ReadSections() {
         for (;;) {
             std::string key;
+            mSection = document::FieldSectionHeading;
             if (!mReader.ReadString(key)) return false;
             if (key == "End") return true;
             if (key == "RailBox:") {
+                mSection = document::SectionRailBoxes;
                 if (!ReadRailBoxSection()) return false;
                 continue;
             }
             for (const auto& section : EntrySections()) {
                 if (key != section.Key) continue;
+                mSection = section.Name;
                 if (section.OldFormatNotice) ++mResult.OldFormatNotices;
                 if (!ReadEntrySection(section)) return false;
                 break;
@@ -154,7 +202,7 @@ private:
 
     bool Overflow() {
         mResult.Outcome = CatalogueParseOutcome::ReadError;
-        mResult.Error = {document::ErrOverflow, "Overflow"};
+        mResult.Error = document::MakeFileError(document::ErrOverflow);
         return false;
     }
 
@@ -271,6 +319,7 @@ private:
 
     ListReader mReader;
     std::int32_t mRailColor;
+    std::string_view mSection; // where the reader is, for messages
     CatalogueParseResult mResult;
 };
 

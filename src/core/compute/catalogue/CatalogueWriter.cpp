@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/compute/catalogue/CatalogueMessages.h"
+#include "core/values/format/FileErrorText.h"
 #include "core/values/format/ListDirected.h"
 
 namespace ferrovane::catalogue {
@@ -129,18 +130,21 @@ bool PointsAreValid(const Catalogue& catalogue) {
 
 bool FitsCatalogueFile(const Catalogue& catalogue, document::FileError& error) {
     const struct {
-        const char* What;
+        std::string_view What;
         std::int32_t Count;
     } sections[] = {
-        {"straights", WrittenEntries(catalogue.StraightTypes, catalogue.StraightTypeMax, false)},
-        {"curves", WrittenEntries(catalogue.CurveTypes, catalogue.CurveTypeMax, false)},
-        {"points", WrittenEntries(catalogue.PointTypes, catalogue.PointTypeMax, true)},
+        {document::SectionStraights,
+         WrittenEntries(catalogue.StraightTypes, catalogue.StraightTypeMax, false)},
+        {document::SectionCurves,
+         WrittenEntries(catalogue.CurveTypes, catalogue.CurveTypeMax, false)},
+        {document::SectionPoints,
+         WrittenEntries(catalogue.PointTypes, catalogue.PointTypeMax, true)},
     };
     for (const auto& section : sections) {
         if (section.Count <= MaxWrittenEntries) continue;
-        error = {document::ErrOverflow, "Overflow: " + std::to_string(section.Count) + " " +
-                                            section.What + ", a catalogue file holds at most " +
-                                            std::to_string(MaxWrittenEntries)};
+        error = document::MakeFileError(
+            document::ErrOverflow,
+            document::ReasonTooManyEntries(section.What, section.Count, MaxWrittenEntries));
         return false;
     }
     return true;

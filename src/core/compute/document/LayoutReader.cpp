@@ -4,6 +4,8 @@
 #include <charconv>
 #include <string>
 
+#include "core/values/format/FileErrorText.h"
+
 namespace ferrovane::document {
 
 namespace {
@@ -47,17 +49,17 @@ std::size_t CountLines(std::string_view text) {
     return n + 1;
 }
 
-LayoutReadResult Failure(int number, std::string description) {
+LayoutReadResult Failure(FileError error) {
     LayoutReadResult result;
     result.Status = LayoutReadStatus::Malformed;
-    result.Error = {number, std::move(description)};
+    result.Error = std::move(error);
     return result;
 }
 
 // The board size from a header line: the integer from character 20 on, blanks around it
 // ignored; the label before it is not checked.
 bool ReadSizeLine(std::string_view line, std::int32_t& value, FileError& error,
-                  const std::string& what) {
+                  const std::string& place) {
     std::string_view text = line.size() >= 20 ? line.substr(19) : std::string_view{};
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -68,11 +70,11 @@ bool ReadSizeLine(std::string_view line, std::int32_t& value, FileError& error,
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (text.empty() || end != text.data() + text.size() ||
         (ec != std::errc() && ec != std::errc::result_out_of_range)) {
-        error = {ErrTypeMismatch, "Type mismatch: " + what + " \"" + std::string(text) + "\""};
+        error = MakeFileError(ErrTypeMismatch, {}, place + ": \"" + std::string(text) + "\"");
         return false;
     }
     if (ec == std::errc::result_out_of_range || v < -32768 || v > 32767) {
-        error = {ErrOverflow, "Overflow: " + what + " \"" + std::string(text) + "\""};
+        error = MakeFileError(ErrOverflow, {}, place + ": \"" + std::string(text) + "\"");
         return false;
     }
     value = static_cast<std::int32_t>(v);
@@ -133,17 +135,12 @@ bool ReadRecord(RecordReader& in, model::Rail& r) {
     return true;
 }
 
-std::string Where(int record, int line, int item) {
-    return " (rail " + std::to_string(record) + ", line " + std::to_string(line) + ", item " +
-           std::to_string(item) + ")";
-}
-
 } // namespace
 
 LayoutReadResult ParseLayout(std::string_view bytes) {
     LineCursor lines(bytes);
     std::string_view line;
-    if (!lines.Next(line)) return Failure(ErrInputPastEnd, "Input past end of file (line 1)");
+    if (!lines.Next(line)) return Failure(MakeFileError(ErrInputPastEnd, {}, LinePlace(1)));
     if (line.substr(0, LayoutVersionTag.size()) != LayoutVersionTag) {
         LayoutReadResult result;
         result.Status = LayoutReadStatus::BadVersion;
@@ -152,15 +149,13 @@ LayoutReadResult ParseLayout(std::string_view bytes) {
 
     LayoutReadResult result;
     model::Layout& layout = result.Layout;
-    const std::string labels[] = {"layout width (line 2)", "layout height (line 3)"};
+    const std::string_view fields[] = {FieldLayoutWidth, FieldLayoutHeight};
     std::int32_t* sizes[] = {&layout.LayoutWidth, &layout.LayoutHeight};
     for (int k = 0; k < 2; ++k) {
-        if (!lines.Next(line))
-            return Failure(ErrInputPastEnd,
-                           "Input past end of file (line " + std::to_string(k + 2) + ")");
+        const std::string place = LinePlace(k + 2, fields[k]);
+        if (!lines.Next(line)) return Failure(MakeFileError(ErrInputPastEnd, {}, place));
         FileError error;
-        if (!ReadSizeLine(line, *sizes[k], error, labels[k]))
-            return Failure(error.Number, error.Description);
+        if (!ReadSizeLine(line, *sizes[k], error, place)) return Failure(std::move(error));
     }
 
     layout.Rails.clear();
@@ -170,23 +165,21 @@ LayoutReadResult ParseLayout(std::string_view bytes) {
         if (IsBlankLine(line)) continue;
         const int record = layout.RailCount + 1;
         if (record > model::MaxRailCount)
-            return Failure(ErrOverflow, "More than " + std::to_string(model::MaxRailCount) +
-                                            " rails (line " + std::to_string(lines.Number()) + ")");
+            return Failure(MakeFileError(ErrOverflow, ReasonTooManyRails(model::MaxRailCount),
+                                         LinePlace(lines.Number())));
         model::Rail& rail = layout.Rails.emplace_back();
         RecordReader in(line);
         if (!ReadRecord(in, rail)) {
-            const FileError& e = in.Error();
-            if (e.Number == ErrInputPastEnd)
-                return Failure(ErrInputPastEnd, "Record ends after " +
-                                                    std::to_string(in.Item() - 1) + " of " +
-                                                    std::to_string(RecordItems) + " items" +
-                                                    Where(record, lines.Number(), in.Item()));
-            return Failure(e.Number, e.Description + Where(record, lines.Number(), in.Item()));
+            FileError error = in.Error();
+            if (error.Number == ErrInputPastEnd)
+                error = MakeFileError(ErrInputPastEnd,
+                                      ReasonRecordTooShort(RecordItems, in.Item() - 1));
+            AddErrorPlace(error, RecordItemPlace(lines.Number(), record, in.Item()));
+            return Failure(std::move(error));
         }
         if (!in.AtEnd())
-            return Failure(ErrTypeMismatch, "Record has more than " + std::to_string(RecordItems) +
-                                                " items" +
-                                                Where(record, lines.Number(), RecordItems + 1));
+            return Failure(MakeFileError(ErrTypeMismatch, ReasonRecordTooLong(RecordItems),
+                                         RecordItemPlace(lines.Number(), record, RecordItems + 1)));
         layout.RailCount = record;
     }
     if (layout.Rails.size() < 2) layout.Rails.resize(2); // an empty layout is sized 0 To 1

@@ -4,8 +4,8 @@
 
 namespace ferrovane::document {
 
-// Run-time error of a reader or writer: a number and a description, shown to the
-// user in the numbered file messages.
+// Run-time error of a reader or writer: a number and a Japanese description, shown to
+// the user in the numbered file messages. FileErrorText makes the descriptions.
 struct FileError {
     int Number = 0;
     std::string Description;

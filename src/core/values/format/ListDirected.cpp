@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 
+#include "core/values/format/FileErrorText.h"
 #include "core/values/format/TextCodec.h"
 
 namespace ferrovane::document {
@@ -127,14 +128,24 @@ bool ParsePlainWhole(std::string_view s, double& value) {
 
 } // namespace
 
-bool ListReader::Fail(int number, std::string description) {
-    mError = {number, std::move(description)};
+bool ListReader::Fail(int number, std::string_view reason) {
+    mError = MakeFileError(number, reason);
     return false;
+}
+
+// The message names the last line that holds anything, not the line after the end.
+bool ListReader::PastEnd() {
+    mFieldStart = mText.size();
+    while (mFieldStart > 0 &&
+           (IsBlank(mText[mFieldStart - 1]) || IsLineEnd(mText[mFieldStart - 1])))
+        --mFieldStart;
+    if (mFieldStart > 0) --mFieldStart;
+    return Fail(ErrInputPastEnd);
 }
 
 int ListReader::Line() const {
     int line = 1;
-    for (std::size_t i = 0; i < mPos && i < mText.size(); ++i) {
+    for (std::size_t i = 0; i < mFieldStart && i < mText.size(); ++i) {
         if (mText[i] == '\n')
             ++line;
         else if (mText[i] == '\r' && (i + 1 >= mText.size() || mText[i + 1] != '\n'))
@@ -150,7 +161,8 @@ bool ListReader::AtEnd() {
 }
 
 bool ListReader::ReadLine(std::string& line) {
-    if (mPos >= mText.size()) return Fail(ErrInputPastEnd, "Input past end of file");
+    mFieldStart = mPos;
+    if (mPos >= mText.size()) return PastEnd();
     const std::size_t start = mPos;
     while (mPos < mText.size() && !IsLineEnd(mText[mPos]))
         ++mPos;
@@ -166,7 +178,8 @@ bool ListReader::ReadLine(std::string& line) {
 bool ListReader::NextField(std::string_view& field, bool& quoted) {
     while (mPos < mText.size() && (IsBlank(mText[mPos]) || IsLineEnd(mText[mPos])))
         ++mPos;
-    if (mPos >= mText.size()) return Fail(ErrInputPastEnd, "Input past end of file");
+    mFieldStart = mPos;
+    if (mPos >= mText.size()) return PastEnd();
     quoted = mText[mPos] == '"';
     if (quoted) {
         const std::size_t start = ++mPos;
@@ -219,6 +232,7 @@ template <typename T> bool ListReader::TryPlainNumber(T& value) {
     };
     if (!(startsNumber(p) || (p < mText.size() && mText[p] == '-' && startsNumber(p + 1))))
         return false;
+    mFieldStart = p;
     T v{};
     const auto [end, ec] = std::from_chars(mText.data() + p, mText.data() + mText.size(), v);
     if (ec != std::errc() || !EndField(static_cast<std::size_t>(end - mText.data()))) return false;
@@ -231,7 +245,7 @@ bool ListReader::ReadString(std::string& utf8) {
     bool quoted;
     if (!NextField(field, quoted)) return false;
     auto text = platform::ShiftJisToUtf8(field);
-    if (!text) return Fail(ErrTypeMismatch, "Invalid Shift_JIS text");
+    if (!text) return Fail(ErrTypeMismatch, ReasonNotShiftJis);
     utf8 = std::move(*text);
     return true;
 }
@@ -242,7 +256,7 @@ bool ListReader::ReadWhole(double& value, double low, double high) {
     long long whole = 0;
     if (TryPlainNumber(whole)) {
         value = static_cast<double>(whole);
-        if (!(value >= low && value <= high)) return Fail(ErrOverflow, "Overflow");
+        if (!(value >= low && value <= high)) return Fail(ErrOverflow);
         return true;
     }
     std::string_view field;
@@ -251,16 +265,16 @@ bool ListReader::ReadWhole(double& value, double low, double high) {
     if (const auto stands = NumberOfNonNumeric(field, quoted))
         value = *stands;
     else {
-        if (quoted || !IsDecimal(field)) return Fail(ErrTypeMismatch, "Type mismatch");
+        if (quoted || !IsDecimal(field)) return Fail(ErrTypeMismatch);
         if (!ParsePlainWhole(field, value)) {
             double d = 0;
             const std::errc ec = ParseDecimal(field, d);
-            if (ec == std::errc::result_out_of_range) return Fail(ErrOverflow, "Overflow");
-            if (ec != std::errc()) return Fail(ErrTypeMismatch, "Type mismatch");
+            if (ec == std::errc::result_out_of_range) return Fail(ErrOverflow);
+            if (ec != std::errc()) return Fail(ErrTypeMismatch);
             value = std::nearbyint(d);
         }
     }
-    if (!(value >= low && value <= high)) return Fail(ErrOverflow, "Overflow");
+    if (!(value >= low && value <= high)) return Fail(ErrOverflow);
     return true;
 }
 
@@ -273,7 +287,7 @@ bool ListReader::ReadSingle(float& value) {
         value = static_cast<float>(*stands);
         return true;
     }
-    if (quoted || !IsDecimal(field)) return Fail(ErrTypeMismatch, "Type mismatch");
+    if (quoted || !IsDecimal(field)) return Fail(ErrTypeMismatch);
     float f = 0;
     const std::errc ec = ParseDecimal(field, f);
     if (ec == std::errc::result_out_of_range) {
@@ -281,11 +295,11 @@ bool ListReader::ReadSingle(float& value) {
         double d = 0;
         if (ParseDecimal(field, d) == std::errc::result_out_of_range)
             d = Magnitude(field) > 0 ? 1e300 : 0;
-        if (std::fabs(d) > 1.0) return Fail(ErrOverflow, "Overflow");
+        if (std::fabs(d) > 1.0) return Fail(ErrOverflow);
         value = static_cast<float>(d);
         return true;
     }
-    if (ec != std::errc()) return Fail(ErrTypeMismatch, "Type mismatch");
+    if (ec != std::errc()) return Fail(ErrTypeMismatch);
     value = f;
     return true;
 }
@@ -328,7 +342,7 @@ bool ListReader::ReadBoolean(bool& value) {
     } else if (field.empty() && !quoted)
         value = false;
     else
-        return Fail(ErrTypeMismatch, "Type mismatch");
+        return Fail(ErrTypeMismatch);
     return true;
 }
 

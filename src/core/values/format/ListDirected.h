@@ -30,12 +30,13 @@ public:
     bool ReadBoolean(bool& value);
 
     const FileError& Error() const { return mError; }
-    // 1-based line of the read position, for messages.
+    // 1-based line of the field read last, for messages.
     int Line() const;
 
 private:
     bool NextField(std::string_view& field, bool& quoted);
-    bool Fail(int number, std::string description);
+    bool Fail(int number, std::string_view reason = {});
+    bool PastEnd();
     bool ReadWhole(double& value, double low, double high);
     // Fast paths for the common unquoted number followed by a separator; false (and
     // nothing consumed) for anything else, which then goes the general way.
@@ -44,6 +45,7 @@ private:
 
     std::string_view mText;
     std::size_t mPos = 0;
+    std::size_t mFieldStart = 0;
     FileError mError;
 };
 

@@ -12,6 +12,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include "core/values/format/FileErrorText.h"
 #include "core/values/platform/FileSystem.h"
 
 namespace ferrovane::platform {
@@ -198,14 +199,14 @@ std::string TemporaryFileName(const std::string& fileName, long pid) {
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
                          document::FileError& error) {
     if (path.empty()) {
-        error = ErrnoFileError(ENOENT, path);
+        error = document::MakeFileError(document::ErrFileNotFound, document::ReasonNoFileName);
         return false;
     }
     Target target;
     int failure = ResolveTarget(path, target);
     if (failure == 0) failure = Replace(target, bytes);
     if (failure == 0) return true;
-    error = ErrnoFileError(failure, path);
+    error = ErrnoFileError(failure, path, true);
     return false;
 }
 

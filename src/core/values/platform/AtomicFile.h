@@ -19,8 +19,8 @@ namespace ferrovane::platform {
 // - a hard-linked target gets a new file under this name; its other names keep the
 //   old contents (the write stays atomic);
 // - leftover temporary files of this target from processes no longer running go.
-// False with the reason and the path in error: disk full is ErrDiskFull, every other
-// failure ErrPathAccess.
+// False with the reason and the path in error: disk full is ErrDiskFull, a missing
+// folder ErrFileNotFound, every other failure ErrPathAccess.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
                          document::FileError& error);
 

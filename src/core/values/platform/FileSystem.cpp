@@ -1,19 +1,23 @@
 #include "core/values/platform/FileSystem.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/values/format/FileErrorText.h"
+
 namespace ferrovane::platform {
 
-document::FileError ErrnoFileError(int number, const std::string& path) {
-    if (number == ENOSPC || number == EDQUOT) return {document::ErrDiskFull, "Disk full: " + path};
-    const int code = number == ENOENT ? document::ErrFileNotFound : document::ErrPathAccess;
-    return {code, std::string(std::strerror(number)) + ": " + path};
+document::FileError ErrnoFileError(int number, const std::string& path, bool writing) {
+    if (number == ENOSPC || number == EDQUOT)
+        return document::MakeFileError(document::ErrDiskFull, {}, path);
+    if (number == ENOENT)
+        return document::MakeFileError(document::ErrFileNotFound,
+                                       writing ? document::ReasonNoFolder : "", path);
+    return document::MakeFileError(document::ErrPathAccess,
+                                   document::SystemErrorReason(number, writing), path);
 }
 
 bool FileExists(const std::string& path) {
@@ -25,7 +29,7 @@ bool FileExists(const std::string& path) {
 std::optional<std::string> ReadWholeFile(const std::string& path, document::FileError& error) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        error = ErrnoFileError(errno, path);
+        error = ErrnoFileError(errno, path, false);
         return std::nullopt;
     }
     std::string bytes;
@@ -38,7 +42,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, document::File
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
-            error = ErrnoFileError(errno, path);
+            error = ErrnoFileError(errno, path, false);
             ::close(fd);
             return std::nullopt;
         }
