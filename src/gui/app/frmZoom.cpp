@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -71,6 +72,14 @@ frmZoom::frmZoom(float zoom, QWidget* parent) : QDialog(parent) {
 
 void frmZoom::Accept() {
     mResult = render::ApplyZoomDialog(mPercent->text().toStdString());
+    if (!mResult) {
+        // Refused with a word, and the window stays for another try.
+        QMessageBox::warning(this, QStringLiteral("警告"),
+                             QString::fromUtf8(render::ZoomRangeText));
+        mPercent->setFocus();
+        mPercent->selectAll();
+        return;
+    }
     accept();
 }
 

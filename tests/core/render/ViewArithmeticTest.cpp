@@ -61,7 +61,8 @@ TEST(ZoomTest, DialogTextGivesZoomAndCheckMark) {
     };
     const Case cases[] = {
         {"25", true, 3, 3},    {"50", true, 2, 1},     {"75", true, 1, 1.0f / 3},
-        {"100", true, 0, 0},   {"40", true, -1, 1.5f}, {"200", true, -1, -0.5f},
+        {"100", true, 0, 0},   {"40", true, -1, 1.5f}, {"10", true, -1, 9},
+        {"200", false, 0, 0},  {"5", false, 0, 0},     {"500", false, 0, 0},
         {"0", false, 0, 0},    {"", false, 0, 0},      {"abc", false, 0, 0},
         {"12.5", false, 0, 0}, {"-50", false, 0, 0},
     };

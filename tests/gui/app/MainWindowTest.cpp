@@ -21,6 +21,7 @@
 #include "core/app/startup/StartUp.h"
 #include "core/commands/edit/Clipboard.h"
 #include "core/commands/placement/Placement.h"
+#include "core/compute/render/Zoom.h"
 #include "gui/app/QSettingsStore.h"
 #include "gui/app/frmMain.h"
 #include "gui/editor/MainPicture.h"
@@ -231,6 +232,27 @@ TEST(MainWindow, TheZoomLastChosenIsTheOneTheNextStartOpensAt) {
         w.window->findChild<QToolButton*>(QStringLiteral("picZoom"))->click();
         EXPECT_EQ(w.Ws().Settings.ZoomPosition, t.item) << t.percent;
     }
+    // A zoom outside the track bar's range is refused with a word; the window stays.
+    QString warning;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>(QStringLiteral("percentEdit"))->setText(QStringLiteral("5"));
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            warning = box->text();
+            box->accept();
+        });
+        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        stayedOpen = dialog->isVisible();
+        dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    });
+    w.window->findChild<QToolButton*>(QStringLiteral("picZoom"))->click();
+    EXPECT_EQ(warning.toStdString(), render::ZoomRangeText);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(w.Ws().Settings.ZoomPosition, 3);
     // What shutdown stores is what the next start reads.
     ASSERT_TRUE(app::RunShutdown(w.Ws(), w.window->Context()));
     EXPECT_EQ(w.user.Get(app::StartupSection, "ZoomPosition"), std::optional<std::string>("3"));

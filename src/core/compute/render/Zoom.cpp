@@ -72,7 +72,8 @@ std::optional<ZoomDialogResult> ApplyZoomDialog(const std::string& text) {
         if (c < '0' || c > '9') return std::nullopt;
         p = p * 10 + (c - '0');
     }
-    if (p <= 0) return std::nullopt;
+    // The text takes the track bar's range, no more.
+    if (p < ZoomTrackMin || p > ZoomTrackMax) return std::nullopt;
     ZoomDialogResult result;
     if (text == "25")
         result.CheckedItem = 3;

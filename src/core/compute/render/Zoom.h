@@ -32,13 +32,16 @@ inline constexpr int ZoomTrackTick = 10;
 inline constexpr int ZoomTrackSmallChange = 10;
 inline constexpr int ZoomTrackLargeChange = 20;
 
+inline constexpr const char* ZoomRangeText = "倍率は 10 から 100 までの整数で入力してください。";
+
 struct ZoomDialogResult {
     int CheckedItem = -1; // the menu item 0..3 that gets the check mark, -1 for none
     float Zoom = 0;
 };
 
-// The dialog's OK: the percentage text as a positive whole number gives Z = 100/p - 1;
-// nullopt for any other text (the zoom stays).
+// The dialog's OK: the percentage text as a whole number within the track bar's range
+// gives Z = 100/p - 1; nullopt for any other text (the zoom stays, and the dialog says
+// ZoomRangeText).
 std::optional<ZoomDialogResult> ApplyZoomDialog(const std::string& text);
 
 } // namespace ferrovane::render
