@@ -118,6 +118,7 @@ void frmMain::BuildBoardArea() {
     mPicZoom->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     mPicZoom->setAutoRaise(true);
     mPicZoom->setFocusPolicy(Qt::NoFocus);
+    mPicZoom->installEventFilter(this);
     mLblStatus = new QLabel(central);
     mLblStatus->setObjectName(QStringLiteral("lblStatus"));
     mLblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -526,6 +527,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == mLblStatus && event->type() == QEvent::MouseMove)
         mBoard->PointerOverStatusLine();
+    // The zoom picture is one of the tool box's buttons as far as hover texts go.
+    if (watched == mPicZoom && event->type() == QEvent::Enter && mTool) {
+        mWs.ToolBox.ButtonId = editor::ButtonZoom;
+        mTool->setButton();
+    }
     // A window manager may give the tool box the focus: the board's keys work from it.
     if (event->type() == QEvent::KeyPress && mTool && watched->isWidgetType() &&
         (watched == mTool || mTool->isAncestorOf(static_cast<QWidget*>(watched))) &&

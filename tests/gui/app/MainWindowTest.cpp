@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -355,6 +356,31 @@ TEST(MainWindow, WheelScrollsTheBoardAndCtrlWheelZoomsAboutThePointer) {
     EXPECT_FLOAT_EQ(view.Zoom, 0.0f);
     Wheel(picture, at, {0, 120}, Qt::ControlModifier); // no step nearer than 100 %
     EXPECT_FLOAT_EQ(view.Zoom, 0.0f);
+}
+
+TEST(MainWindow, StatusLineFollowsTheZoomPictureAndAClearedSelection) {
+    StartedWindow w;
+    app::Workspace& ws = w.Ws();
+    auto* zoom = w.window->findChild<QToolButton*>(QStringLiteral("picZoom"));
+    auto* status = w.window->findChild<QLabel*>(QStringLiteral("lblStatus"));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(zoom, &enter);
+    EXPECT_EQ(status->text(), QStringLiteral("倍率を変更します"));
+
+    ws.Editor.MouseX = 300;
+    ws.Editor.MouseY = 300;
+    float angle = 270;
+    ASSERT_EQ(geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false), 1);
+    gui::MainPicture* picture = w.window->Picture();
+    const QPoint middle = w.PixelOf(ws.Layout.Rails[1].MidX, ws.Layout.Rails[1].MidY);
+    QTest::mouseMove(picture, middle);
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, middle);
+    QTest::mouseMove(picture, QPoint(600, 500));
+    EXPECT_TRUE(status->text().contains(QStringLiteral("選択されています")))
+        << status->text().toStdString();
+    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(600, 500));
+    EXPECT_FALSE(status->text().contains(QStringLiteral("選択されています")))
+        << status->text().toStdString();
 }
 
 TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {

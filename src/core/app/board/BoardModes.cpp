@@ -48,6 +48,7 @@ void PlaceSelectMode::MouseDown(Board& board, const BoardEvent& e) {
             ws.Changed.Mark(app::Change::Selection);
             ws.Host->EnableCC(false);
             redraw.RefreshMainPicture();
+            SetStatusText(ws, ""); // no longer says that rails are selected
         } else if (model::PlacesByClick(ws.Editor.PlaceKind)) {
             ws.Log("frmAngle2 Show");
             board.View().ShowTypedAngleWindow();
