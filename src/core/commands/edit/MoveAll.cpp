@@ -20,24 +20,41 @@ bool Inside(float v) {
 // The points that make up a rail as it is drawn and found: the middle point, and for
 // pieces the ends and outline corners (a point also its third end and side points).
 // The arc centre lies off the rail, and a label uses no other field.
-bool StaysInside(const model::Rail& r, float dx, float dy) {
-    if (!Inside(r.MidX + dx) || !Inside(r.MidY + dy)) return false;
-    if (r.Kind >= model::KindText) return true;
-    for (float x : {r.X0, r.X1, r.C1X, r.C2X, r.C3X, r.C4X})
-        if (!Inside(x + dx)) return false;
-    for (float y : {r.Y0, r.Y1, r.C1Y, r.C2Y, r.C3Y, r.C4Y})
-        if (!Inside(y + dy)) return false;
-    if (r.Kind != model::KindPoint) return true;
-    return Inside(r.X2 + dx) && Inside(r.C5X + dx) && Inside(r.C6X + dx) && Inside(r.Y2 + dy) &&
-           Inside(r.C5Y + dy) && Inside(r.C6Y + dy);
-}
+// The smallest and largest of the coordinates that StaysInside tests. Adding the same
+// offset to floats keeps their order, so the extremes moved tell for every rail.
+struct Span {
+    float Low = 0, High = 0;
+    bool Any = false;
+    bool Bad = false; // a NaN among them
+    void Take(float v) {
+        if (std::isnan(v)) Bad = true;
+        if (!Any || v < Low) Low = v;
+        if (!Any || v > High) High = v;
+        Any = true;
+    }
+};
 
 bool LayoutStaysInside(const model::Layout& layout, float dx, float dy) {
+    Span xs, ys;
     for (int n = 1; n <= layout.RailCount; ++n) {
         const model::Rail& r = layout.Rails[static_cast<std::size_t>(n)];
-        if (r.Valid && !StaysInside(r, dx, dy)) return false;
+        if (!r.Valid) continue;
+        xs.Take(r.MidX);
+        ys.Take(r.MidY);
+        if (r.Kind >= model::KindText) continue;
+        for (float x : {r.X0, r.X1, r.C1X, r.C2X, r.C3X, r.C4X})
+            xs.Take(x);
+        for (float y : {r.Y0, r.Y1, r.C1Y, r.C2Y, r.C3Y, r.C4Y})
+            ys.Take(y);
+        if (r.Kind != model::KindPoint) continue;
+        for (float x : {r.X2, r.C5X, r.C6X})
+            xs.Take(x);
+        for (float y : {r.Y2, r.C5Y, r.C6Y})
+            ys.Take(y);
     }
-    return true;
+    if (xs.Bad || ys.Bad) return false;
+    return (!xs.Any || (Inside(xs.Low + dx) && Inside(xs.High + dx))) &&
+           (!ys.Any || (Inside(ys.Low + dy) && Inside(ys.High + dy)));
 }
 
 } // namespace

@@ -25,15 +25,14 @@ RailPositions::RailPositions(const Layout& layout)
     : mCount(std::max<std::int32_t>(
           0, std::min<std::int32_t>(layout.RailCount,
                                     static_cast<std::int32_t>(layout.Rails.size()) - 1))) {
-    // Reserved, not filled first: a large layout's move should cost little more than
-    // the move itself.
-    mFields.reserve(static_cast<std::size_t>(mCount) * MovedFields.size());
-    std::array<float, MovedFields.size()> one{};
+    // A large layout's move should cost little more than the move itself: one pass,
+    // straight into the kept array.
+    mFields.resize(static_cast<std::size_t>(mCount) * MovedFields.size());
+    float* out = mFields.data();
     for (std::int32_t n = 1; n <= mCount; ++n) {
         const Rail& r = layout.Rails[static_cast<std::size_t>(n)];
-        for (std::size_t i = 0; i < MovedFields.size(); ++i)
-            one[i] = r.*MovedFields[i];
-        mFields.insert(mFields.end(), one.begin(), one.end());
+        for (float Rail::*field : MovedFields)
+            *out++ = r.*field;
     }
 }
 
