@@ -247,11 +247,44 @@ void frmMain::SetfrmMainTitle() {
 
 // --- MainWindowShell ---------------------------------------------------------
 
+namespace {
+
+app::WindowPlace PlaceOf(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+// The window's stored place on the screens there are now; false when none is stored.
+bool RestorePlace(QWidget* window, const app::WindowPlace& stored, bool size) {
+    std::vector<app::WindowPlace> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(PlaceOf(primary->availableGeometry()));
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens.push_back(PlaceOf(screen->availableGeometry()));
+    const auto place = app::FitOnScreens(stored, screens);
+    if (!place) return false;
+    if (size) window->resize(place->Width, place->Height);
+    window->move(place->X, place->Y);
+    return true;
+}
+
+} // namespace
+
+app::WindowPlace frmMain::MainWindowPlace() const {
+    return PlaceOf(QRect(pos(), size()));
+}
+
+app::WindowPlace frmMain::ToolBoxPlace() const {
+    return mTool && mTool->isVisible() ? PlaceOf(QRect(mTool->pos(), mTool->size()))
+                                       : mWs.Settings.ToolBoxPlace;
+}
+
 void frmMain::ShowMainWindow() {
     const bool first = !isVisible();
     // The settings are read by now: the tool box takes the size they chose before it is
-    // ever shown.
+    // ever shown, and both windows the places they had.
     if (first && mTool) mTool->SetSize();
+    if (first) RestorePlace(this, mWs.Settings.MainWindowPlace, true);
     show();
     raise();
     activateWindow();
@@ -271,6 +304,8 @@ void frmMain::ShowMainWindow() {
                 std::max(avail.top(), avail.bottom() - mTool->frameGeometry().height())));
         }
         mTool->move(at);
+        // Its size follows the settings; only its place is restored.
+        RestorePlace(mTool, mWs.Settings.ToolBoxPlace, false);
     }
 }
 

@@ -63,6 +63,8 @@ public:
     void ShowGridRulerNumbers() override;
     void ApplyZoomMenuItem(int item) override;
     void CloseToolBox() override;
+    app::WindowPlace MainWindowPlace() const override;
+    app::WindowPlace ToolBoxPlace() const override;
     float ViewOriginX() const override;
     float ViewOriginY() const override;
 

@@ -383,6 +383,24 @@ TEST(MainWindow, StatusLineFollowsTheZoomPictureAndAClearedSelection) {
         << status->text().toStdString();
 }
 
+TEST(MainWindow, WindowsOpenWhereTheyWereAtTheLastShutdown) {
+    StartedWindow w({std::pair<std::string, std::string>("MainWindowPlace", "40,50,600,400"),
+                     std::pair<std::string, std::string>("ToolBoxPlace", "200,120,10,10")});
+    EXPECT_EQ(w.window->pos(), QPoint(40, 50));
+    EXPECT_EQ(w.window->size(), QSize(600, 400));
+    gui::frmTool* tool = w.window->ToolBox();
+    EXPECT_EQ(tool->pos(), QPoint(200, 120));
+    EXPECT_GT(tool->width(), 10); // its size is the tool box's own
+    tool->move(300, 200);
+    w.window->move(60, 70);
+    ASSERT_TRUE(app::RunShutdown(w.Ws(), w.window->Context()));
+    EXPECT_EQ(w.user.Get(app::RootSection, "MainWindowPlace"),
+              std::optional<std::string>("60,70,600,400"));
+    const auto toolPlace = w.user.Get(app::RootSection, "ToolBoxPlace");
+    ASSERT_TRUE(toolPlace);
+    EXPECT_EQ(toolPlace->rfind("300,200,", 0), 0u) << *toolPlace;
+}
+
 TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {
     StartedWindow w;
     const auto zoomItems = w.window->findChildren<QAction*>(QStringLiteral("mnuZoom"));

@@ -91,6 +91,8 @@ void LoadSettings(SettingsStore& store, Settings& s, RecentFileList& recentFiles
     s.RailListFontSize = r.Single(StartupSection, "RailListFontSize", defaults.RailListFontSize);
     // Restored as well as saved: an option that does not survive a restart looks broken.
     s.DoAutoScroll = r.Boolean(RootSection, "DoAutoScroll", defaults.DoAutoScroll);
+    s.MainWindowPlace = WindowPlaceFromText(r.Text(RootSection, "MainWindowPlace", ""));
+    s.ToolBoxPlace = WindowPlaceFromText(r.Text(RootSection, "ToolBoxPlace", ""));
 }
 
 void SaveSettings(SettingsStore& store, const Settings& s, const RecentFileList& recentFiles) {
@@ -114,6 +116,8 @@ void SaveSettings(SettingsStore& store, const Settings& s, const RecentFileList&
     put(RootSection, "StartY", SingleToText(s.StartY));
     put(RootSection, "LargeToolBox", BooleanToText(s.LargeToolBox));
     put(RootSection, "DoAutoScroll", BooleanToText(s.DoAutoScroll));
+    put(RootSection, "MainWindowPlace", WindowPlaceToText(s.MainWindowPlace));
+    put(RootSection, "ToolBoxPlace", WindowPlaceToText(s.ToolBoxPlace));
     put(RootSection, FlexibleDividesKey, std::to_string(s.FlexibleDivides));
     put(StartupSection, "DetectRange", std::to_string(s.DetectRange));
     put(StartupSection, "WindowFontName", s.WindowFontName);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/values/settings/WindowPlace.h"
+
 namespace ferrovane::app {
 
 // The main window's own steps in the start-up and shutdown orders: what it shows,
@@ -20,6 +22,9 @@ public:
     virtual void ApplyZoomMenuItem(int /*item*/) {}
     virtual void LoadPointerImages() {}
     virtual void CloseToolBox() {}
+    // Where the main window and the tool box are now, for the next start.
+    virtual WindowPlace MainWindowPlace() const { return {}; }
+    virtual WindowPlace ToolBoxPlace() const { return {}; }
     // The view origin (layout units) stored for the next start.
     virtual float ViewOriginX() const { return 0; }
     virtual float ViewOriginY() const { return 0; }

@@ -80,6 +80,9 @@ bool RunShutdown(Workspace& ws, const StartUpContext& context) {
             return false;
         }
     }
+    // Taken while both windows are still there.
+    ws.Settings.MainWindowPlace = shell.MainWindowPlace();
+    ws.Settings.ToolBoxPlace = shell.ToolBoxPlace();
     shell.CloseToolBox();
     ws.Settings.StartX = shell.ViewOriginX();
     ws.Settings.StartY = shell.ViewOriginY();

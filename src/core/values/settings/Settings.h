@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/values/settings/WindowPlace.h"
+
 namespace ferrovane::app {
 
 // Every user setting with its default. The GUI loads and saves them through the
@@ -33,6 +35,9 @@ struct Settings {
     bool IsAccurateAngleWindow = false;
     float RailListFontSize = 8;
     bool DoAutoScroll = false;
+    // Where the main window and the tool box were at the last shutdown.
+    WindowPlace MainWindowPlace;
+    WindowPlace ToolBoxPlace;
 
     bool operator==(const Settings&) const = default;
 };
