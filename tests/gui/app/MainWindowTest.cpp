@@ -58,6 +58,14 @@ struct StartedWindow {
 
     app::Workspace& Ws() { return window->Ws(); }
 
+    // A straight of the first kind laid freely from (x, y) towards smaller x.
+    int LayStraight(float x = 300, float y = 300) {
+        Ws().Editor.MouseX = x;
+        Ws().Editor.MouseY = y;
+        float angle = 270;
+        return geometry::PlaceRail(Ws(), angle, 0, geometry::PlaceCommit, false);
+    }
+
     // The widget position of a layout point.
     QPoint PixelOf(float x, float y) {
         const auto& view = Ws().View;
@@ -86,10 +94,7 @@ TEST(MainWindow, ClickAtAFreeEndPlacesAndJoinsTheNextPiece) {
     app::Workspace& ws = w.Ws();
     ws.Editor.PlaceKind = model::PieceKind::Straight;
     ws.Editor.SelStraight = 0;
-    ws.Editor.MouseX = 300;
-    ws.Editor.MouseY = 300;
-    float angle = 270;
-    ASSERT_GT(geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false), 0);
+    ASSERT_GT(w.LayStraight(), 0);
     ASSERT_EQ(ws.Layout.RailCount, 1);
 
     const model::Rail first = ws.Layout.Rails[1];
@@ -174,10 +179,7 @@ TEST(MainWindow, TypedAngleWindowPreviewsOnTheBoardAndCancelTakesThePreviewAway)
 TEST(MainWindow, NewOnAModifiedLayoutAnsweredNoKeepsTheToolBox) {
     StartedWindow w;
     app::Workspace& ws = w.Ws();
-    ws.Editor.MouseX = 300;
-    ws.Editor.MouseY = 300;
-    float angle = 270;
-    ASSERT_GT(geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false), 0);
+    ASSERT_GT(w.LayStraight(), 0);
     ASSERT_TRUE(w.window->ToolBox()->isVisible());
     bool hiddenWhileAsking = false;
     QTimer::singleShot(0, [&] {
@@ -262,10 +264,7 @@ TEST(MainWindow, TheZoomLastChosenIsTheOneTheNextStartOpensAt) {
 TEST(MainWindow, EditMenuFollowsTheSelectionAndPasteLaysTheClipboardAtAFreeEnd) {
     StartedWindow w;
     app::Workspace& ws = w.Ws();
-    ws.Editor.MouseX = 300;
-    ws.Editor.MouseY = 300;
-    float angle = 270;
-    ASSERT_EQ(geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false), 1);
+    ASSERT_EQ(w.LayStraight(), 1);
     gui::MainPicture* picture = w.window->Picture();
     const auto click = [&](float x, float y) {
         const QPoint at = w.PixelOf(x, y);
@@ -367,10 +366,7 @@ TEST(MainWindow, StatusLineFollowsTheZoomPictureAndAClearedSelection) {
     QApplication::sendEvent(zoom, &enter);
     EXPECT_EQ(status->text(), QStringLiteral("倍率を変更します"));
 
-    ws.Editor.MouseX = 300;
-    ws.Editor.MouseY = 300;
-    float angle = 270;
-    ASSERT_EQ(geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false), 1);
+    ASSERT_EQ(w.LayStraight(), 1);
     gui::MainPicture* picture = w.window->Picture();
     const QPoint middle = w.PixelOf(ws.Layout.Rails[1].MidX, ws.Layout.Rails[1].MidY);
     QTest::mouseMove(picture, middle);
@@ -428,10 +424,7 @@ TEST(MainWindow, EditAndRailMenusActOnTheSelectionAndThePointedRail) {
     StartedWindow w;
     app::Workspace& ws = w.Ws();
     for (float y : {300.0f, 600.0f}) {
-        ws.Editor.MouseX = 300;
-        ws.Editor.MouseY = y;
-        float angle = 270;
-        ASSERT_GT(geometry::PlaceRail(ws, angle, 0, geometry::PlaceCommit, false), 0);
+        ASSERT_GT(w.LayStraight(300, y), 0);
     }
     const char* const selectionItems[] = {"itmCut", "itmCopy", "itmCut2", "itmCopy2"};
     auto expectEnabled = [&](bool enabled) {
