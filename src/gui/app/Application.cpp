@@ -26,7 +26,11 @@ int RunFerrovane(QApplication& app) {
     if (!programDir.endsWith(QLatin1Char('/'))) programDir += QLatin1Char('/');
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QSettingsStore userStore(QStringLiteral("Quillon"), QStringLiteral("Ferrovane"));
-    QSettingsStore appStore(QStringLiteral("Quillon"), exeName);
+    // The program's own records (version, folder) are kept per program file, in a file
+    // whose name cannot be mistaken for the user settings' one where only the case of
+    // the letters would differ ("Ferrovane.conf" and "ferrovane.conf").
+    QSettingsStore appStore(QStringLiteral("Quillon"),
+                            exeName + QStringLiteral(" program records"));
 
     frmMain main(programDir, userStore, appStore);
     frmWelcome welcome;
