@@ -8,6 +8,7 @@
 #include "core/commands/render/PrintDrivers.h"
 #include "core/commands/render/ScreenRenderer.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/compute/render/GridAndRuler.h"
 #include "core/compute/render/Zoom.h"
 #include "core/render/RecordingSurface.h"
 #include "support/CatalogueFixtures.h"
@@ -238,10 +239,11 @@ TEST(ScreenRendererTest, FitScrollsToTheLayout) {
     b.Add(Straight(3000, 3000));
     b.Add(Straight(4400, 3000));
     b.renderer.ApplyZoomItem(ZoomItemFit);
-    // Extents 2980..4520 (1540 units) in 800 pixels: two units per pixel, Z = 2.
+    // Extents 2980..4520, with room for the ruler 2940..4520 (1580 units) in 800 pixels:
+    // two units per pixel, Z = 2; the track starts just clear of the ruler's strip.
     EXPECT_EQ(b.ws.View.Zoom, 2);
-    EXPECT_EQ(b.ws.View.HScroll.Value, 2980);
-    EXPECT_EQ(b.ws.View.Screen.Left, 2980);
+    EXPECT_EQ(b.ws.View.HScroll.Value, 2980 - RulerStripUnits);
+    EXPECT_EQ(b.ws.View.Screen.Left, 2980 - RulerStripUnits);
 }
 
 TEST(ScreenRendererTest, OversizedBackScreenFallsBackWithAWarning) {

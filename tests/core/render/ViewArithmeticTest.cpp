@@ -167,12 +167,38 @@ TEST(NumberTest, GridCoordinatesAlongTheEdges) {
     RecordingSurface s;
     app::Settings settings;
     TScreen screen{250, 1000, 500, 1150, 250, 150};
-    SetNumber(s, settings, screen);
+    SetNumber(s, settings, screen, 2000, 2000);
     // The recording surface measures ten units per character and twelve high.
     EXPECT_EQ(s.Calls, (Calls{"T 35,2 '300' #0 MS UI Gothic 9 italic",
                               "T 135,2 '400' #0 MS UI Gothic 9 italic",
                               "T 235,2 '500' #0 MS UI Gothic 9 italic",
                               "T 2,94 '1100' #0 MS UI Gothic 9 italic"}));
+}
+
+TEST(NumberTest, LabelsNeverOverlapAndStopAtTheBoard) {
+    // A grid line every 50 units while the labels of a 1000-unit board are 40 units
+    // wide (the recording surface: ten a character): labels go to every second grid
+    // line, and none past the board's edges.
+    RecordingSurface s;
+    app::Settings settings;
+    settings.GridWidth = 50;
+    TScreen screen{0, 0, 3000, 3000, 3000, 3000};
+    SetNumber(s, settings, screen, 1000, 20000);
+    std::vector<std::string> top;
+    for (const auto& call : s.Calls)
+        if (call.find(",2 '") != std::string::npos) top.push_back(call.substr(call.find('\'')));
+    std::vector<std::string> expected;
+    for (int n = 100; n <= 1000; n += 100)
+        expected.push_back("'" + std::to_string(n) + "' #0 MS UI Gothic 9 italic");
+    EXPECT_EQ(top, expected);
+    const struct {
+        long long grid;
+        float extent;
+        long long step;
+    } steps[] = {{100, 40, 100},   {100, 66, 100},     {100, 70, 200},
+                 {100, 140, 1000}, {100, 1400, 10000}, {50, 12, 50}};
+    for (const auto& c : steps)
+        EXPECT_EQ(LabelStep(c.grid, c.extent), c.step) << c.extent;
 }
 
 TEST(AutoScrollTest, ZonesInOrderAndDisabledBars) {

@@ -98,7 +98,9 @@ void ScreenRenderer::RefreshMainPicture() {
     // The copy whitens whatever lies beyond the off-screen image, so no clear first.
     mMain.CopyFrom(mBack, ToPixel(view.Screen.Left, 0, scale), ToPixel(view.Screen.Top, 0, scale));
     if (view.IsMemori) SetMemori(mMain, mWs.Settings, view.Screen);
-    if (view.IsNumber) SetNumber(mMain, mWs.Settings, view.Screen);
+    if (view.IsNumber)
+        SetNumber(mMain, mWs.Settings, view.Screen, mWs.Layout.LayoutWidth,
+                  mWs.Layout.LayoutHeight);
     const auto& sel = mWs.Editor.SelRailList;
     if (!sel.empty() && sel[0] >= 1) SetHighlightSelRail();
     mMain.Refresh();
@@ -229,7 +231,11 @@ void ScreenRenderer::ApplyZoomItem(int item) {
         return;
     }
     if (item != ZoomItemFit) return;
-    const model::Extents extents = model::GetLayoutExtents(mWs.Layout);
+    model::Extents extents = model::GetLayoutExtents(mWs.Layout);
+    // Room above and left of the track for the ruler and its numbers, which are drawn
+    // over the board's top and left edges.
+    extents.MinX -= RulerStripUnits;
+    extents.MinY -= RulerStripUnits;
     mWs.View.Zoom = FitZoom(extents, mMain.PixelWidth(), mMain.PixelHeight());
     ChangeZoomie();
     // Show the fitted layout: scroll to its top-left corner, as far as the bars allow.

@@ -63,14 +63,27 @@ void SetMemori(Surface& surface, const app::Settings& settings, const TScreen& s
     }
 }
 
-void SetNumber(Surface& surface, const app::Settings& settings, const TScreen& screen) {
+long long LabelStep(long long grid, float labelExtent) {
+    // Labels keep at least half their own extent apart; the step stays a multiple of
+    // the grid, so every label still sits on a grid line.
+    const float needed = labelExtent * 1.5f;
+    long long step = grid;
+    for (int i = 0; step < needed && i < 18; ++i)
+        step *= (i % 2 == 1) ? 5 : 2; // 1, 2, 10, 20, 100, 200, ... grid spacings
+    return step;
+}
+
+void SetNumber(Surface& surface, const app::Settings& settings, const TScreen& screen,
+               int layoutWidth, int layoutHeight) {
     surface.SetFont(Font{settings.WindowFontName, NumberFontSize, false, true, false});
     surface.SetForeColor(Black);
     if (settings.GridWidth > 0) {
-        const long long g = settings.GridWidth;
+        // The widest label a board this size can show decides the step.
+        const float widest = surface.MeasureText(std::to_string(layoutWidth)).Width;
+        const long long g = LabelStep(settings.GridWidth, widest);
         float offset = static_cast<float>(g - RoundedMod(screen.Left, g));
         long long n = RoundToLong(screen.Left + offset);
-        for (int k = 0; offset <= screen.Width && k < MaxLines; ++k) {
+        for (int k = 0; offset <= screen.Width && n <= layoutWidth && k < MaxLines; ++k) {
             const std::string text = std::to_string(n);
             surface.CurrentX = offset - surface.MeasureText(text).Width / 2;
             surface.CurrentY = 2;
@@ -80,10 +93,11 @@ void SetNumber(Surface& surface, const app::Settings& settings, const TScreen& s
         }
     }
     if (settings.GridHeight > 0) {
-        const long long g = settings.GridHeight;
+        const float tallest = surface.MeasureText(std::to_string(layoutHeight)).Height;
+        const long long g = LabelStep(settings.GridHeight, tallest);
         float offset = static_cast<float>(g - RoundedMod(screen.Top, g));
         long long n = RoundToLong(screen.Top + offset);
-        for (int k = 0; offset <= screen.Height && k < MaxLines; ++k) {
+        for (int k = 0; offset <= screen.Height && n <= layoutHeight && k < MaxLines; ++k) {
             const std::string text = std::to_string(n);
             surface.CurrentX = 2;
             surface.CurrentY = offset - surface.MeasureText(text).Height / 2;
