@@ -305,21 +305,21 @@ bool ListReader::ReadSingle(float& value) {
 }
 
 bool ListReader::ReadInteger(std::int16_t& value) {
-    double d;
+    double d = 0;
     if (!ReadWhole(d, -32768, 32767)) return false;
     value = static_cast<std::int16_t>(d);
     return true;
 }
 
 bool ListReader::ReadLong(std::int32_t& value) {
-    double d;
+    double d = 0;
     if (!ReadWhole(d, -2147483648.0, 2147483647.0)) return false;
     value = static_cast<std::int32_t>(d);
     return true;
 }
 
 bool ListReader::ReadByte(std::uint8_t& value) {
-    double d;
+    double d = 0;
     if (!ReadWhole(d, 0, 255)) return false;
     value = static_cast<std::uint8_t>(d);
     return true;
