@@ -377,6 +377,14 @@ TEST(MainWindow, StatusLineFollowsTheZoomPictureAndAClearedSelection) {
     QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(600, 500));
     EXPECT_FALSE(status->text().contains(QStringLiteral("選択されています")))
         << status->text().toStdString();
+
+    // Resting on the rail shows its name; after a zoom the rail lies elsewhere and its
+    // text goes.
+    QTest::mouseMove(picture, middle);
+    const QString hover = status->text();
+    w.window->findChildren<QAction*>(QStringLiteral("mnuZoom"))[3]->trigger();
+    EXPECT_NE(status->text(), hover);
+    EXPECT_EQ(ws.Editor.PointedRail, -1);
 }
 
 TEST(MainWindow, WindowsOpenWhereTheyWereAtTheLastShutdown) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/commands/edit/StatusText.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/render/GridAndRuler.h"
 #include "core/compute/render/Primitives.h"
@@ -210,6 +211,9 @@ void ScreenRenderer::RecoverFromOversizedBackScreen() {
 
 void ScreenRenderer::ChangeZoomie() {
     mWs.Changed.Mark({app::Change::View, app::Change::Settings});
+    // Whatever lay under the pointer before lies elsewhere now: its text goes.
+    mWs.Editor.PointedRail = -1;
+    editor::SetStatusText(mWs, "");
     platform::BusyPointer busy(*mWs.Host);
     // Whatever chose the zoom, the next start opens at it (a fitted or typed zoom as the
     // nearest menu step).
