@@ -151,7 +151,7 @@ TEST(RulerTest, TicksAlignWithTheBoardGrid) {
     RecordingSurface s;
     app::Settings settings;
     TScreen screen{250, 0, 330, 40, 80, 40};
-    SetMemori(s, settings, screen);
+    SetMemori(s, settings, screen, 2000, 2000);
     EXPECT_EQ(s.Calls, (Calls{"L 10,0 10,20 #12632256 w1", "L 30,0 30,20 #12632256 w1",
                               "L 50,0 50,20 #12632256 w1", "L 70,0 70,20 #12632256 w1",
                               "L 0,20 20,20 #12632256 w1", "L 0,40 20,40 #12632256 w1"}));
@@ -159,8 +159,14 @@ TEST(RulerTest, TicksAlignWithTheBoardGrid) {
     RecordingSurface none;
     settings.GridWidth = 2;
     settings.GridHeight = 2;
-    SetMemori(none, settings, screen);
+    SetMemori(none, settings, screen, 2000, 2000);
     EXPECT_TRUE(none.Calls.empty());
+    // A board ending inside the window: no tick beyond its edges (x 300, y 20).
+    RecordingSurface edge;
+    settings.GridWidth = settings.GridHeight = 100;
+    SetMemori(edge, settings, screen, 300, 20);
+    EXPECT_EQ(edge.Calls, (Calls{"L 10,0 10,20 #12632256 w1", "L 30,0 30,20 #12632256 w1",
+                                 "L 50,0 50,20 #12632256 w1", "L 0,20 20,20 #12632256 w1"}));
 }
 
 TEST(NumberTest, GridCoordinatesAlongTheEdges) {

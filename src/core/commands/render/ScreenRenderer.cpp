@@ -98,7 +98,9 @@ void ScreenRenderer::RefreshMainPicture() {
     const float scale = view.UnitsPerPixel();
     // The copy whitens whatever lies beyond the off-screen image, so no clear first.
     mMain.CopyFrom(mBack, ToPixel(view.Screen.Left, 0, scale), ToPixel(view.Screen.Top, 0, scale));
-    if (view.IsMemori) SetMemori(mMain, mWs.Settings, view.Screen);
+    if (view.IsMemori)
+        SetMemori(mMain, mWs.Settings, view.Screen, mWs.Layout.LayoutWidth,
+                  mWs.Layout.LayoutHeight);
     if (view.IsNumber)
         SetNumber(mMain, mWs.Settings, view.Screen, mWs.Layout.LayoutWidth,
                   mWs.Layout.LayoutHeight);

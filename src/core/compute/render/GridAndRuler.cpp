@@ -42,14 +42,18 @@ void SetGrid(Surface& surface, const app::Settings& settings, int w, int h) {
     }
 }
 
-void SetMemori(Surface& surface, const app::Settings& settings, const TScreen& screen) {
+void SetMemori(Surface& surface, const app::Settings& settings, const TScreen& screen,
+               int layoutWidth, int layoutHeight) {
+    // Ticks stop at the board's far edges, as its numbers do.
+    const float lastX = static_cast<float>(layoutWidth) - screen.Left;
+    const float lastY = static_cast<float>(layoutHeight) - screen.Top;
     surface.SetDrawWidth(1);
     const Colour c = settings.GridColor;
     const float stepX = static_cast<float>(settings.GridWidth) / 5;
     const long long roundedX = RoundToLong(stepX);
     if (roundedX > 0) {
         float x = stepX - static_cast<float>(RoundedMod(screen.Left, roundedX));
-        for (int n = 0; x <= screen.Width && n < MaxLines; ++n, x += stepX) {
+        for (int n = 0; x <= screen.Width && x <= lastX && n < MaxLines; ++n, x += stepX) {
             surface.Line({x, 0}, {x, RulerTickLength}, c);
         }
     }
@@ -57,7 +61,7 @@ void SetMemori(Surface& surface, const app::Settings& settings, const TScreen& s
     const long long roundedY = RoundToLong(stepY);
     if (roundedY > 0) {
         float y = stepY - static_cast<float>(RoundedMod(screen.Top, roundedY));
-        for (int n = 0; y <= screen.Height && n < MaxLines; ++n, y += stepY) {
+        for (int n = 0; y <= screen.Height && y <= lastY && n < MaxLines; ++n, y += stepY) {
             surface.Line({0, y}, {RulerTickLength, y}, c);
         }
     }

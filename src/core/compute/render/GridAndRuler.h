@@ -16,8 +16,9 @@ inline constexpr int RulerStripUnits = 40;
 void SetGrid(Surface& surface, const app::Settings& settings, int w, int h);
 
 // Ruler ticks along the top and left edges of the visible window, every fifth of the
-// grid spacing, aligned with the board's grid.
-void SetMemori(Surface& surface, const app::Settings& settings, const TScreen& screen);
+// grid spacing, aligned with the board's grid, up to the board's far edges.
+void SetMemori(Surface& surface, const app::Settings& settings, const TScreen& screen,
+               int layoutWidth, int layoutHeight);
 
 // The board coordinates of the grid lines along the top and left edges, up to the
 // board's far edges, on every grid line or on every second, tenth, twentieth... where
