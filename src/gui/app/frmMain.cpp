@@ -211,7 +211,7 @@ void frmMain::SyncScrollBars() {
     mSyncingScroll = true;
     const auto apply = [](QScrollBar* bar, const render::ScrollBar& s, int step) {
         bar->setEnabled(s.Enabled);
-        bar->setRange(0, std::max(0, s.Max));
+        bar->setRange(s.Min, std::max(s.Min, s.Max));
         bar->setSingleStep(std::max(1, step));
         bar->setPageStep(std::max(1, step * 5));
         bar->setValue(s.Value);

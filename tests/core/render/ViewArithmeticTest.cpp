@@ -242,6 +242,32 @@ TEST(AutoScrollTest, ZonesInOrderAndDisabledBars) {
     EXPECT_EQ(off.AutoScrollState, 0);
 }
 
+TEST(ScrollLimitsTest, RangeCoversTheBoardAndEveryRail) {
+    struct Case {
+        model::Extents rails;
+        int hMin, hMax, vMin, vMax;
+    };
+    // A 500 x 400 window over a 2000 x 2000 board.
+    const Case cases[] = {
+        {{0, 0, 0, 0}, 0, 1500, 0, 1600},               // nothing laid
+        {{100, 100, 1900, 1900}, 0, 1500, 0, 1600},     // all on the board
+        {{-300, -50, 800, 800}, -300, 1500, -50, 1600}, // past the left and top edges
+        {{200, 200, 2600, 3000}, 0, 2100, 0, 2600},     // past the right and bottom edges
+    };
+    for (const Case& c : cases) {
+        View view;
+        view.Screen = {0, 0, 500, 400, 500, 400};
+        view.HScroll.Value = -1000; // beyond any range: pulled back inside it
+        SetScrollLimits(view, 2000, 2000, c.rails);
+        EXPECT_EQ(view.HScroll.Min, c.hMin) << c.rails.MinX;
+        EXPECT_EQ(view.HScroll.Max, c.hMax) << c.rails.MaxX;
+        EXPECT_EQ(view.VScroll.Min, c.vMin) << c.rails.MinY;
+        EXPECT_EQ(view.VScroll.Max, c.vMax) << c.rails.MaxY;
+        EXPECT_EQ(view.HScroll.Value, c.hMin);
+        EXPECT_EQ(view.Screen.Left, static_cast<float>(c.hMin));
+    }
+}
+
 TEST(AutoScrollTest, StepsAreAQuarterZoneAndStayInRange) {
     struct Case {
         int value, max, zone, scrollWidth, after;

@@ -28,6 +28,7 @@
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmAngle2.h"
 #include "gui/editor/frmTool.h"
+#include "gui/render/PainterSurface.h"
 
 using namespace ferrovane;
 
@@ -58,11 +59,11 @@ struct StartedWindow {
 
     app::Workspace& Ws() { return window->Ws(); }
 
-    // A straight of the first kind laid freely from (x, y) towards smaller x.
-    int LayStraight(float x = 300, float y = 300) {
+    // A straight of the first kind laid freely from (x, y), by default towards larger x
+    // (end angle 270; 90 runs the other way).
+    int LayStraight(float x = 300, float y = 300, float angle = 270) {
         Ws().Editor.MouseX = x;
         Ws().Editor.MouseY = y;
-        float angle = 270;
         return geometry::PlaceRail(Ws(), angle, 0, geometry::PlaceCommit, false);
     }
 
@@ -480,6 +481,30 @@ TEST(MainWindow, ScrollBarsFollowTheView) {
     EXPECT_TRUE(bar->isEnabled());
     bar->setValue(500);
     EXPECT_FLOAT_EQ(w.Ws().View.Screen.Left, 500.0f);
+}
+
+TEST(MainWindow, RailsPastTheBoardsEdgeCanBeScrolledToAndAreDrawn) {
+    StartedWindow w;
+    // A straight running from x 100 towards -148, past the board's left edge.
+    ASSERT_EQ(w.LayStraight(100, 300, 90), 1);
+    ASSERT_LT(w.Ws().Layout.Rails[1].X1, 0);
+    w.window->findChildren<QAction*>(QStringLiteral("mnuZoom"))[0]->trigger(); // 100 %
+    auto* bar = w.window->findChild<QScrollBar*>(QStringLiteral("HScroll"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isEnabled());
+    EXPECT_LE(bar->minimum(), -148);
+    bar->setValue(bar->minimum());
+    const auto& screen = w.Ws().View.Screen;
+    EXPECT_FLOAT_EQ(screen.Left, static_cast<float>(bar->minimum()));
+    // The part left of the board shows on the visible board in the rail's colour.
+    const QImage image = w.window->Picture()->grab().toImage();
+    const QRgb railColour = gui::ToQColor(w.Ws().Layout.Rails[1].Color).rgb();
+    const int boardEdge = static_cast<int>(-screen.Left / w.Ws().View.UnitsPerPixel());
+    int railPixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < boardEdge && x < image.width(); ++x)
+            railPixels += (image.pixel(x, y) & 0xFFFFFF) == (railColour & 0xFFFFFF);
+    EXPECT_GT(railPixels, 50);
 }
 
 TEST(SettingsStore, ShutdownWritesTheSettingsIntoTheQSettingsFile) {

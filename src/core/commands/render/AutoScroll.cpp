@@ -57,7 +57,7 @@ int AutoScrollStep(const ScrollBar& bar, int zone, const app::Settings& settings
         return bar.Value;
     }
     const double next = std::nearbyint(bar.Value + delta);
-    if (next < 0 || next > bar.Max) return bar.Value;
+    if (next < bar.Min || next > bar.Max) return bar.Value;
     return static_cast<int>(next);
 }
 

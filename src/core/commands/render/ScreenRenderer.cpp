@@ -86,6 +86,9 @@ void ScreenRenderer::DrawLayoutOnBackScreen() {
 
 void ScreenRenderer::DrawRailOnBackScreen(int rail) {
     if (rail < 1) return;
+    // A rail laid past the board's edge widens what can be scrolled to.
+    UpdateScrollLimits();
+    mWs.Changed.Mark(app::Change::View);
     const DrawContext context = Context({0, 0});
     const model::Rail* r = context.ValidRailAt(rail);
     if (r == nullptr) return;
@@ -98,6 +101,7 @@ void ScreenRenderer::RefreshMainPicture() {
     const float scale = view.UnitsPerPixel();
     // The copy whitens whatever lies beyond the off-screen image, so no clear first.
     mMain.CopyFrom(mBack, ToPixel(view.Screen.Left, 0, scale), ToPixel(view.Screen.Top, 0, scale));
+    DrawRailsPastTheBoard();
     if (view.IsMemori)
         SetMemori(mMain, mWs.Settings, view.Screen, mWs.Layout.LayoutWidth,
                   mWs.Layout.LayoutHeight);
@@ -107,6 +111,30 @@ void ScreenRenderer::RefreshMainPicture() {
     const auto& sel = mWs.Editor.SelRailList;
     if (!sel.empty() && sel[0] >= 1) SetHighlightSelRail();
     mMain.Refresh();
+}
+
+void ScreenRenderer::DrawRailsPastTheBoard() {
+    // The off-screen image holds the board only; where the window shows more, the rails
+    // that reach past the board's edges are drawn straight onto the visible board.
+    const TScreen& screen = mWs.View.Screen;
+    const auto w = static_cast<float>(mWs.Layout.LayoutWidth);
+    const auto h = static_cast<float>(mWs.Layout.LayoutHeight);
+    if (screen.Left >= 0 && screen.Top >= 0 && screen.Right <= w && screen.Bottom <= h) return;
+    const DrawContext context = Context({screen.Left, screen.Top});
+    const int last = LastRail(mWs.Layout);
+    for (int i = 1; i <= last; ++i) {
+        const model::Rail& rail = mWs.Layout.Rails[static_cast<std::size_t>(i)];
+        if (!rail.Valid) continue;
+        const model::Extents e = model::RailExtents(rail);
+        // Reach taken generously: outlines and arcs stay near their features.
+        constexpr int Slack = 400;
+        if (e.MinX - Slack >= 0 && e.MinY - Slack >= 0 && e.MaxX + Slack <= w &&
+            e.MaxY + Slack <= h)
+            continue;
+        mMain.SetDrawWidth(rail.Upper ? ElevatedWidth : NormalWidth);
+        DrawRailByKind(context, i, GetRailColor(context, i), mMain, true);
+    }
+    mMain.SetDrawWidth(NormalWidth);
 }
 
 void ScreenRenderer::DrawRailOnMainPicture(int rail) {
@@ -246,8 +274,10 @@ void ScreenRenderer::ApplyZoomItem(int item) {
     ChangeZoomie();
     // Show the fitted layout: scroll to its top-left corner, as far as the bars allow.
     View& view = mWs.View;
-    if (view.HScroll.Enabled) view.HScroll.Value = std::clamp(extents.MinX, 0, view.HScroll.Max);
-    if (view.VScroll.Enabled) view.VScroll.Value = std::clamp(extents.MinY, 0, view.VScroll.Max);
+    if (view.HScroll.Enabled)
+        view.HScroll.Value = std::clamp(extents.MinX, view.HScroll.Min, view.HScroll.Max);
+    if (view.VScroll.Enabled)
+        view.VScroll.Value = std::clamp(extents.MinY, view.VScroll.Min, view.VScroll.Max);
     if (view.HScroll.Value != 0 || view.VScroll.Value != 0) SetScroll();
 }
 
@@ -261,8 +291,15 @@ void ScreenRenderer::MainPictureResized() {
     mWs.Changed.Mark(app::Change::View);
     mMain.SetScale(mWs.View.UnitsPerPixel());
     SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
-    SetScrollLimits(mWs.View, mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight);
+    UpdateScrollLimits();
     RefreshMainPicture();
+}
+
+void ScreenRenderer::UpdateScrollLimits() {
+    const model::Layout& layout = mWs.Layout;
+    const model::Extents reach =
+        layout.Index.Empty() ? model::Extents{0, 0, 0, 0} : layout.Index.Extent;
+    SetScrollLimits(mWs.View, layout.LayoutWidth, layout.LayoutHeight, reach);
 }
 
 } // namespace ferrovane::render

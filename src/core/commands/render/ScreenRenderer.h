@@ -55,6 +55,9 @@ private:
     DrawContext Context(ViewOrigin origin) const;
     void DrawHighlightedWithGroup(int rail);
     void EnsureBackScreenSize();
+    // The scroll bars' limits over the board and every rail, wherever it lies.
+    void UpdateScrollLimits();
+    void DrawRailsPastTheBoard();
     void RecoverFromOversizedBackScreen();
 
     app::Workspace& mWs;

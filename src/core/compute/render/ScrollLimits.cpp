@@ -1,5 +1,6 @@
 #include "core/compute/render/ScrollLimits.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ferrovane::render {
@@ -13,11 +14,12 @@ int ScrollMax(int layoutSize, float visible) {
     return static_cast<int>(m);
 }
 
-void Limit(ScrollBar& bar, float offset, float far, int layoutSize, float visible) {
-    bar.Enabled = offset != 0 || static_cast<float>(layoutSize) >= far;
-    if (bar.Enabled) bar.Max = ScrollMax(layoutSize, visible);
+void Limit(ScrollBar& bar, float offset, float far, int low, int high, float visible) {
+    bar.Enabled = offset != 0 || low < 0 || static_cast<float>(high) >= far;
+    bar.Min = low;
+    if (bar.Enabled) bar.Max = std::max(low, ScrollMax(high, visible));
     if (bar.Value > bar.Max) bar.Value = bar.Max;
-    if (bar.Value < 0) bar.Value = 0;
+    if (bar.Value < bar.Min) bar.Value = bar.Min;
 }
 
 } // namespace
@@ -33,9 +35,15 @@ void SetTScreen(View& view, float scaleWidth, float scaleHeight) {
 }
 
 void SetScrollLimits(View& view, int layoutWidth, int layoutHeight) {
+    SetScrollLimits(view, layoutWidth, layoutHeight, model::Extents{0, 0, 0, 0});
+}
+
+void SetScrollLimits(View& view, int layoutWidth, int layoutHeight, const model::Extents& rails) {
     TScreen& s = view.Screen;
-    Limit(view.HScroll, s.Left, s.Right, layoutWidth, s.Width);
-    Limit(view.VScroll, s.Top, s.Bottom, layoutHeight, s.Height);
+    Limit(view.HScroll, s.Left, s.Right, std::min(0, rails.MinX), std::max(layoutWidth, rails.MaxX),
+          s.Width);
+    Limit(view.VScroll, s.Top, s.Bottom, std::min(0, rails.MinY),
+          std::max(layoutHeight, rails.MaxY), s.Height);
     SetTScreen(view, s.Width, s.Height);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/compute/render/View.h"
+#include "core/values/model/RailIndex.h"
 
 namespace ferrovane::render {
 
@@ -12,5 +13,9 @@ void SetTScreen(View& view, float scaleWidth, float scaleHeight);
 // nearest unit (never below 0). A value beyond a lowered maximum moves back to it and
 // TScreen follows.
 void SetScrollLimits(View& view, int layoutWidth, int layoutHeight);
+
+// The same over the board and the rails together: every rail, on the board or past any
+// of its edges (extents in layout units), can be scrolled to.
+void SetScrollLimits(View& view, int layoutWidth, int layoutHeight, const model::Extents& rails);
 
 } // namespace ferrovane::render

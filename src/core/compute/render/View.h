@@ -11,6 +11,7 @@ struct ScrollBar {
     int Value = 0;
     int Max = 0;
     bool Enabled = false;
+    int Min = 0; // below 0 where rails lie left of or above the board
 };
 
 // Automatic-scroll zones: the pointer rests in a zone (1..4), or scrolling (11..14).

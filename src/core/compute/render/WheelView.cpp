@@ -13,7 +13,8 @@ namespace {
 // A bar's value moved to `to` (rounded), within 0..Max; true when it changed.
 bool MoveBar(ScrollBar& bar, double to) {
     if (!bar.Enabled || !std::isfinite(to)) return false;
-    const int value = static_cast<int>(std::clamp(std::nearbyint(to), 0.0, double(bar.Max)));
+    const int value =
+        static_cast<int>(std::clamp(std::nearbyint(to), double(bar.Min), double(bar.Max)));
     if (value == bar.Value) return false;
     bar.Value = value;
     return true;
