@@ -119,7 +119,7 @@ TEST(ScrollLimitsTest, TScreenAndScrollBarLimits) {
         View view;
         view.HScroll.Value = c.left;
         SetTScreen(view, c.visibleW, 600);
-        SetScrollLimits(view, c.layoutW, 2000);
+        SetScrollLimits(view, c.layoutW, 2000, model::Extents{0, 0, 0, 0});
         EXPECT_EQ(view.HScroll.Enabled, c.enabled) << c.layoutW << " " << c.visibleW;
         EXPECT_EQ(view.HScroll.Max, c.max) << c.layoutW << " " << c.visibleW;
         EXPECT_EQ(view.HScroll.Value, c.value);

@@ -117,20 +117,24 @@ void ScreenRenderer::DrawRailsPastTheBoard() {
     // The off-screen image holds the board only; where the window shows more, the rails
     // that reach past the board's edges are drawn straight onto the visible board.
     const TScreen& screen = mWs.View.Screen;
-    const auto w = static_cast<float>(mWs.Layout.LayoutWidth);
-    const auto h = static_cast<float>(mWs.Layout.LayoutHeight);
-    if (screen.Left >= 0 && screen.Top >= 0 && screen.Right <= w && screen.Bottom <= h) return;
+    const int w = mWs.Layout.LayoutWidth, h = mWs.Layout.LayoutHeight;
+    if (screen.Left >= 0 && screen.Top >= 0 && screen.Right <= static_cast<float>(w) &&
+        screen.Bottom <= static_cast<float>(h))
+        return;
+    // Outlines and arcs stay near the features the extents take in.
+    constexpr int Slack = 400;
+    const auto withinBoard = [&](const model::Extents& e) {
+        return e.MinX - Slack >= 0 && e.MinY - Slack >= 0 && e.MaxX + Slack <= w &&
+               e.MaxY + Slack <= h;
+    };
+    // The index knows how far the rails reach: on a board that holds them all (the usual
+    // case when zoomed out) this refresh, which runs on every hover, visits no rail.
+    if (withinBoard(RailReach())) return;
     const DrawContext context = Context({screen.Left, screen.Top});
     const int last = LastRail(mWs.Layout);
     for (int i = 1; i <= last; ++i) {
         const model::Rail& rail = mWs.Layout.Rails[static_cast<std::size_t>(i)];
-        if (!rail.Valid) continue;
-        const model::Extents e = model::RailExtents(rail);
-        // Reach taken generously: outlines and arcs stay near their features.
-        constexpr int Slack = 400;
-        if (e.MinX - Slack >= 0 && e.MinY - Slack >= 0 && e.MaxX + Slack <= w &&
-            e.MaxY + Slack <= h)
-            continue;
+        if (!rail.Valid || withinBoard(model::RailExtents(rail))) continue;
         mMain.SetDrawWidth(rail.Upper ? ElevatedWidth : NormalWidth);
         DrawRailByKind(context, i, GetRailColor(context, i), mMain, true);
     }
@@ -295,11 +299,13 @@ void ScreenRenderer::MainPictureResized() {
     RefreshMainPicture();
 }
 
-void ScreenRenderer::UpdateScrollLimits() {
+model::Extents ScreenRenderer::RailReach() const {
     const model::Layout& layout = mWs.Layout;
-    const model::Extents reach =
-        layout.Index.Empty() ? model::Extents{0, 0, 0, 0} : layout.Index.Extent;
-    SetScrollLimits(mWs.View, layout.LayoutWidth, layout.LayoutHeight, reach);
+    return layout.Index.Empty() ? model::Extents{0, 0, 0, 0} : layout.Index.Extent;
+}
+
+void ScreenRenderer::UpdateScrollLimits() {
+    SetScrollLimits(mWs.View, mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight, RailReach());
 }
 
 } // namespace ferrovane::render

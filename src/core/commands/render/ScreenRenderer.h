@@ -4,6 +4,7 @@
 #include "core/compute/render/DrawContext.h"
 #include "core/compute/render/RedrawTarget.h"
 #include "core/compute/render/Surface.h"
+#include "core/values/model/RailIndex.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -57,6 +58,8 @@ private:
     void EnsureBackScreenSize();
     // The scroll bars' limits over the board and every rail, wherever it lies.
     void UpdateScrollLimits();
+    // How far the rails reach, as the index keeps it (never less than they do).
+    model::Extents RailReach() const;
     void DrawRailsPastTheBoard();
     void RecoverFromOversizedBackScreen();
 

@@ -34,10 +34,6 @@ void SetTScreen(View& view, float scaleWidth, float scaleHeight) {
     s.Bottom = s.Top + s.Height;
 }
 
-void SetScrollLimits(View& view, int layoutWidth, int layoutHeight) {
-    SetScrollLimits(view, layoutWidth, layoutHeight, model::Extents{0, 0, 0, 0});
-}
-
 void SetScrollLimits(View& view, int layoutWidth, int layoutHeight, const model::Extents& rails) {
     TScreen& s = view.Screen;
     Limit(view.HScroll, s.Left, s.Right, std::min(0, rails.MinX), std::max(layoutWidth, rails.MaxX),
