@@ -519,18 +519,11 @@ void frmMain::BoardWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers keys
         render::KeepPointUnderPointer(view, layoutX, layoutY, static_cast<float>(at.x()),
                                       static_cast<float>(at.y()));
     } else {
-        // A touchpad reports pixels, a wheel notches of 120: one notch is one scroll step.
-        const float upp = view.UnitsPerPixel();
-        float dx = 0, dy = 0;
-        if (!pixels.isNull()) {
-            dx = -static_cast<float>(pixels.x()) * upp;
-            dy = -static_cast<float>(pixels.y()) * upp;
-        } else {
-            dx = -static_cast<float>(angle.x()) / 120 * mWs.Settings.ScrollWidth;
-            dy = -static_cast<float>(angle.y()) / 120 * mWs.Settings.ScrollHeight;
-        }
-        if (keys & Qt::ShiftModifier) std::swap(dx, dy);
-        if (!render::ScrollViewBy(view, dx, dy)) return;
+        const render::WheelTurn turn{angle.x(), angle.y(), pixels.x(), pixels.y(),
+                                     (keys & Qt::ShiftModifier) != 0};
+        if (!render::ScrollViewByWheel(view, turn, mWs.Settings.ScrollWidth,
+                                       mWs.Settings.ScrollHeight))
+            return;
     }
     mRenderer->SetScroll();
     SyncScrollBars();

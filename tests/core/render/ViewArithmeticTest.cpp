@@ -7,6 +7,7 @@
 #include "core/compute/render/BackScreenSize.h"
 #include "core/compute/render/GridAndRuler.h"
 #include "core/compute/render/ScrollLimits.h"
+#include "core/compute/render/WheelView.h"
 #include "core/compute/render/Zoom.h"
 #include "core/render/RecordingSurface.h"
 
@@ -265,6 +266,30 @@ TEST(ScrollLimitsTest, RangeCoversTheBoardAndEveryRail) {
         EXPECT_EQ(view.VScroll.Max, c.vMax) << c.rails.MaxY;
         EXPECT_EQ(view.HScroll.Value, c.hMin);
         EXPECT_EQ(view.Screen.Left, static_cast<float>(c.hMin));
+    }
+}
+
+TEST(WheelTest, NotchesScrollAStepTouchpadsTheirPixelsShiftSideways) {
+    const struct {
+        WheelTurn turn;
+        int h, v;
+    } cases[] = {
+        {{0, -120}, 500, 600},             // one notch down: one scroll step
+        {{0, 120}, 500, 400},              // one notch up
+        {{0, -120, 0, 0, true}, 600, 500}, // Shift: sideways
+        {{0, 0, 0, -30}, 500, 560},        // touchpad: 30 pixels at two units a pixel
+        {{0, -120, 0, -30}, 500, 560},     // a touchpad's pixels win over its angle
+        {{0, -2400}, 500, 1000},           // no further than the bar's end
+    };
+    for (const auto& c : cases) {
+        View view;
+        view.Zoom = 1; // two units a pixel
+        view.Screen = {500, 500, 900, 900, 400, 400};
+        view.HScroll = {500, 1000, true, -200};
+        view.VScroll = {500, 1000, true, 0};
+        ScrollViewByWheel(view, c.turn, 100, 100);
+        EXPECT_EQ(view.HScroll.Value, c.h) << c.turn.AngleY << " " << c.turn.PixelY;
+        EXPECT_EQ(view.VScroll.Value, c.v) << c.turn.AngleY << " " << c.turn.PixelY;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/compute/render/ScrollLimits.h"
 #include "core/compute/render/Zoom.h"
@@ -27,6 +28,20 @@ bool ScrollViewBy(View& view, float dx, float dy) {
     const bool v = MoveBar(view.VScroll, double(view.VScroll.Value) + dy);
     if (h || v) SetTScreen(view, view.Screen.Width, view.Screen.Height);
     return h || v;
+}
+
+bool ScrollViewByWheel(View& view, const WheelTurn& turn, int scrollWidth, int scrollHeight) {
+    const float upp = view.UnitsPerPixel();
+    float dx = 0, dy = 0;
+    if (turn.PixelX != 0 || turn.PixelY != 0) {
+        dx = -static_cast<float>(turn.PixelX) * upp;
+        dy = -static_cast<float>(turn.PixelY) * upp;
+    } else {
+        dx = -static_cast<float>(turn.AngleX) / 120 * static_cast<float>(scrollWidth);
+        dy = -static_cast<float>(turn.AngleY) / 120 * static_cast<float>(scrollHeight);
+    }
+    if (turn.Sideways) std::swap(dx, dy);
+    return ScrollViewBy(view, dx, dy);
 }
 
 std::optional<int> ZoomStepItem(float zoom, int direction) {
