@@ -77,39 +77,38 @@ long long LabelStep(long long grid, float labelExtent) {
     return step;
 }
 
+namespace {
+
+// The labels along one edge: across (true) the top, or down the left. `from` and
+// `visible` are the window's start and extent along that edge, `size` the board's.
+void NumberEdge(Surface& surface, bool across, long long grid, float from, float visible,
+                int size) {
+    // The largest label a board this size can show decides the step.
+    const TextExtent largest = surface.MeasureText(std::to_string(size));
+    const long long g = LabelStep(grid, across ? largest.Width : largest.Height);
+    float offset = static_cast<float>(g - RoundedMod(from, g));
+    long long n = RoundToLong(from + offset);
+    for (int k = 0; offset <= visible && n <= size && k < MaxLines; ++k) {
+        const std::string text = std::to_string(n);
+        const TextExtent extent = surface.MeasureText(text);
+        surface.CurrentX = across ? offset - extent.Width / 2 : 2;
+        surface.CurrentY = across ? 2 : offset - extent.Height / 2;
+        surface.Print(text);
+        offset += static_cast<float>(g);
+        n += g;
+    }
+}
+
+} // namespace
+
 void SetNumber(Surface& surface, const app::Settings& settings, const TScreen& screen,
                int layoutWidth, int layoutHeight) {
     surface.SetFont(Font{settings.WindowFontName, NumberFontSize, false, true, false});
     surface.SetForeColor(Black);
-    if (settings.GridWidth > 0) {
-        // The widest label a board this size can show decides the step.
-        const float widest = surface.MeasureText(std::to_string(layoutWidth)).Width;
-        const long long g = LabelStep(settings.GridWidth, widest);
-        float offset = static_cast<float>(g - RoundedMod(screen.Left, g));
-        long long n = RoundToLong(screen.Left + offset);
-        for (int k = 0; offset <= screen.Width && n <= layoutWidth && k < MaxLines; ++k) {
-            const std::string text = std::to_string(n);
-            surface.CurrentX = offset - surface.MeasureText(text).Width / 2;
-            surface.CurrentY = 2;
-            surface.Print(text);
-            offset += static_cast<float>(g);
-            n += g;
-        }
-    }
-    if (settings.GridHeight > 0) {
-        const float tallest = surface.MeasureText(std::to_string(layoutHeight)).Height;
-        const long long g = LabelStep(settings.GridHeight, tallest);
-        float offset = static_cast<float>(g - RoundedMod(screen.Top, g));
-        long long n = RoundToLong(screen.Top + offset);
-        for (int k = 0; offset <= screen.Height && n <= layoutHeight && k < MaxLines; ++k) {
-            const std::string text = std::to_string(n);
-            surface.CurrentX = 2;
-            surface.CurrentY = offset - surface.MeasureText(text).Height / 2;
-            surface.Print(text);
-            offset += static_cast<float>(g);
-            n += g;
-        }
-    }
+    if (settings.GridWidth > 0)
+        NumberEdge(surface, true, settings.GridWidth, screen.Left, screen.Width, layoutWidth);
+    if (settings.GridHeight > 0)
+        NumberEdge(surface, false, settings.GridHeight, screen.Top, screen.Height, layoutHeight);
 }
 
 } // namespace ferrovane::render
