@@ -134,8 +134,12 @@ void Board::SetPointerPosition(const BoardEvent& e) {
     ed.MouseCellY = std::floor(ed.MouseY / 100);
 }
 
+std::int16_t BoardMode::Detect(Board& board) {
+    return geometry::DetectRail(board.Ws());
+}
+
 std::int16_t Board::Detect() {
-    // The flexible rail's handles (FlexShaping) are tested by their own mode when it lands.
+    if (BoardMode* mode = ModeFor(mWs.Editor.AStatus)) return mode->Detect(*this);
     return geometry::DetectRail(mWs);
 }
 

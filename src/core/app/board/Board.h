@@ -50,6 +50,9 @@ public:
     virtual void MouseDown(Board& /*board*/, const BoardEvent& /*e*/) {}
     virtual void MouseMove(Board& /*board*/, const BoardEvent& /*e*/) {}
     virtual void MouseUp(Board& /*board*/, const BoardEvent& /*e*/) {}
+    // The hit test under the pointer (DetectStatus); the rail hit test unless the mode
+    // has things of its own to find.
+    virtual std::int16_t Detect(Board& board);
 };
 
 // The state machine of the board (MainPicture). The window converts its events and

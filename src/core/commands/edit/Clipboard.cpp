@@ -9,6 +9,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueMessages.h"
 #include "core/compute/catalogue/RailBoxLine.h"
+#include "core/values/format/Blanks.h"
 #include "core/values/model/Angle.h"
 #include "core/values/platform/UiHost.h"
 
@@ -20,11 +21,7 @@ namespace {
 // longer lines, so a long rail name is cut to what can be read back.
 constexpr std::size_t MaxMemberNameLength = catalogue::MaxRailBoxNameLength - 1;
 
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
+using document::TrimBlanks;
 
 std::string FirstChars(const std::string& s, std::size_t chars) {
     std::size_t i = 0;
@@ -108,7 +105,7 @@ void StoreClipRail(app::Workspace& ws) {
         if (r.Kind != model::KindStraight && r.Kind != model::KindCurve) continue;
         // A blank marks a continuation line.
         std::string name(1, ' ');
-        name += FirstChars(Trim(r.Name), MaxMemberNameLength);
+        name += FirstChars(TrimBlanks(r.Name), MaxMemberNameLength);
         ok = catalogue::ParseRailBoxLine(c, state, name, MemberColumns(r, refX, refY));
     }
     catalogue::ParseRailBoxLine(c, state, "End", ClosingColumns());

@@ -7,6 +7,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueEditing.h"
 #include "core/compute/editor/RailGroup.h"
+#include "core/values/format/Blanks.h"
 #include "core/values/platform/UiHost.h"
 
 namespace ferrovane::editor {
@@ -39,6 +40,26 @@ std::vector<std::string> ElevationCandidates(const app::Workspace& ws, int rail)
     for (const auto* t : TypesForRail(ws, rail))
         if (IsElevationCandidate(*t, ws.Layout.Rails[rail].Upper)) names.push_back(t->Name);
     return names;
+}
+
+std::optional<std::size_t> IntelliChoice(const std::string& source,
+                                         const std::vector<std::string>& candidates) {
+    if (candidates.empty()) return std::nullopt;
+    const std::string name = document::TrimBlanks(source);
+    const std::string mark = ElevatedMark;
+    std::vector<std::string> counterparts{mark + name, name + mark, mark + " " + name,
+                                          name + " " + mark};
+    if (name.size() > mark.size()) {
+        if (name.compare(0, mark.size(), mark) == 0)
+            counterparts.push_back(document::TrimBlanks(name.substr(mark.size())));
+        if (name.compare(name.size() - mark.size(), mark.size(), mark) == 0)
+            counterparts.push_back(document::TrimBlanks(name.substr(0, name.size() - mark.size())));
+    }
+    counterparts.push_back(name);
+    for (const std::string& wanted : counterparts)
+        for (std::size_t i = 0; i < candidates.size(); ++i)
+            if (document::TrimBlanks(candidates[i]) == wanted) return i;
+    return 0;
 }
 
 bool ElevateRail(app::Workspace& ws, int rail, const std::string& newName, std::int32_t newColor) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,15 @@ bool IsElevationCandidate(const catalogue::RType& type, bool railUpper);
 // The names of the candidate types of the rail's kind (straight, curve, point), in
 // catalogue order; empty for other kinds or a rail that is not live.
 std::vector<std::string> ElevationCandidates(const app::Workspace& ws, int rail);
+
+inline constexpr const char* ElevatedMark = "高架";
+
+// The candidate the "賢い変換" check box picks for a rail named source: its
+// counterpart on the other level (the name with the elevated mark put before or after
+// it, or taken off), else a type of the same name (a type for both levels only changes
+// level), else the first candidate. nullopt when there are no candidates.
+std::optional<std::size_t> IntelliChoice(const std::string& source,
+                                         const std::vector<std::string>& candidates);
 
 // Converts the rail as one undo action: Upper inverted, the new name and colour, with a
 // record of the old ones. A group head's members get records of their own and their

@@ -5,6 +5,7 @@
 
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/editor/RailGroup.h"
+#include "core/values/format/Blanks.h"
 #include "core/values/format/ListDirected.h"
 #include "core/values/platform/UiHost.h"
 
@@ -12,10 +13,7 @@ namespace ferrovane::editor {
 
 namespace {
 
-std::string WithoutTrailingBlanks(const std::string& s) {
-    const auto end = s.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : s.substr(0, end + 1);
-}
+using document::TrimTrailingBlanks;
 
 // Bytes taken by the first `chars` characters of a UTF-8 text: a label's font name is
 // counted in characters.
@@ -44,7 +42,7 @@ std::optional<RenameQuestion> RenameQuestionFor(const app::Workspace& ws, int ra
         return RenameQuestion{"レール箱名の変更", "新しいレール箱名を記入して下さい :", r.Name};
     if (r.Kind < model::KindBoxHeadStraight)
         return RenameQuestion{"レール名の変更",
-                              "新しいレール名を記入して下さい :", WithoutTrailingBlanks(r.Name)};
+                              "新しいレール名を記入して下さい :", TrimTrailingBlanks(r.Name)};
     if (IsLabel(r))
         return RenameQuestion{"文字の変更", "新しい文字列を指定して下さい :",
                               r.Name.substr(PrefixBytes(r.Name, r.Radius))};

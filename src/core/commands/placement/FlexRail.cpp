@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/commands/edit/StatusText.h"
 #include "core/commands/placement/Detection.h"
 #include "core/commands/placement/RailCapacity.h"
 #include "core/commands/workspace/Workspace.h"
@@ -22,6 +23,11 @@ bool EndExists(const model::Rail& rail, int end) {
 bool IsFreeEnd(const model::Layout& layout, int rail, int end) {
     return layout.IsLive(rail) && EndExists(layout.Rails[rail], end) &&
            layout.Rails[rail].Free(end);
+}
+
+bool IsJoinedEnd(const model::Layout& layout, int rail, int end) {
+    return layout.IsLive(rail) && EndExists(layout.Rails[rail], end) &&
+           !layout.Rails[rail].Free(end);
 }
 
 std::int16_t& ChosenRail(editor::EditorState& editor, FlexSide side) {
@@ -44,8 +50,14 @@ void Record(editor::EditorState& editor, FlexSide side, float x, float y, float 
 bool ChooseSide(app::Workspace& ws, FlexSide side, const FlexAnglePicker& pickAngle) {
     const std::int16_t status = DetectRail(ws);
     const editor::EditorState& e = ws.Editor;
-    if (status >= DetectEnd0 && status <= DetectEnd2)
+    if (status >= DetectEnd0 && status <= DetectEnd2) {
+        // A second link on a joined end would break the joint it holds.
+        if (IsJoinedEnd(ws.Layout, e.SnapRail, status - DetectEnd0)) {
+            editor::SetStatusText(ws, FlexEndJoinedText);
+            return false;
+        }
         return RecordFlexSideAtEnd(ws, side, e.SnapRail, status - DetectEnd0);
+    }
     if (!pickAngle) return false;
     const std::optional<float> angle = pickAngle();
     if (!angle) return false;

@@ -17,6 +17,7 @@ enum class FlexSide { Start, End };
 using FlexAnglePicker = std::function<std::optional<float>()>;
 
 inline constexpr const char* FlexRailName = "フレキシブルレール";
+inline constexpr const char* FlexEndJoinedText = "このレールの端はすでに接続されています。";
 
 // Starts laying a flexible rail: the start is chosen next.
 void OpenFlexRail(app::Workspace& ws);
@@ -29,7 +30,8 @@ void RecordFlexSideFree(app::Workspace& ws, FlexSide side, float x, float y, flo
 
 // A click while the start (SetFlexEnd) or the end (SetFlexRail) is chosen: a rail end
 // under the pointer is taken, otherwise the picker supplies the direction of a free
-// point at the pointer. False when nothing was chosen; the step stays open.
+// point at the pointer. An end that is joined already is refused with a status text.
+// False when nothing was chosen; the step stays open.
 bool SetFlexEnd(app::Workspace& ws, const FlexAnglePicker& pickAngle);
 bool SetFlexRail(app::Workspace& ws, const FlexAnglePicker& pickAngle);
 

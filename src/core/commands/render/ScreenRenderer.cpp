@@ -5,6 +5,7 @@
 
 #include "core/commands/edit/StatusText.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/compute/render/FlexPreviewDrawer.h"
 #include "core/compute/render/GridAndRuler.h"
 #include "core/compute/render/Primitives.h"
 #include "core/compute/render/RailColor.h"
@@ -13,6 +14,7 @@
 #include "core/compute/render/ScrollLimits.h"
 #include "core/compute/render/TextLabelDrawer.h"
 #include "core/compute/render/Zoom.h"
+#include "core/values/format/Blanks.h"
 #include "core/values/model/RailIndex.h"
 #include "core/values/platform/UiHost.h"
 
@@ -39,12 +41,6 @@ bool IsGroupMember(int kind) {
 int LastRail(const model::Layout& layout) {
     const int last = static_cast<int>(layout.Rails.size()) - 1;
     return layout.RailCount < last ? layout.RailCount : last;
-}
-
-std::string Trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 } // namespace
@@ -110,7 +106,32 @@ void ScreenRenderer::RefreshMainPicture() {
                   mWs.Layout.LayoutHeight);
     const auto& sel = mWs.Editor.SelRailList;
     if (!sel.empty() && sel[0] >= 1) SetHighlightSelRail();
+    DrawFlexOverlay();
     mMain.Refresh();
+}
+
+void ScreenRenderer::DrawFlexOverlay() {
+    // The flexible rail being laid is part of the picture while it is shaped, so every
+    // refresh (a hover change, a scroll) keeps it on the board.
+    using model::EditorMode;
+    const EditorMode mode = mWs.Editor.AStatus;
+    const bool shaping = mode == EditorMode::FlexShaping ||
+                         mode == EditorMode::FlexDraggingStartHandle ||
+                         mode == EditorMode::FlexDraggingEndHandle;
+    if (mode != EditorMode::FlexChoosingEnd && !shaping) return;
+    const TScreen& screen = mWs.View.Screen;
+    const ViewOrigin origin{screen.Left, screen.Top};
+    const app::Settings& s = mWs.Settings;
+    geometry::FlexDef& def = mWs.Editor.FlexDef;
+    if (!shaping) {
+        DrawFlexEndMark(mMain, origin, {def.StartX, def.StartY},
+                        static_cast<float>(s.RailWidth) / 2, s.NextRailColor);
+        return;
+    }
+    DrawFlexPreview(mMain, origin,
+                    geometry::MakeFlexPreview(def, s.RailWidth, s.NextRailColor,
+                                              mWs.Editor.IsUpperMode, s.FlexibleDivides),
+                    s.FlexibleDivides);
 }
 
 void ScreenRenderer::DrawRailsPastTheBoard() {
@@ -188,7 +209,7 @@ void ScreenRenderer::ShowHoverRail() {
     if (rail.Kind != model::KindText) {
         const TScreen& screen = mWs.View.Screen;
         FillRail(Context({screen.Left, screen.Top}), d, mWs.Settings.HighlightRailColor, mMain);
-        mWs.Host->SetStatusText(Trimmed(rail.Name) + " (No:" + number + ")");
+        mWs.Host->SetStatusText(document::TrimBlanks(rail.Name) + " (No:" + number + ")");
     } else {
         std::string text(1, '"');
         text += LabelText(rail);

@@ -61,6 +61,7 @@ private:
     // How far the rails reach, as the index keeps it (never less than they do).
     model::Extents RailReach() const;
     void DrawRailsPastTheBoard();
+    void DrawFlexOverlay();
     void RecoverFromOversizedBackScreen();
 
     app::Workspace& mWs;

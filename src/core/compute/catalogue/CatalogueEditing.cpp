@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "core/values/format/Blanks.h"
 #include "core/values/format/ListDirected.h"
 #include "core/values/format/TextCodec.h"
 #include "core/values/model/Layout.h"
@@ -23,11 +24,7 @@ bool AskYesNo(platform::UiHost& host, const std::string& text, const std::string
                                              MessageButtons::YesNo}) == Answer::Yes;
 }
 
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
+using document::TrimBlanks;
 
 // The array of a kind with its highest index, made consistent: an array shorter than
 // its maximum claims is grown so that 0..Max can always be indexed.
@@ -171,14 +168,14 @@ int ApplyCatalogueColours(platform::UiHost& host, const Catalogue& c, model::Lay
             std::min<std::int64_t>(maxima[k], static_cast<std::int64_t>(arrays[k]->size()) - 1);
         for (std::int64_t i = 0; i <= last; ++i) {
             const RType& t = (*arrays[k])[static_cast<std::size_t>(i)];
-            colours[k][Trim(t.Name)] = t.Color;
+            colours[k][TrimBlanks(t.Name)] = t.Color;
         }
     }
     int changed = 0;
     for (int n = 1; n <= layout.RailCount; ++n) {
         model::Rail& r = layout.Rails[n];
         if (r.Kind > model::KindPoint) continue;
-        const auto it = colours[r.Kind].find(Trim(r.Name));
+        const auto it = colours[r.Kind].find(TrimBlanks(r.Name));
         if (it == colours[r.Kind].end() || r.Color == it->second) continue;
         r.Color = it->second;
         ++changed;

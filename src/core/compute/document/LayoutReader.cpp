@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string>
 
+#include "core/values/format/Blanks.h"
 #include "core/values/format/FileErrorText.h"
 
 namespace ferrovane::document {
@@ -130,8 +131,7 @@ bool ReadRecord(RecordReader& in, model::Rail& r) {
         in.Int(r.Reserved4) && in.Long(r.Color) && in.Int(r.BoxSeq);
     if (!ok) return false;
     r.No = noAgain;
-    const auto last = r.Name.find_last_not_of(' ');
-    r.Name.erase(last == std::string::npos ? 0 : last + 1);
+    r.Name = document::TrimTrailingBlanks(r.Name);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "core/values/format/Blanks.h"
 #include "core/values/model/Layout.h"
 
 namespace ferrovane::output {
@@ -29,10 +30,7 @@ struct Section {
     }
 };
 
-std::string TrimTrailingBlanks(const std::string& s) {
-    const auto end = s.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : s.substr(0, end + 1);
-}
+using document::TrimTrailingBlanks;
 
 std::string RightAligned(int value, std::size_t width) {
     std::string digits = std::to_string(value);

@@ -1,4 +1,5 @@
 #include "core/compute/render/TextLabelDrawer.h"
+#include "core/values/format/Blanks.h"
 
 #include <cmath>
 #include <cstddef>
@@ -24,12 +25,6 @@ std::size_t Utf8PrefixBytes(const std::string& text, int n) {
     return i;
 }
 
-std::string Trim(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 } // namespace
 
 std::string Utf8Prefix(const std::string& text, int n) {
@@ -41,7 +36,8 @@ std::string LabelFontName(const model::Rail& label) {
 }
 
 std::string LabelText(const model::Rail& label) {
-    return Trim(label.Name.substr(Utf8PrefixBytes(label.Name, CountOf(label.Radius))));
+    return document::TrimBlanks(
+        label.Name.substr(Utf8PrefixBytes(label.Name, CountOf(label.Radius))));
 }
 
 Font LabelFont(const model::Rail& label) {

@@ -1,0 +1,34 @@
+#include "core/app/tools/BoardTool.h"
+
+#include "core/commands/workspace/Workspace.h"
+#include "core/values/platform/UiHost.h"
+
+namespace ferrovane::editor {
+
+BoardTool::~BoardTool() {
+    for (const EditorMode mode : mModes)
+        mBoard.SetMode(mode, nullptr);
+}
+
+void BoardTool::Claim(std::initializer_list<EditorMode> modes, EditorMode first) {
+    for (const EditorMode mode : modes) {
+        mBoard.SetMode(mode, this);
+        mModes.push_back(mode);
+    }
+    app::Workspace& ws = mBoard.Ws();
+    ws.Editor.AStatus = first;
+    ws.Changed.Mark(app::Change::Tool);
+}
+
+void BoardTool::Release() {
+    if (!IsOpen()) return;
+    for (const EditorMode mode : mModes)
+        mBoard.SetMode(mode, nullptr);
+    mModes.clear();
+    app::Workspace& ws = mBoard.Ws();
+    ws.Editor.AStatus = EditorMode::Place;
+    ws.Changed.Mark(app::Change::Tool);
+    ws.Host->ShowToolBox();
+}
+
+} // namespace ferrovane::editor
