@@ -79,6 +79,7 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
         child->installEventFilter(this);
     // The tool box's information button and the View menu item show the same state.
     // Its buttons also arm range selection, whose menu item carries a check mark.
+    connect(mTool, &frmTool::CommandChosen, this, &frmMain::OpenToolWindow);
     connect(mTool, &frmTool::LookChanged, this, [this] {
         mShowRailAboutItem->setChecked(mWs.ToolBox.IsRailAboutOn);
         SyncMenus();
@@ -227,7 +228,7 @@ void frmMain::SyncMenus() {
     mItmUndo->setEnabled(undo.Enabled);
     mItmUndo->setText(QString::fromStdString(undo.Caption));
     const editor::EditMenuState state = editor::EditMenuStateOf(mWs);
-    for (QAction* a : {mItmCut, mItmCopy, mItmDelete, mItmCut2, mItmCopy2})
+    for (QAction* a : {mItmCut, mItmCopy, mDeleteSelectionKey, mItmCut2, mItmCopy2})
         if (a) a->setEnabled(state.CutCopyDelete);
     mItmPaste->setEnabled(state.Paste);
     mItmSelect->setChecked(state.RangeSelect);

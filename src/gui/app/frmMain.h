@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -11,12 +12,14 @@
 
 #include "core/app/board/Board.h"
 #include "core/app/board/BoardView.h"
+#include "core/app/board/RailList.h"
 #include "core/app/startup/MainWindowShell.h"
 #include "core/app/startup/StartUp.h"
 #include "core/commands/document/DocumentContext.h"
 #include "core/commands/render/ScreenRenderer.h"
 #include "core/commands/workspace/Workspace.h"
 #include "gui/editor/PictureRedraw.h"
+#include "gui/editor/ToolWindow.h"
 #include "gui/platform/QtUiHost.h"
 #include "gui/render/ImageSurface.h"
 
@@ -94,6 +97,10 @@ public:
     void itmUndo_Click();
     void mnuZoom_Click(int item);
     void picZoom_Click();
+    // The tool windows that work with the board; one is open at a time.
+    void OpenToolWindow(editor::ToolCommand command);
+    void OpenRecolourWindow();
+    ToolWindow* OpenTool() const { return mToolWindow; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +125,8 @@ private:
     void ScrollTo(int horizontal, int vertical);
     void ToggleViewFlag(bool& flag, bool redrawBackScreen);
     void ShowAboutBox();
+    // Shows a freshly made tool window after its tool has opened.
+    void ShowToolWindow(ToolWindow* window);
     void SaveAsBitmap();
 
     QString mProgramDir;
@@ -137,6 +146,7 @@ private:
     QToolButton* mPicZoom = nullptr;
     frmGeneral* mNote = nullptr;
     frmTool* mTool = nullptr;
+    QPointer<ToolWindow> mToolWindow;
     bool mSyncingScroll = false;
     bool mClosing = false;
 
@@ -146,6 +156,7 @@ private:
     QAction* mItmCopy = nullptr;
     QAction* mItmPaste = nullptr;
     QAction* mItmDelete = nullptr;
+    QAction* mDeleteSelectionKey = nullptr;
     QAction* mItmCut2 = nullptr;
     QAction* mItmCopy2 = nullptr;
     QAction* mItmSelect = nullptr;

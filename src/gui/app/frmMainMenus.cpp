@@ -98,9 +98,15 @@ void frmMain::BuildMenus() {
         mItmSelect->setChecked(mBoard->ToggleRangeSelection(!mItmSelect->isChecked()));
         ApplyChanges();
     });
-    mItmDelete = AddItem(edit, "Delete_Item", QStringLiteral("削除(&D)..."), QKeySequence::Delete);
-    connect(mItmDelete, &QAction::triggered, this, [this] {
-        editor::DeleteFromContextMenu(mWs);
+    mItmDelete = AddItem(edit, "Delete_Item", QStringLiteral("削除(&D)..."));
+    connect(mItmDelete, &QAction::triggered, this,
+            [this] { OpenToolWindow(editor::ToolCommand::Delete); });
+    // The Delete key takes the selected rails away at once, as one undo step.
+    mDeleteSelectionKey = AddItem(edit, "deleteSelection", QString(), QKeySequence::Delete);
+    mDeleteSelectionKey->setVisible(false);
+    addAction(mDeleteSelectionKey);
+    connect(mDeleteSelectionKey, &QAction::triggered, this, [this] {
+        editor::DeleteSelection(mWs);
         ApplyChanges();
     });
 
@@ -145,8 +151,16 @@ void frmMain::BuildMenus() {
     });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
-    AddLater(tools, "itmChangeColor", QStringLiteral("レールの色の変更(&C)..."));
-    AddLater(tools, "itmUpper", QStringLiteral("レールの高架化(&U)..."));
+    connect(AddItem(tools, "itmFlexibleRail", QStringLiteral("フレキシブルレール(&F)...")),
+            &QAction::triggered, this,
+            [this] { OpenToolWindow(editor::ToolCommand::FlexibleRail); });
+    connect(AddItem(tools, "itmInsertString", QStringLiteral("文字の挿入(&T)...")),
+            &QAction::triggered, this, [this] { OpenToolWindow(editor::ToolCommand::InsertText); });
+    connect(AddItem(tools, "itmChangeColor", QStringLiteral("レールの色の変更(&C)...")),
+            &QAction::triggered, this, &frmMain::OpenRecolourWindow);
+    connect(AddItem(tools, "itmUpper", QStringLiteral("レールの高架化(&U)...")),
+            &QAction::triggered, this, [this] { OpenToolWindow(editor::ToolCommand::Elevate); });
+    tools->addSeparator();
     AddLater(tools, "mnuMoveAll", QStringLiteral("全体移動(&M)..."));
     AddLater(tools, "itmSetLayoutSize", QStringLiteral("レイアウトサイズの設定(&L)..."));
     AddLater(tools, "itmLayoutInformation", QStringLiteral("レイアウト情報(&I)..."));

@@ -88,8 +88,11 @@ std::vector<RailListEntry> FillRailList(app::Workspace& ws) {
     // Without a rail box to lay, a click must not lay the piece chosen before.
     const bool noBoxes = kind == PieceKind::RailBox && list.size() == 1 &&
                          list.front().EntryType == RailListEntry::Type::Note;
-    ws.Editor.AStatus =
-        model::PlacesByClick(kind) && !noBoxes ? EditorMode::Place : EditorMode::NotPlaceable;
+    // A key that changes the kind while a tool window is open must not take the board
+    // out of the tool: the window would stay open with nothing answering its clicks.
+    if (!model::IsToolWindowMode(ws.Editor.AStatus))
+        ws.Editor.AStatus =
+            model::PlacesByClick(kind) && !noBoxes ? EditorMode::Place : EditorMode::NotPlaceable;
     return list;
 }
 

@@ -18,6 +18,8 @@ void BoardTool::Claim(std::initializer_list<EditorMode> modes, EditorMode first)
     app::Workspace& ws = mBoard.Ws();
     ws.Editor.AStatus = first;
     ws.Changed.Mark(app::Change::Tool);
+    // The tool box could change the board's mode under the tool; it returns on closing.
+    ws.Host->HideToolBox();
 }
 
 void BoardTool::Release() {

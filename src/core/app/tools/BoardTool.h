@@ -19,9 +19,11 @@ public:
     BoardTool& operator=(const BoardTool&) = delete;
 
     bool IsOpen() const { return !mModes.empty(); }
+    app::Workspace& Ws() { return mBoard.Ws(); }
 
 protected:
-    // The board enters `first`; every mode listed is the tool's until Release.
+    // The board enters `first`; every mode listed is the tool's until Release. The tool
+    // box is hidden meanwhile.
     void Claim(std::initializer_list<EditorMode> modes, EditorMode first);
     // The board leaves the tool's modes for Place, redrawn when asked; the tool box
     // shows again.

@@ -48,13 +48,19 @@ void ElevationTool::ShowSourceRail() {
     mView.ShowCandidates(names, row);
 }
 
-void ElevationTool::MouseDown(Board& board, const BoardEvent&) {
-    if (board.DetectStatus() != geometry::DetectMiddle) return;
-    app::Workspace& ws = board.Ws();
+bool ElevationTool::ConvertSourceRail() {
+    app::Workspace& ws = mBoard.Ws();
+    const int rail = ws.Editor.PointedRail;
+    if (rail <= 0 || !ws.Layout.IsLive(rail)) return false;
     SetUpper(ws, mView.ChosenCandidate());
     // The converted rail offers the other level's types now.
     mShownRail = -1;
     ShowSourceRail();
+    return true;
+}
+
+void ElevationTool::MouseDown(Board& board, const BoardEvent&) {
+    if (board.DetectStatus() == geometry::DetectMiddle) ConvertSourceRail();
 }
 
 void ElevationTool::MouseMove(Board& board, const BoardEvent&) {

@@ -34,6 +34,10 @@ public:
     void SetIntelliChange(bool on);
     bool IntelliChange() const { return mIntelliChange; }
 
+    // The window's convert button: the rail shown as the source, to the chosen type.
+    // False when no rail is shown.
+    bool ConvertSourceRail();
+
     void MouseDown(Board& board, const BoardEvent& e) override;
     void MouseMove(Board& board, const BoardEvent& e) override;
 

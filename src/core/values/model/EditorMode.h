@@ -34,6 +34,26 @@ enum class EditorMode : std::int16_t {
     BadTextSize = 9999,  // the text tool has no valid text size
 };
 
+// The modes of the tool windows (delete, recolour, text label, elevation, flexible
+// rail): while one is open the board stays in its modes whatever the tool box shows.
+constexpr bool IsToolWindowMode(EditorMode mode) {
+    switch (mode) {
+    case EditorMode::Delete:
+    case EditorMode::Recolour:
+    case EditorMode::TextLabel:
+    case EditorMode::Elevate:
+    case EditorMode::FlexChoosingStart:
+    case EditorMode::FlexChoosingEnd:
+    case EditorMode::FlexShaping:
+    case EditorMode::FlexDraggingStartHandle:
+    case EditorMode::FlexDraggingEndHandle:
+    case EditorMode::BadTextSize:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The number stored and logged for a mode.
 constexpr std::int16_t ModeNumber(EditorMode mode) {
     return static_cast<std::int16_t>(mode);

@@ -1,0 +1,63 @@
+// The main window's tool windows: delete, recolour, elevation and flexible rails, opened
+// from the menus and the tool box's command entries.
+#include "gui/app/frmMain.h"
+#include "gui/editor/MainPicture.h"
+#include "gui/editor/frmChangeColor.h"
+#include "gui/editor/frmDelete.h"
+#include "gui/editor/frmMakeFlex.h"
+#include "gui/editor/frmMakeUpper.h"
+#include "gui/editor/frmTool.h"
+
+namespace ferrovane::gui {
+
+namespace {
+
+template <class Window> Window* OpenWindow(editor::Board& board, QWidget* mainWindow) {
+    auto* window = new Window(board, mainWindow);
+    window->Open();
+    return window;
+}
+
+} // namespace
+
+void frmMain::ShowToolWindow(ToolWindow* window) {
+    mToolWindow = window;
+    connect(window, &ToolWindow::Changed, this, [this] { ApplyChanges(); });
+    connect(window, &ToolWindow::ToolClosed, this, [this] {
+        if (mTool) {
+            // The tool box shows the board's mode again (placing, or a command kind).
+            mTool->setlstRails();
+            mTool->setButton();
+        }
+        mRenderer->RefreshMainPicture();
+        ApplyChanges();
+    });
+    window->ShowOverBoard(mPicture);
+    ApplyChanges();
+}
+
+void frmMain::OpenToolWindow(editor::ToolCommand command) {
+    // Two tools cannot share the board.
+    if (mToolWindow) mToolWindow->close();
+    switch (command) {
+    case editor::ToolCommand::FlexibleRail:
+        ShowToolWindow(OpenWindow<frmMakeFlex>(*mBoard, this));
+        break;
+    case editor::ToolCommand::Elevate:
+        ShowToolWindow(OpenWindow<frmMakeUpper>(*mBoard, this));
+        break;
+    case editor::ToolCommand::Delete:
+        ShowToolWindow(OpenWindow<frmDelete>(*mBoard, this));
+        break;
+    case editor::ToolCommand::InsertText:
+    case editor::ToolCommand::None:
+        break;
+    }
+}
+
+void frmMain::OpenRecolourWindow() {
+    if (mToolWindow) mToolWindow->close();
+    ShowToolWindow(OpenWindow<frmChangeColor>(*mBoard, this));
+}
+
+} // namespace ferrovane::gui
