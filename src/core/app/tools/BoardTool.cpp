@@ -6,8 +6,8 @@
 namespace ferrovane::editor {
 
 BoardTool::~BoardTool() {
-    for (const EditorMode mode : mModes)
-        mBoard.SetMode(mode, nullptr);
+    // Unregistering alone would leave the board in a mode nobody handles.
+    Release();
 }
 
 void BoardTool::Claim(std::initializer_list<EditorMode> modes, EditorMode first) {

@@ -36,10 +36,10 @@ void ElevationTool::ShowSourceRail() {
         mView.ShowSourceRail(NoRailChosenText);
         return;
     }
-    if (rail == mShownRail) return;
-    mShownRail = rail;
     const std::string& name = ws.Layout.Rails[rail].Name;
     mView.ShowSourceRail(name);
+    if (rail == mShownRail) return;
+    mShownRail = rail;
     const std::vector<std::string> names = ElevationCandidates(ws, rail);
     int row = -1;
     if (mIntelliChange) {

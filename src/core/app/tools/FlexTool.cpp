@@ -42,7 +42,8 @@ void FlexTool::ShowStep() {
 
 bool FlexTool::Ok() {
     app::Workspace& ws = mBoard.Ws();
-    if (Step() != 3) return false;
+    // Closed, the definition is what was left behind: nothing to lay.
+    if (!IsOpen() || Step() != 3) return false;
     if (!geometry::CreateFlexRail(ws)) {
         SetStatusText(ws, "フレキシブルレールを作成できませんでした。");
         return false;
