@@ -191,7 +191,7 @@ void frmMain::ConnectHost() {
         if (mTool) mTool->setlstRails();
     };
     mHost.OnEnableCC = [this](bool enabled) {
-        for (QAction* a : {mItmCut, mItmCopy, mItmCut2, mItmCopy2})
+        for (QAction* a : {mItmCut, mItmCopy, mDeleteSelectionKey, mItmCut2, mItmCopy2})
             if (a) a->setEnabled(enabled);
     };
 }

@@ -102,8 +102,11 @@ void frmMain::BuildMenus() {
     connect(mItmDelete, &QAction::triggered, this,
             [this] { OpenToolWindow(editor::ToolCommand::Delete); });
     // The Delete key takes the selected rails away at once, as one undo step.
-    mDeleteSelectionKey = AddItem(edit, "deleteSelection", QString(), QKeySequence::Delete);
-    mDeleteSelectionKey->setVisible(false);
+    // It is the window's own action, not a menu item: the menu's delete opens the tool.
+    mDeleteSelectionKey = new QAction(this);
+    mDeleteSelectionKey->setObjectName(QStringLiteral("deleteSelection"));
+    mDeleteSelectionKey->setShortcut(QKeySequence::Delete);
+    mDeleteSelectionKey->setShortcutContext(Qt::ApplicationShortcut);
     addAction(mDeleteSelectionKey);
     connect(mDeleteSelectionKey, &QAction::triggered, this, [this] {
         editor::DeleteSelection(mWs);

@@ -274,7 +274,7 @@ TEST(MainWindow, EditMenuFollowsTheSelectionAndPasteLaysTheClipboardAtAFreeEnd) 
     };
     const auto enabled = [&] {
         std::string state;
-        for (const char* name : {"itmCut", "itmCopy", "Delete_Item", "itmPaste"})
+        for (const char* name : {"itmCut", "itmCopy", "deleteSelection", "itmPaste"})
             state += w.Action(name)->isEnabled() ? '1' : '0';
         return state;
     };
