@@ -3,12 +3,11 @@
 
 #include "cli/RenderCommand.h"
 
-#include <QGuiApplication>
 #include <cstdio>
-#include <memory>
 #include <optional>
 #include <string>
 
+#include "cli/GuiApplication.h"
 #include "core/commands/document/LayoutFile.h"
 #include "core/commands/output/ImageExport.h"
 #include "core/commands/render/ScreenRenderer.h"
@@ -89,16 +88,6 @@ std::optional<RenderArguments> Parse(const Arguments& args, std::string& problem
     parsed.Input = files[0];
     parsed.Output = files[1];
     return parsed;
-}
-
-// Text needs a GUI application object; the command line has no screen.
-std::unique_ptr<QGuiApplication> StartGuiApplication() {
-    if (QGuiApplication::instance() != nullptr) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "ferrovane-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ int RunScriptCommand(const Arguments& args) {
     }
     platform::ConsoleUiHost host;
     app::Workspace ws(host);
-    ScriptContext context{ws, stdout};
+    ScriptContext context{ws, stdout, {}};
     if (args[0] == "-") return RunScript(std::cin, context, stderr);
     std::ifstream in(args[0], std::ios::binary);
     if (!in) {

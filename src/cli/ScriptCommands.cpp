@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/ScriptEditCommands.h"
 #include "cli/ScriptFlexUndo.h"
+#include "cli/ScriptLabel.h"
 #include "cli/ScriptRunner.h"
 #include "core/commands/catalogue/CatalogueReader.h"
 #include "core/commands/document/LayoutFile.h"
@@ -273,6 +274,9 @@ const std::vector<ScriptCommandEntry>& ScriptCommandTable() {
             {"flex", WithCatalogue<Wrapped<RunFlexCommand>>},
             {"undo", Wrapped<RunUndoCommand>},
             {"print", Print},
+#ifdef FERROVANE_HAVE_QTRENDER
+            {"label", RunLabelCommand},
+#endif
         };
         const auto& edits = ScriptEditCommandTable();
         own.insert(own.end(), edits.begin(), edits.end());

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <istream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,12 @@ inline ScriptOutcome BadLine(std::string problem) {
     return {64, std::move(problem)};
 }
 
-// Where a handler works: the workspace, and the stream for what a command prints.
+// Where a handler works: the workspace, the stream for what a command prints, and what a
+// command started for the rest of the script (the text engine), ended with the script.
 struct ScriptContext {
     app::Workspace& Ws;
     std::FILE* Out;
+    std::shared_ptr<void> Keep;
 };
 
 using ScriptHandler = ScriptOutcome (*)(ScriptContext& context, const ScriptWords& args);

@@ -7,14 +7,12 @@
 #include <numbers>
 
 #include "gui/render/ImageSurface.h"
+#include "gui/render/QtTextMeasure.h"
 
 namespace ferrovane::gui {
 
 namespace {
 
-// Lays out text as if one layout unit were one pixel of a 96 dpi screen.
-constexpr double LayoutDpi = 96.0;
-constexpr double PointsPerInch = 72.0;
 constexpr double DegreesPerRadian = 180.0 / std::numbers::pi;
 
 bool Finite(double v) {
@@ -121,20 +119,7 @@ void PainterSurface::SetFont(const render::Font& font) {
 }
 
 QFont PainterSurface::DeviceFont() const {
-    const render::Font& f = GetFont();
-    QFont font(QString::fromStdString(f.Name));
-    if (f.ZoomsWithBoard) {
-        // The size in points at one unit per pixel, shrunk or grown with the scale.
-        const double pixels = f.Size * LayoutDpi / PointsPerInch / Scale();
-        font.setPixelSize(Finite(pixels) && pixels > 1
-                              ? static_cast<int>(std::lround(std::min(pixels, 4096.0)))
-                              : 1);
-    } else if (f.Size > 0 && Finite(f.Size)) {
-        font.setPointSizeF(std::min<double>(f.Size, 1000));
-    }
-    font.setBold(f.Bold);
-    font.setItalic(f.Italic);
-    return font;
+    return ToQFont(GetFont(), Scale());
 }
 
 void PainterSurface::Print(const std::string& text) {
@@ -152,10 +137,7 @@ void PainterSurface::Print(const std::string& text) {
 }
 
 render::TextExtent PainterSurface::MeasureText(const std::string& text) const {
-    const QFontMetricsF metrics(DeviceFont());
-    const double s = Scale();
-    return {static_cast<float>(metrics.horizontalAdvance(QString::fromStdString(text)) * s),
-            static_cast<float>(metrics.height() * s)};
+    return MeasureQtText(GetFont(), text, Scale());
 }
 
 void PainterSurface::Clear() {

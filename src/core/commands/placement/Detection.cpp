@@ -79,7 +79,8 @@ std::uint8_t FindJoint(app::Workspace& ws, float x, float y, std::int16_t& rail,
 
 void ConnectJoints(app::Workspace& ws, int n, bool showMessage) {
     model::Layout& layout = ws.Layout;
-    if (n < 1 || n > layout.RailCount) return;
+    // A label has no ends; its end flags are its bold and italic.
+    if (n < 1 || n > layout.RailCount || layout.Rails[n].Kind == model::KindText) return;
     const int ends = layout.Rails[n].Kind == model::KindPoint ? 3 : 2;
     for (int e = 0; e < ends; ++e) {
         if (!layout.Rails[n].Free(e)) continue;

@@ -41,6 +41,11 @@ void RepairLinks(model::Layout& layout) {
     for (int i = 0; i <= count; ++i) {
         model::Rail& rail = layout.Rails[static_cast<std::size_t>(i)];
         for (int e = 0; e < 3; ++e) {
+            // A label has no ends: its end flags hold bold and italic, and stay.
+            if (rail.Kind == model::KindText) {
+                rail.Link(e) = 0;
+                continue;
+            }
             if (keep[static_cast<std::size_t>(i)][e]) continue;
             rail.Free(e) = true;
             rail.Link(e) = 0;
@@ -52,6 +57,10 @@ bool LinksAreConsistent(const model::Layout& layout) {
     for (int i = 0; i <= layout.RailCount; ++i) {
         const model::Rail& rail = layout.Rails[static_cast<std::size_t>(i)];
         for (int e = 0; e < 3; ++e) {
+            if (rail.Kind == model::KindText) {
+                if (rail.Link(e) != 0) return false;
+                continue;
+            }
             if (rail.Free(e)) continue;
             if (!KeepsJoint(layout, i, e)) return false;
         }
