@@ -1,6 +1,6 @@
 // The editor through its widgets: start-up to a shown main window, a mouse move over a
 // 30,000-rail board (hit test, refresh, preview or hover, repaint) and a click that
-// commits a piece, until the board is repainted.
+// commits a piece, until the board is repainted; a flexible rail's handle dragged.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -136,6 +136,36 @@ void BM_ClickCommitsAPiece(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClickCommitsAPiece)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+void BM_FlexHandleDrag(benchmark::State& state) {
+    Editor& e = Big();
+    app::Workspace& ws = e.window->Ws();
+    e.window->OpenToolWindow(editor::ToolCommand::FlexibleRail);
+    const model::Rail& first = ws.Layout.Rails[100]; // end 1 of rows 1 and 2 are free
+    const model::Rail& second = ws.Layout.Rails[200];
+    for (const model::Rail* r : {&first, &second}) {
+        const QPoint end = e.PixelOf(r->X1, r->Y1);
+        e.Send(QEvent::MouseMove, end, Qt::NoButton);
+        e.Send(QEvent::MouseButtonPress, end, Qt::LeftButton);
+        e.Send(QEvent::MouseButtonRelease, end, Qt::LeftButton);
+    }
+    if (ws.Editor.AStatus != model::EditorMode::FlexShaping) state.SkipWithError("not shaping");
+    const auto& def = ws.Editor.FlexDef;
+    const QPoint handle = e.PixelOf(def.Ctl1X, def.Ctl1Y);
+    e.Send(QEvent::MouseMove, handle, Qt::NoButton);
+    e.Send(QEvent::MouseButtonPress, handle, Qt::LeftButton);
+    if (ws.Editor.AStatus != model::EditorMode::FlexDraggingStartHandle)
+        state.SkipWithError("the handle was not grabbed");
+    int step = 0;
+    for (auto _ : state) {
+        e.Send(QEvent::MouseMove, handle + QPoint(step % 40, step % 25), Qt::NoButton);
+        ++step;
+    }
+    e.Send(QEvent::MouseButtonRelease, handle, Qt::LeftButton);
+    if (auto* tool = e.window->OpenTool()) tool->close();
+    state.counters["rails"] = ws.Layout.RailCount;
+}
+BENCHMARK(BM_FlexHandleDrag)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

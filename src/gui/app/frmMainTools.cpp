@@ -1,9 +1,10 @@
-// The main window's tool windows: delete, recolour, elevation and flexible rails, opened
-// from the menus and the tool box's command entries.
+// The main window's tool windows: delete, recolour, elevation, flexible rails and text
+// labels, opened from the menus and the tool box's command entries.
 #include "gui/app/frmMain.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmChangeColor.h"
 #include "gui/editor/frmDelete.h"
+#include "gui/editor/frmInsertString.h"
 #include "gui/editor/frmMakeFlex.h"
 #include "gui/editor/frmMakeUpper.h"
 #include "gui/editor/frmTool.h"
@@ -50,6 +51,8 @@ void frmMain::OpenToolWindow(editor::ToolCommand command) {
         ShowToolWindow(OpenWindow<frmDelete>(*mBoard, this));
         break;
     case editor::ToolCommand::InsertText:
+        ShowToolWindow(OpenWindow<frmInsertString>(*mBoard, this));
+        break;
     case editor::ToolCommand::None:
         break;
     }

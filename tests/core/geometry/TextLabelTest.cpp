@@ -34,9 +34,12 @@ struct FakeMetric {
     }
 };
 
+// The new label is drawn over the off-screen image, not with a full redraw.
 struct RedrawCount : render::RedrawTarget {
     int BackScreens = 0;
+    int LabelDrawn = -1;
     void ReDrawBackScreen() override { ++BackScreens; }
+    void DrawRailOnBackScreen(int rail) override { LabelDrawn = rail; }
 };
 
 std::string Repeat(const std::string& s, int n) {
@@ -184,7 +187,8 @@ TEST(AddTextLabel, TheHitTestFindsItAndOneUndoTakesItBack) {
     const auto before = testing::Snapshot(t.Layout());
     FakeMetric metric;
     ASSERT_TRUE(AddTextLabel(t.Ws, 300, 400, "Yard", {"Sans", 12}, metric.Measure()));
-    EXPECT_EQ(redraw.BackScreens, 1);
+    EXPECT_EQ(redraw.BackScreens, 0);
+    EXPECT_EQ(redraw.LabelDrawn, 2);
     const model::Rail& label = t.Rail(2);
     EXPECT_EQ(label.No, 2);
     EXPECT_EQ(label.Name, "SansYard");

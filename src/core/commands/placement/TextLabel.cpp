@@ -81,7 +81,10 @@ bool AddTextLabel(app::Workspace& ws, float x, float y, const std::string& text,
     IndexNewRails(layout, n);
     layout.Modified = true;
     ws.Undo.Record(editor::RailPlaced{n});
-    ws.Redraw->ReDrawBackScreen();
+    // The newest rail is drawn last anyway: drawing it over the off-screen image gives
+    // the picture a full redraw would, without visiting every rail.
+    ws.Redraw->DrawRailOnBackScreen(n);
+    ws.Redraw->RefreshMainPicture();
     return true;
 }
 
