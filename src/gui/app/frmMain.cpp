@@ -577,6 +577,11 @@ bool frmMain::BoardKey(QKeyEvent* event) {
     int code = 0;
     switch (event->key()) {
     case Qt::Key_Escape:
+        // Esc on the board ends an open tool as its own window's Esc does.
+        if (mToolWindow) {
+            mToolWindow->close();
+            return true;
+        }
         code = editor::KeyEscape;
         break;
     case Qt::Key_Left:

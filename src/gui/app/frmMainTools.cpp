@@ -33,7 +33,10 @@ void frmMain::ShowToolWindow(ToolWindow* window) {
         mRenderer->RefreshMainPicture();
         ApplyChanges();
     });
+    // The tool box is hidden while a tool works with the board; its place, usually
+    // beside the track being worked on rather than over it, suits the tool's window.
     window->ShowOverBoard(mPicture);
+    if (mTool) window->move(mTool->pos());
     ApplyChanges();
 }
 

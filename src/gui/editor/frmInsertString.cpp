@@ -1,5 +1,6 @@
 #include "gui/editor/frmInsertString.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -32,6 +33,10 @@ frmInsertString::frmInsertString(editor::Board& board, QWidget* mainWindow)
     mFont = new QComboBox(this);
     mFont->setObjectName(QStringLiteral("fontList"));
     mFont->addItems(QFontDatabase::families());
+    // The desktop's own font reads well on the board and is there on every machine
+    // that opens the layout later.
+    const int desktopFont = mFont->findText(QApplication::font().family());
+    if (desktopFont >= 0) mFont->setCurrentIndex(desktopFont);
     grid->addWidget(mFont, 0, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("サイズ :"), this), 1, 0);
     mSize = new QLineEdit(QStringLiteral("12"), this);
