@@ -101,6 +101,16 @@ public:
     void OpenToolWindow(editor::ToolCommand command);
     void OpenRecolourWindow();
     ToolWindow* OpenTool() const { return mToolWindow; }
+    // The windows of the Tools menu (frmMainLayoutWindows.cpp, frmMainCatalogueWindows.cpp,
+    // frmMainRailBoxWindow.cpp, frmMainOptionWindows.cpp).
+    void mnuMoveAll_Click();
+    void itmSetLayoutSize_Click();
+    void itmLayoutInformation_Click();
+    void ShowRailCount_Click();
+    void EditRail_Item_Click();
+    void MakeUserRail_Item_Click();
+    void EditRailBox_Item_Click();
+    void Option_Item_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -164,16 +164,24 @@ void frmMain::BuildMenus() {
     connect(AddItem(tools, "itmUpper", QStringLiteral("レールの高架化(&U)...")),
             &QAction::triggered, this, [this] { OpenToolWindow(editor::ToolCommand::Elevate); });
     tools->addSeparator();
-    AddLater(tools, "mnuMoveAll", QStringLiteral("全体移動(&M)..."));
-    AddLater(tools, "itmSetLayoutSize", QStringLiteral("レイアウトサイズの設定(&L)..."));
-    AddLater(tools, "itmLayoutInformation", QStringLiteral("レイアウト情報(&I)..."));
-    AddLater(tools, "ShowRailCount", QStringLiteral("総レール数の表示(&S)..."));
+    connect(AddItem(tools, "mnuMoveAll", QStringLiteral("全体移動(&M)...")), &QAction::triggered,
+            this, &frmMain::mnuMoveAll_Click);
+    connect(AddItem(tools, "itmSetLayoutSize", QStringLiteral("レイアウトサイズの設定(&L)...")),
+            &QAction::triggered, this, &frmMain::itmSetLayoutSize_Click);
+    connect(AddItem(tools, "itmLayoutInformation", QStringLiteral("レイアウト情報(&I)...")),
+            &QAction::triggered, this, &frmMain::itmLayoutInformation_Click);
+    connect(AddItem(tools, "ShowRailCount", QStringLiteral("総レール数の表示(&S)...")),
+            &QAction::triggered, this, &frmMain::ShowRailCount_Click);
     tools->addSeparator();
-    AddLater(tools, "EditRail_Item", QStringLiteral("レール情報の編集(&E)..."));
-    AddLater(tools, "MakeUserRail_Item", QStringLiteral("ユーザーレールの作成(&R)..."));
-    AddLater(tools, "EditRailBox_Item", QStringLiteral("レール箱の編集(&R)..."));
+    connect(AddItem(tools, "EditRail_Item", QStringLiteral("レール情報の編集(&E)...")),
+            &QAction::triggered, this, &frmMain::EditRail_Item_Click);
+    connect(AddItem(tools, "MakeUserRail_Item", QStringLiteral("ユーザーレールの作成(&R)...")),
+            &QAction::triggered, this, &frmMain::MakeUserRail_Item_Click);
+    connect(AddItem(tools, "EditRailBox_Item", QStringLiteral("レール箱の編集(&R)...")),
+            &QAction::triggered, this, &frmMain::EditRailBox_Item_Click);
     tools->addSeparator();
-    AddLater(tools, "Option_Item", QStringLiteral("オプション(&O)..."));
+    connect(AddItem(tools, "Option_Item", QStringLiteral("オプション(&O)...")), &QAction::triggered,
+            this, &frmMain::Option_Item_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     connect(AddItem(help, "About_Item", QStringLiteral("バージョン情報(&A)...")),
@@ -246,17 +254,6 @@ void frmMain::SaveAsBitmap() {
         }
         return written;
     });
-}
-
-void frmMain::ShowAboutBox() {
-    mWs.Host->HideToolBox();
-    QMessageBox::about(this, QStringLiteral("Ferrovane"),
-                       QStringLiteral("<b>Ferrovane</b> Ver %1.%2.%3<br><br>"
-                                      "カタログ通りの線路部品でレイアウトを設計するエディタです。")
-                           .arg(app::VersionMajor)
-                           .arg(app::VersionMinor)
-                           .arg(app::VersionRevision));
-    mWs.Host->ShowToolBox();
 }
 
 } // namespace ferrovane::gui
