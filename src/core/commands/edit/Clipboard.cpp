@@ -80,6 +80,10 @@ void RemoveClipRail(catalogue::Catalogue& c) {
 }
 
 void StoreClipRail(app::Workspace& ws) {
+    StoreSelectionAsBox(ws, catalogue::ClipRailBoxName);
+}
+
+void StoreSelectionAsBox(app::Workspace& ws, const std::string& boxName) {
     ws.Changed.Mark(app::Change::Catalogue);
     catalogue::Catalogue& c = ws.Catalogue;
     // The next free index; a spare record the reader may have left is overwritten.
@@ -96,7 +100,7 @@ void StoreClipRail(app::Workspace& ws) {
     header.MemberKind = catalogue::MemberHeader;
     header.Reserved = 2;
     std::string headerName(1, '#');
-    headerName += catalogue::ClipRailBoxName;
+    headerName += boxName;
     bool ok = catalogue::ParseRailBoxLine(c, state, headerName, header);
     for (const int n : rails) {
         if (!ok) break;

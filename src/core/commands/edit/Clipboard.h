@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace ferrovane::app {
 struct Workspace;
 }
@@ -22,6 +24,8 @@ void RemoveClipRail(catalogue::Catalogue& catalogue);
 // selected rail; rails other than straights and curves are left out. The tool box
 // refreshes its lists.
 void StoreClipRail(app::Workspace& ws);
+// The same under any box name: the rail-box window keeps a selection as a box of its own.
+void StoreSelectionAsBox(app::Workspace& ws, const std::string& boxName);
 
 // Copy and cut of the selection. Cut deletes the selection as one undo action. Without
 // a selection both leave the clipboard box as it is.

@@ -46,6 +46,20 @@ bool SnapEndIsFree(const app::Workspace& ws) {
 
 } // namespace
 
+std::vector<model::Rail> LayRailBoxSample(const catalogue::Catalogue& catalogue, int box,
+                                          int railWidth) {
+    std::vector<model::Rail> rails;
+    RailBoxWork work;
+    if (!BuildRailBoxWork(catalogue, box, work)) return rails;
+    for (int k = 1; k <= work.BoxHigh(); ++k) {
+        model::Rail& r = rails.emplace_back();
+        LayMember(r, work.Rails[static_cast<std::size_t>(k)], {0, 0}, 0, railWidth);
+        r.Valid = true;
+        r.Upper = false;
+    }
+    return rails;
+}
+
 void PreviewRailBox(app::Workspace& ws, float angle, std::int16_t& turn, bool atSnap) {
     NormalizeBoxTurn(ws.Catalogue, ws.Editor.SelBox, turn);
     RailBoxWork work;
