@@ -1,6 +1,8 @@
 #include "gui/editor/ToolWindow.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 namespace ferrovane::gui {
 
@@ -17,6 +19,19 @@ void ToolWindow::ShowOverBoard(QWidget* board) {
     if (board) move(board->mapToGlobal(QPoint(16, 16)));
     show();
     raise();
+}
+
+QLayout* ToolWindow::ClosingRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout();
+    row->addStretch(1);
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    row->addWidget(close);
+    return row;
 }
 
 void ToolWindow::done(int result) {

@@ -2,6 +2,11 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
+class QLayout;
+class QPushButton;
+
 namespace ferrovane::gui {
 
 // A small window that works together with the board (delete, recolour, elevation,
@@ -23,6 +28,9 @@ signals:
     void Changed();
 
 protected:
+    // The window's bottom row: the given buttons, then "閉じる" (closeButton), which
+    // ends the tool.
+    QLayout* ClosingRow(std::initializer_list<QPushButton*> buttons);
     // Ends the tool in the core (the board returns to placing and selecting).
     virtual void EndTool() = 0;
     void done(int result) override;

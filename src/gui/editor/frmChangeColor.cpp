@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/render/PainterSurface.h"
+#include "gui/editor/ColourSample.h"
 
 namespace ferrovane::gui {
 
@@ -19,30 +19,18 @@ frmChangeColor::frmChangeColor(editor::Board& board, QWidget* mainWindow)
     column->addWidget(mTarget);
     auto* sampleRow = new QHBoxLayout();
     sampleRow->addWidget(new QLabel(QStringLiteral("色 :"), this));
-    mSample = new QPushButton(this);
-    mSample->setObjectName(QStringLiteral("colourSample"));
-    mSample->setFixedSize(64, 24);
-    mSample->setAutoDefault(false);
-    mSample->setToolTip(QStringLiteral("クリックで色を選びます"));
+    mSample = new ColourSample(this, QSize(64, 24));
     connect(mSample, &QPushButton::clicked, this, [this] { mTool.ChooseColour(); });
     sampleRow->addWidget(mSample);
     sampleRow->addStretch(1);
     column->addLayout(sampleRow);
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
     auto* apply = new QPushButton(QStringLiteral("変更"), this);
     apply->setObjectName(QStringLiteral("applyButton"));
     connect(apply, &QPushButton::clicked, this, [this] {
         mTool.Apply();
         emit Changed();
     });
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(apply);
-    buttons->addWidget(close);
-    column->addLayout(buttons);
+    column->addLayout(ClosingRow({apply}));
 }
 
 void frmChangeColor::ShowTarget(const std::string& text) {
@@ -50,9 +38,7 @@ void frmChangeColor::ShowTarget(const std::string& text) {
 }
 
 void frmChangeColor::ShowColour(std::int32_t colour) {
-    const QColor c = ToQColor(colour);
-    mSample->setStyleSheet(
-        QStringLiteral("background-color: %1; border: 1px solid #444;").arg(c.name()));
+    mSample->SetColour(colour);
 }
 
 } // namespace ferrovane::gui

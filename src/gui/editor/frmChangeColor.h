@@ -4,9 +4,10 @@
 #include "gui/editor/ToolWindow.h"
 
 class QLabel;
-class QPushButton;
 
 namespace ferrovane::gui {
+
+class ColourSample;
 
 // The recolour tool's window: the rail or selection to recolour, the colour sample
 // (a click opens the colour dialog) and the apply button.
@@ -26,7 +27,7 @@ protected:
 private:
     editor::RecolourTool mTool;
     QLabel* mTarget = nullptr;
-    QPushButton* mSample = nullptr;
+    ColourSample* mSample = nullptr;
 };
 
 } // namespace ferrovane::gui

@@ -18,13 +18,7 @@ frmDelete::frmDelete(editor::Board& board, QWidget* mainWindow)
     mRailField->setReadOnly(true);
     mRailField->setMinimumWidth(220);
     column->addWidget(mRailField);
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(close);
-    column->addLayout(buttons);
+    column->addLayout(ClosingRow({}));
 }
 
 void frmDelete::ShowRailField(const std::string& text) {

@@ -13,7 +13,7 @@
 
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/platform/UiHost.h"
-#include "gui/render/PainterSurface.h"
+#include "gui/editor/ColourSample.h"
 #include "gui/render/QtTextMeasure.h"
 
 namespace ferrovane::gui {
@@ -44,11 +44,7 @@ frmInsertString::frmInsertString(editor::Board& board, QWidget* mainWindow)
     mSize->setMaximumWidth(60);
     mSize->setAlignment(Qt::AlignRight);
     grid->addWidget(mSize, 1, 1);
-    mColourSample = new QPushButton(this);
-    mColourSample->setObjectName(QStringLiteral("colourSample"));
-    mColourSample->setFixedSize(48, 22);
-    mColourSample->setAutoDefault(false);
-    mColourSample->setToolTip(QStringLiteral("クリックで色を選びます"));
+    mColourSample = new ColourSample(this, QSize(48, 22));
     grid->addWidget(mColourSample, 1, 2, Qt::AlignLeft);
     column->addLayout(grid);
 
@@ -62,14 +58,7 @@ frmInsertString::frmInsertString(editor::Board& board, QWidget* mainWindow)
     styleRow->addStretch(1);
     column->addLayout(styleRow);
 
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(close);
-    column->addLayout(buttons);
+    column->addLayout(ClosingRow({}));
 
     connect(mText, &QLineEdit::textEdited, this, [this](const QString& text) {
         // Longer texts are refused as they are typed or pasted, not when laid.
@@ -122,8 +111,7 @@ void frmInsertString::FieldsChanged() {
 }
 
 void frmInsertString::ShowColour() {
-    mColourSample->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #444;")
-                                     .arg(ToQColor(mColour).name()));
+    mColourSample->SetColour(mColour);
 }
 
 } // namespace ferrovane::gui

@@ -6,9 +6,10 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 namespace ferrovane::gui {
+
+class ColourSample;
 
 // The text-label window: the text, its font, size, bold, italic and colour. While it
 // is open a click on the board lays the text there.
@@ -34,7 +35,7 @@ private:
     QLineEdit* mSize = nullptr;
     QCheckBox* mBold = nullptr;
     QCheckBox* mItalic = nullptr;
-    QPushButton* mColourSample = nullptr;
+    ColourSample* mColourSample = nullptr;
     std::int32_t mColour = 0;
     QString mLastFittingText;
 };

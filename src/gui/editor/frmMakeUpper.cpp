@@ -29,21 +29,13 @@ frmMakeUpper::frmMakeUpper(editor::Board& board, QWidget* mainWindow)
     connect(chkIntelliChange, &QCheckBox::toggled, this,
             [this](bool on) { mTool.SetIntelliChange(on); });
     column->addWidget(chkIntelliChange);
-    auto* buttons = new QHBoxLayout();
-    buttons->addStretch(1);
     auto* convert = new QPushButton(QStringLiteral("変換"), this);
     convert->setObjectName(QStringLiteral("convertButton"));
     connect(convert, &QPushButton::clicked, this, [this] {
         mTool.ConvertSourceRail();
         emit Changed();
     });
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(convert);
-    buttons->addWidget(close);
-    column->addLayout(buttons);
+    column->addLayout(ClosingRow({convert}));
 }
 
 void frmMakeUpper::ShowSourceRail(const std::string& text) {
