@@ -5,18 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliRun.h"
+#include "cli/TextLines.h"
 
 namespace {
 
 using ferrovane::testing::ReadFile;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 std::vector<std::string> Fields(const std::string& record) {
     std::vector<std::string> fields;
@@ -26,14 +19,9 @@ std::vector<std::string> Fields(const std::string& record) {
     return fields;
 }
 
-bool StartsWith(const std::string& s, const std::string& prefix) {
-    return s.rfind(prefix, 0) == 0;
-}
-
-bool EndsWith(const std::string& s, const std::string& suffix) {
-    return s.size() >= suffix.size() &&
-           s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
+using ferrovane::testing::EndsWith;
+using ferrovane::testing::Lines;
+using ferrovane::testing::StartsWith;
 
 // Pixels of a 24-bit BMP that are not white.
 std::size_t DarkPixels(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliRun.h"
+#include "cli/TextLines.h"
 
 namespace {
 
@@ -17,22 +18,9 @@ const std::string ThreeRails = "catalogue " + Catalogue +
                                "tool straight S248\nfree 500 500 90\nat 1 1\n"
                                "tool curve R249-45\nat 2 1\n";
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-bool StartsWith(const std::string& s, const std::string& prefix) {
-    return s.rfind(prefix, 0) == 0;
-}
-
-bool EndsWith(const std::string& s, const std::string& suffix) {
-    return s.size() >= suffix.size() &&
-           s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
+using ferrovane::testing::EndsWith;
+using ferrovane::testing::Lines;
+using ferrovane::testing::StartsWith;
 
 using ScriptEditCli = ferrovane::testing::CliRun;
 
