@@ -13,35 +13,45 @@ namespace {
 enum class Pass { All, RailsOnly, TextsOnly };
 
 void DrawPass(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
-              int elevatedWidth, Pass pass) {
+              int elevatedWidth, Pass pass, const std::vector<int>* rails) {
     // Print surfaces never highlight.
     const DrawContext context{ws.Layout.Rails, ws.Settings, options.Origin, false};
     const int last =
         std::min<int>(ws.Layout.RailCount, static_cast<int>(ws.Layout.Rails.size()) - 1);
-    for (int i = 1; i <= last; ++i) {
+    const auto draw = [&](int i) {
+        if (i < 1 || i > last) return;
         const model::Rail& rail = ws.Layout.Rails[static_cast<std::size_t>(i)];
-        if (!rail.Valid) continue;
+        if (!rail.Valid) return;
         const bool text = rail.Kind == model::KindText;
-        if ((pass == Pass::RailsOnly && text) || (pass == Pass::TextsOnly && !text)) continue;
+        if ((pass == Pass::RailsOnly && text) || (pass == Pass::TextsOnly && !text)) return;
         surface.SetDrawWidth(rail.Upper ? elevatedWidth : 1);
         const Colour colour = options.InColour ? GetRailColor(context, i) : Black;
         DrawRailByKind(context, i, colour, surface, false);
+    };
+    if (rails) {
+        for (const int i : *rails)
+            draw(i);
+        return;
     }
+    for (int i = 1; i <= last; ++i)
+        draw(i);
 }
 
 } // namespace
 
 void DrawLayoutOnPPicture(const app::Workspace& ws, Surface& surface, const PrintOptions& options) {
-    DrawPass(ws, surface, options, 3, Pass::All);
+    DrawPass(ws, surface, options, 3, Pass::All, nullptr);
     surface.SetDrawWidth(1);
 }
 
-void DrawLayoutOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options) {
-    DrawPass(ws, surface, options, 5, Pass::RailsOnly);
+void DrawLayoutOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
+                         const std::vector<int>* rails) {
+    DrawPass(ws, surface, options, 5, Pass::RailsOnly, rails);
 }
 
-void DrawTextsOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options) {
-    DrawPass(ws, surface, options, 5, Pass::TextsOnly);
+void DrawTextsOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
+                        const std::vector<int>* rails) {
+    DrawPass(ws, surface, options, 5, Pass::TextsOnly, rails);
 }
 
 } // namespace ferrovane::render

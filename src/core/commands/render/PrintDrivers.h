@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/compute/render/DrawContext.h"
 
 namespace ferrovane::app {
@@ -19,10 +21,13 @@ struct PrintOptions {
 // no centre markers; the pen is 1 again afterwards.
 void DrawLayoutOnPPicture(const app::Workspace& ws, Surface& surface, const PrintOptions& options);
 
-// Every rail except text labels onto the printer: pen 5 for elevated rails, else 1.
-void DrawLayoutOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options);
+// Every rail except text labels onto the printer: pen 5 for elevated rails, else 1. With
+// a list, only the rails listed (in ascending order), as a sheet of a plan needs.
+void DrawLayoutOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
+                         const std::vector<int>* rails = nullptr);
 
 // Only the text labels onto the printer.
-void DrawTextsOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options);
+void DrawTextsOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
+                        const std::vector<int>* rails = nullptr);
 
 } // namespace ferrovane::render

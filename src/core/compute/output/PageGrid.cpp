@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
-
-#include "core/values/model/RailIndex.h"
 
 namespace ferrovane::output {
 
@@ -53,34 +50,39 @@ PageGrid MakePageGrid(const LayoutRect& range, const PaperArea& printable, int s
     return grid;
 }
 
-void MarkEmptyPages(PageGrid& grid, const model::Layout& layout) {
-    if (grid.Pages.empty()) return;
-    for (PrintPage& page : grid.Pages)
-        page.HasRails = false;
-    // The pages are a regular grid: each rail's box gives the rows and columns it
-    // reaches directly, so a board of thousands of pages costs no more than a few.
+PageSpan PagesReached(const PageGrid& grid, const model::Extents& box) {
+    PageSpan span;
+    if (grid.Pages.empty()) return span;
+    // The pages are a regular grid: page k of a row covers [origin + k step, origin +
+    // k step + page], so a box gives its rows and columns directly, and a board of
+    // thousands of sheets costs no more than a few.
     const LayoutRect& first = grid.Pages.front().Area;
     const float stepX = grid.Columns > 1 ? grid.Pages[1].Area.Left - first.Left : first.Width;
     const float stepY =
         grid.Rows > 1 ? grid.Pages[static_cast<std::size_t>(grid.Columns)].Area.Top - first.Top
                       : first.Height;
-    const auto span = [](float lo, float hi, float origin, float page, float step, int count) {
-        // Page k covers [origin + k step, origin + k step + page].
-        const int from = static_cast<int>(std::floor((lo - origin - page) / step)) + 1;
-        const int to = static_cast<int>(std::floor((hi - origin) / step));
-        return std::pair<int, int>{std::max(from, 0), std::min(to, count - 1)};
+    const auto reach = [](float lo, float hi, float origin, float page, float step, int count,
+                          int& from, int& to) {
+        from = std::max(static_cast<int>(std::floor((lo - origin - page) / step)) + 1, 0);
+        to = std::min(static_cast<int>(std::floor((hi - origin) / step)), count - 1);
     };
+    reach(static_cast<float>(box.MinX), static_cast<float>(box.MaxX), first.Left, first.Width,
+          stepX, grid.Columns, span.FirstColumn, span.LastColumn);
+    reach(static_cast<float>(box.MinY), static_cast<float>(box.MaxY), first.Top, first.Height,
+          stepY, grid.Rows, span.FirstRow, span.LastRow);
+    return span;
+}
+
+void MarkEmptyPages(PageGrid& grid, const model::Layout& layout) {
+    for (PrintPage& page : grid.Pages)
+        page.HasRails = false;
     const int last = std::min(layout.RailCount, static_cast<int>(layout.Rails.size()) - 1);
     for (int i = 1; i <= last; ++i) {
         const model::Rail& rail = layout.Rails[static_cast<std::size_t>(i)];
         if (!rail.Valid) continue;
-        const model::Extents e = model::RailExtents(rail);
-        const auto [c0, c1] = span(static_cast<float>(e.MinX), static_cast<float>(e.MaxX),
-                                   first.Left, first.Width, stepX, grid.Columns);
-        const auto [r0, r1] = span(static_cast<float>(e.MinY), static_cast<float>(e.MaxY),
-                                   first.Top, first.Height, stepY, grid.Rows);
-        for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c)
+        const PageSpan span = PagesReached(grid, model::RailExtents(rail));
+        for (int r = span.FirstRow; r <= span.LastRow; ++r)
+            for (int c = span.FirstColumn; c <= span.LastColumn; ++c)
                 grid.Pages[static_cast<std::size_t>(r * grid.Columns + c)].HasRails = true;
     }
 }

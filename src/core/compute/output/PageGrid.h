@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/values/model/Layout.h"
+#include "core/values/model/RailIndex.h"
 
 namespace ferrovane::output {
 
@@ -43,6 +44,13 @@ struct PageGrid {
 // paper's shape, centred); 1:n cuts the range into pages of the printable area,
 // neighbours overlapping by PageOverlapMm, the grid centred over the range.
 PageGrid MakePageGrid(const LayoutRect& range, const PaperArea& printable, int scaleDenominator);
+
+// The rows and columns (from 0, inclusive) of the pages a box of the layout reaches;
+// empty (First > Last) in a direction where it reaches none.
+struct PageSpan {
+    int FirstRow = 0, LastRow = -1, FirstColumn = 0, LastColumn = -1;
+};
+PageSpan PagesReached(const PageGrid& grid, const model::Extents& box);
 
 // Marks the pages no rail or label reaches (by the features the layout's extents take).
 void MarkEmptyPages(PageGrid& grid, const model::Layout& layout);
