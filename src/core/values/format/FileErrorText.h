@@ -45,6 +45,7 @@ inline constexpr std::string_view ReasonNotShiftJis = "Shift_JIS として読め
 inline constexpr std::string_view ReasonNoFileName = "ファイル名が指定されていません。";
 inline constexpr std::string_view ReasonNoFolder = "保存先のフォルダーがありません。";
 inline constexpr std::string_view ReasonNoImage = "保存する画像がありません。";
+inline constexpr std::string_view ReasonNoPages = "書き出すページを作れませんでした。";
 inline constexpr std::string_view ReasonImageNotEncoded = "画像を変換できませんでした。";
 
 // Names of the fields and sections the messages point at.
