@@ -51,27 +51,6 @@ private:
     float mUnitsPerMm;
 };
 
-void DrawGrid(const app::Workspace& ws, render::Surface& surface, const LayoutRect& area) {
-    const app::Settings& s = ws.Settings;
-    const float boardW = static_cast<float>(ws.Layout.LayoutWidth);
-    const float boardH = static_cast<float>(ws.Layout.LayoutHeight);
-    const float top = std::max(area.Top, 0.0f), bottom = std::min(area.Bottom(), boardH);
-    const float left = std::max(area.Left, 0.0f), right = std::min(area.Right(), boardW);
-    surface.SetDrawWidth(1);
-    if (s.GridWidth > 0 && top < bottom) {
-        const float w = s.GridWidth;
-        for (float x = std::max(w, std::ceil(left / w) * w); x <= right; x += w)
-            surface.Line({x - area.Left, top - area.Top}, {x - area.Left, bottom - area.Top},
-                         s.GridColor);
-    }
-    if (s.GridHeight > 0 && left < right) {
-        const float h = s.GridHeight;
-        for (float y = std::max(h, std::ceil(top / h) * h); y <= bottom; y += h)
-            surface.Line({left - area.Left, y - area.Top}, {right - area.Left, y - area.Top},
-                         s.GridColor);
-    }
-}
-
 // Ticks along the sheet's top and left edges every fifth of the grid, on the board's grid.
 void DrawRuler(const app::Workspace& ws, render::Surface& surface, const LayoutRect& area,
                float unitsPerMm) {
@@ -148,6 +127,27 @@ std::string PageName(const PrintPage& page) {
     return std::to_string(page.Row) + "-" + std::to_string(page.Column);
 }
 
+void DrawPlanGrid(const app::Workspace& ws, render::Surface& surface, const LayoutRect& area) {
+    const app::Settings& s = ws.Settings;
+    const float boardW = static_cast<float>(ws.Layout.LayoutWidth);
+    const float boardH = static_cast<float>(ws.Layout.LayoutHeight);
+    const float top = std::max(area.Top, 0.0f), bottom = std::min(area.Bottom(), boardH);
+    const float left = std::max(area.Left, 0.0f), right = std::min(area.Right(), boardW);
+    surface.SetDrawWidth(1);
+    if (s.GridWidth > 0 && top < bottom) {
+        const float w = s.GridWidth;
+        for (float x = std::max(w, std::ceil(left / w) * w); x <= right; x += w)
+            surface.Line({x - area.Left, top - area.Top}, {x - area.Left, bottom - area.Top},
+                         s.GridColor);
+    }
+    if (s.GridHeight > 0 && left < right) {
+        const float h = s.GridHeight;
+        for (float y = std::max(h, std::ceil(top / h) * h); y <= bottom; y += h)
+            surface.Line({left - area.Left, y - area.Top}, {right - area.Left, y - area.Top},
+                         s.GridColor);
+    }
+}
+
 PrintPlan MakePrintPlan(const app::Workspace& ws, const PaperArea& printable,
                         const PrintSettings& settings) {
     PrintPlan plan;
@@ -183,7 +183,7 @@ float PlanSurfaceScale(const PrintPlan& plan, float pixelsPerMm) {
 void DrawPlanPage(const app::Workspace& ws, render::Surface& surface, const PrintPlan& plan,
                   const PlanPage& page, const PrintSettings& settings) {
     const LayoutRect& area = page.Page.Area;
-    if (settings.Grid) DrawGrid(ws, surface, area);
+    if (settings.Grid) DrawPlanGrid(ws, surface, area);
     render::PrintOptions options;
     options.Origin = {area.Left, area.Top};
     options.InColour = settings.InColour;

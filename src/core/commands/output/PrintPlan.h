@@ -56,6 +56,9 @@ PrintPlan MakePrintPlan(const app::Workspace& ws, const PaperArea& printable,
 void DrawPlanPage(const app::Workspace& ws, render::Surface& surface, const PrintPlan& plan,
                   const PlanPage& page, const PrintSettings& settings);
 
+// The board's grid lines that cross the area, with the area's corner at the surface's.
+void DrawPlanGrid(const app::Workspace& ws, render::Surface& surface, const LayoutRect& area);
+
 // The parts list on a sheet of its own, top-left, in a fixed-pitch font.
 void DrawPartsPage(const app::Workspace& ws, render::Surface& surface, float pixelsPerMm);
 

@@ -14,19 +14,13 @@ enum class Pass { All, RailsOnly, TextsOnly };
 
 void DrawPass(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
               int elevatedWidth, Pass pass, const std::vector<int>* rails) {
-    // Print surfaces never highlight.
-    const DrawContext context{ws.Layout.Rails, ws.Settings, options.Origin, false};
     const int last =
         std::min<int>(ws.Layout.RailCount, static_cast<int>(ws.Layout.Rails.size()) - 1);
     const auto draw = [&](int i) {
-        if (i < 1 || i > last) return;
-        const model::Rail& rail = ws.Layout.Rails[static_cast<std::size_t>(i)];
-        if (!rail.Valid) return;
-        const bool text = rail.Kind == model::KindText;
+        if (i < 1 || i > last || !ws.Layout.Rails[static_cast<std::size_t>(i)].Valid) return;
+        const bool text = ws.Layout.Rails[static_cast<std::size_t>(i)].Kind == model::KindText;
         if ((pass == Pass::RailsOnly && text) || (pass == Pass::TextsOnly && !text)) return;
-        surface.SetDrawWidth(rail.Upper ? elevatedWidth : 1);
-        const Colour colour = options.InColour ? GetRailColor(context, i) : Black;
-        DrawRailByKind(context, i, colour, surface, false);
+        DrawPrintedRail(ws, surface, options, i, elevatedWidth);
     };
     if (rails) {
         for (const int i : *rails)
@@ -39,6 +33,17 @@ void DrawPass(const app::Workspace& ws, Surface& surface, const PrintOptions& op
 
 } // namespace
 
+void DrawPrintedRail(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
+                     int rail, int elevatedWidth) {
+    // Print surfaces never highlight.
+    const DrawContext context{ws.Layout.Rails, ws.Settings, options.Origin, false};
+    const model::Rail* r = context.ValidRailAt(rail);
+    if (r == nullptr) return;
+    surface.SetDrawWidth(r->Upper ? elevatedWidth : 1);
+    const Colour colour = options.InColour ? GetRailColor(context, rail) : Black;
+    DrawRailByKind(context, rail, colour, surface, false);
+}
+
 void DrawLayoutOnPPicture(const app::Workspace& ws, Surface& surface, const PrintOptions& options) {
     DrawPass(ws, surface, options, 3, Pass::All, nullptr);
     surface.SetDrawWidth(1);
@@ -46,12 +51,12 @@ void DrawLayoutOnPPicture(const app::Workspace& ws, Surface& surface, const Prin
 
 void DrawLayoutOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
                          const std::vector<int>* rails) {
-    DrawPass(ws, surface, options, 5, Pass::RailsOnly, rails);
+    DrawPass(ws, surface, options, PrinterElevatedWidth, Pass::RailsOnly, rails);
 }
 
 void DrawTextsOnPrinter(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
                         const std::vector<int>* rails) {
-    DrawPass(ws, surface, options, 5, Pass::TextsOnly, rails);
+    DrawPass(ws, surface, options, PrinterElevatedWidth, Pass::TextsOnly, rails);
 }
 
 } // namespace ferrovane::render

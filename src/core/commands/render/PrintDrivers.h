@@ -17,6 +17,14 @@ struct PrintOptions {
     bool InColour = false;
 };
 
+// Pen width of elevated rails on the printer and on paper-like files.
+inline constexpr int PrinterElevatedWidth = 5;
+
+// One live rail as the print drivers draw it: pen by its elevation, black unless in
+// colour, no centre marker.
+void DrawPrintedRail(const app::Workspace& ws, Surface& surface, const PrintOptions& options,
+                     int rail, int elevatedWidth);
+
 // Every rail and text label onto the print preview: pen 3 for elevated rails, else 1,
 // no centre markers; the pen is 1 again afterwards.
 void DrawLayoutOnPPicture(const app::Workspace& ws, Surface& surface, const PrintOptions& options);
