@@ -20,6 +20,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "gui/editor/PictureRedraw.h"
 #include "gui/editor/ToolWindow.h"
+#include "gui/output/PrintChoice.h"
 #include "gui/platform/QtUiHost.h"
 #include "gui/render/ImageSurface.h"
 
@@ -111,6 +112,9 @@ public:
     void MakeUserRail_Item_Click();
     void EditRailBox_Item_Click();
     void Option_Item_Click();
+    // Printing and the plan exports (frmMainPrint.cpp).
+    void Print_Item_Click();
+    void ExportPlan_Click(bool pdf);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -157,6 +161,7 @@ private:
     frmGeneral* mNote = nullptr;
     frmTool* mTool = nullptr;
     QPointer<ToolWindow> mToolWindow;
+    PrintChoice mPrintChoice;
     bool mSyncingScroll = false;
     bool mClosing = false;
 

@@ -1,14 +1,12 @@
 // The main window's menu bar and context menus.
 #include <QApplication>
 #include <QMenuBar>
-#include <QMessageBox>
 
 #include "core/app/board/EditMenu.h"
 #include "core/commands/edit/Clipboard.h"
 #include "core/commands/edit/DeleteRail.h"
 #include "core/commands/edit/RenameRail.h"
 #include "core/commands/output/ImageExport.h"
-#include "core/values/format/Version.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/frmZoom.h"
 #include "gui/editor/MainPicture.h"
@@ -32,13 +30,6 @@ QAction* AddItem(QMenu* menu, const char* objectName, const QString& text,
     return a;
 }
 
-// Commands whose windows come later: listed so the menus read complete, not yet usable.
-QAction* AddLater(QMenu* menu, const char* objectName, const QString& text) {
-    QAction* a = AddItem(menu, objectName, text);
-    a->setEnabled(false);
-    return a;
-}
-
 } // namespace
 
 void frmMain::BuildMenus() {
@@ -57,7 +48,13 @@ void frmMain::BuildMenus() {
             &QAction::triggered, this, &frmMain::ChangeRailFile_Item_Click);
     connect(AddItem(file, "itmSaveAsBitmap", QStringLiteral("画像として保存(&B)...")),
             &QAction::triggered, this, &frmMain::SaveAsBitmap);
-    AddLater(file, "Print_Item", QStringLiteral("印刷プリビュー && 印刷(&P)..."));
+    connect(AddItem(file, "Print_Item", QStringLiteral("印刷プリビュー && 印刷(&P)..."),
+                    QKeySequence::Print),
+            &QAction::triggered, this, &frmMain::Print_Item_Click);
+    connect(AddItem(file, "itmExportPdf", QStringLiteral("PDFに書き出す...")), &QAction::triggered,
+            this, [this] { ExportPlan_Click(true); });
+    connect(AddItem(file, "itmExportSvg", QStringLiteral("SVGに書き出す...")), &QAction::triggered,
+            this, [this] { ExportPlan_Click(false); });
     file->addSeparator();
     for (int i = 0; i < 5; ++i) {
         QAction* a = AddItem(file, "mnuRecentFile", QString());

@@ -45,7 +45,7 @@ void DrawPrintedRail(const app::Workspace& ws, Surface& surface, const PrintOpti
 }
 
 void DrawLayoutOnPPicture(const app::Workspace& ws, Surface& surface, const PrintOptions& options) {
-    DrawPass(ws, surface, options, 3, Pass::All, nullptr);
+    DrawPass(ws, surface, options, 3, options.Texts ? Pass::All : Pass::RailsOnly, nullptr);
     surface.SetDrawWidth(1);
 }
 

@@ -15,6 +15,7 @@ namespace ferrovane::render {
 struct PrintOptions {
     ViewOrigin Origin;
     bool InColour = false;
+    bool Texts = true; // the preview leaves labels out when they will not be printed
 };
 
 // Pen width of elevated rails on the printer and on paper-like files.
