@@ -57,12 +57,17 @@ public:
     bool Resize(int w, int h) override { return w == PixelWidth() && h == PixelHeight(); }
     int PixelWidth() const override;
     int PixelHeight() const override;
+    // Device pixels per pen pixel: on paper a pen pixel is a fixed length, so that a line
+    // is as thick on a 1200-dot printer as in a PDF.
+    void SetPenRatio(double ratio) { mPenRatio = ratio > 0 ? ratio : 1.0; }
+    double DevicePixelRatio() const override { return mPenRatio; }
 
 protected:
     QPainter& Painter() override { return mPainter; }
 
 private:
     QPainter& mPainter;
+    double mPenRatio = 1.0;
 };
 
 } // namespace ferrovane::gui

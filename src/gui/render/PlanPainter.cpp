@@ -15,6 +15,8 @@ namespace {
 
 constexpr double MarginMm = 8;
 constexpr int PdfResolution = 600; // dots per inch: fine enough for full-size templates
+// A pen pixel on paper: thin enough for the track's two rails, thick enough to see.
+constexpr float PenPixelMm = 0.1f;
 
 } // namespace
 
@@ -42,6 +44,7 @@ bool PaintPlan(const app::Workspace& ws, const output::PrintPlan& plan,
     for (const output::PlanPage& page : plan.Pages) {
         if (!nextSheet()) return false;
         DeviceSurface surface(painter);
+        surface.SetPenRatio(pixelsPerMm * PenPixelMm);
         surface.SetScale(output::PlanSurfaceScale(plan, pixelsPerMm));
         output::DrawPlanPage(ws, surface, plan, page, settings);
     }
