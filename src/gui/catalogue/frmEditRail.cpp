@@ -192,7 +192,7 @@ void frmEditRail::ShowEntry(int row) {
     mRow = row;
     const auto& types = *catalogue::TypesOf(mWs.Catalogue, mKind);
     if (row >= 0 && row < static_cast<int>(types.size()))
-        ShowForm(catalogue::FormOf(types[static_cast<std::size_t>(row)]));
+        ShowForm(catalogue::FormOf(types[static_cast<std::size_t>(row)], mKind));
     else
         ShowForm({});
     EnableFields();

@@ -106,7 +106,9 @@ frmMakeUserRail::frmMakeUserRail(app::Workspace& ws, QWidget* parent) : QDialog(
     auto* all = new QVBoxLayout(this);
     all->addLayout(fields);
     all->addLayout(buttons);
-    all->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough for the whole title whatever fields the kind shows.
+    setMinimumWidth(320);
+    adjustSize();
 }
 
 void frmMakeUserRail::LeaveField(int box) {

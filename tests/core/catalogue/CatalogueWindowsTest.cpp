@@ -139,7 +139,7 @@ TEST(RTypeForm, UnregisteredChangesCountOnlyTheFieldsOfTheKind) {
     point.Hand = -1;
     point.Color = 0x102030;
     point.Level = 2;
-    const RTypeForm shown = FormOf(point);
+    const RTypeForm shown = FormOf(point, 2);
     EXPECT_EQ(shown.Length, "140");
     EXPECT_TRUE(shown.CurvePoint);
     EXPECT_TRUE(shown.LeftFacing);
@@ -180,7 +180,11 @@ TEST(RTypeForm, RegisterTakesTheFormOrNothing) {
     EXPECT_EQ(c.PointTypes[0].Length, -140);
     EXPECT_EQ(c.PointTypes[0].Hand, 0);
     EXPECT_EQ(c.PointTypes[0].Level, 1);
-    EXPECT_EQ(FormOf(c.PointTypes[0]), form) << "shown again as it was typed";
+    EXPECT_EQ(FormOf(c.PointTypes[0], 2), form) << "shown again as it was typed";
+    const RTypeForm asCurve = FormOf(c.PointTypes[0], 1);
+    EXPECT_EQ(asCurve.Length, "") << "a box the kind does not carry stays empty";
+    EXPECT_FALSE(asCurve.CurvePoint);
+    EXPECT_EQ(asCurve.Radius, "481");
     form.Radius = "x";
     EXPECT_FALSE(FieldsOf(form, 2));
     EXPECT_TRUE(FieldsOf(form, 0)) << "a straight has no radius box";
@@ -208,6 +212,7 @@ TEST(RTypeForm, ChecksAndQuestionsOfTheFields) {
     EXPECT_EQ(AngleScrollPosition("-3"), AngleScrollMin);
     EXPECT_EQ(AngleScrollPosition(""), std::nullopt);
     EXPECT_EQ(AngleLabelText("45"), "45 度");
+    EXPECT_EQ(AngleLabelText(""), "");
 }
 
 TEST(UserRailMaker, RefusedValuesBecome100AndHiddenFieldsAreNotChecked) {

@@ -38,14 +38,15 @@ ShapeFieldsShown ShapeFieldsOf(int kind) {
     }
 }
 
-RTypeForm FormOf(const RType& entry) {
+RTypeForm FormOf(const RType& entry, int kind) {
+    const ShapeFieldsShown shown = ShapeFieldsOf(kind);
     RTypeForm form;
-    form.Length = document::FormatSingle(std::fabs(entry.Length));
-    form.Radius = document::FormatSingle(entry.Radius);
-    form.Angle = document::FormatSingle(entry.Angle);
+    if (shown.Length) form.Length = document::FormatSingle(std::fabs(entry.Length));
+    if (shown.Radius) form.Radius = document::FormatSingle(entry.Radius);
+    if (shown.Angle) form.Angle = document::FormatSingle(entry.Angle);
     form.Color = entry.Color;
-    form.CurvePoint = entry.Length < 0;
-    form.LeftFacing = entry.Hand != 0;
+    form.CurvePoint = shown.CurvePoint && entry.Length < 0;
+    form.LeftFacing = shown.Hand && entry.Hand != 0;
     form.Level = entry.Level;
     return form;
 }
@@ -102,6 +103,7 @@ std::optional<int> AngleScrollPosition(std::string_view angleText) {
 }
 
 std::string AngleLabelText(std::string_view angleText) {
+    if (angleText.empty()) return {};
     return std::string(angleText) + " 度";
 }
 

@@ -37,9 +37,9 @@ struct RTypeForm {
     bool operator==(const RTypeForm&) const = default;
 };
 
-// What the fields show for an entry: a curved point's length without its sign, with
-// the curve-point box checked.
-RTypeForm FormOf(const RType& entry);
+// What the fields show for an entry of a kind: a curved point's length without its
+// sign, with the curve-point box checked; the boxes the kind does not carry stay empty.
+RTypeForm FormOf(const RType& entry, int kind);
 
 // The fields as register takes them; nullopt when a box the kind carries holds no number.
 std::optional<RTypeFields> FieldsOf(const RTypeForm& form, int kind);
