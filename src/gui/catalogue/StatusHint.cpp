@@ -1,0 +1,36 @@
+#include "gui/catalogue/StatusHint.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include "core/values/platform/UiHost.h"
+
+namespace ferrovane::gui {
+
+namespace {
+
+class HintFilter : public QObject {
+public:
+    HintFilter(QObject* parent, platform::UiHost& host, const char* hint)
+        : QObject(parent), mHost(host), mHint(hint) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn)
+            mHost.SetStatusText(mHint);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    platform::UiHost& mHost;
+    std::string mHint;
+};
+
+} // namespace
+
+void SetStatusHint(QWidget* control, platform::UiHost& host, const char* hint) {
+    control->setToolTip(QString::fromUtf8(hint));
+    control->installEventFilter(new HintFilter(control, host, hint));
+}
+
+} // namespace ferrovane::gui
