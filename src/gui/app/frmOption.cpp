@@ -286,11 +286,11 @@ void frmOption::Build() {
     left->addWidget(rails);
     left->addWidget(grid);
     left->addWidget(scroll);
+    left->addWidget(fonts);
     left->addStretch(1);
     auto* right = new QVBoxLayout();
     right->addWidget(tool);
     right->addWidget(windows);
-    right->addWidget(fonts);
     right->addStretch(1);
     auto* columns = new QHBoxLayout();
     columns->addLayout(left);
