@@ -1,22 +1,29 @@
 // The main window's options window and About box.
-#include <QMessageBox>
+#include <QApplication>
 
-#include "core/values/format/Version.h"
+#include "gui/app/frmAbout.h"
 #include "gui/app/frmMain.h"
+#include "gui/app/frmOption.h"
+#include "gui/editor/frmTool.h"
 
 namespace ferrovane::gui {
 
-void frmMain::Option_Item_Click() {}
+void frmMain::Option_Item_Click() {
+    mWs.Host->HideToolBox();
+    frmOption dialog(mWs, mContext, mTool, this);
+    // The status line takes the windows' font too.
+    if (dialog.exec() == QDialog::Accepted)
+        SetStatusFont(QApplication::font().family().toStdString());
+    mWs.Host->ShowToolBox();
+    ApplyChanges();
+}
 
 void frmMain::ShowAboutBox() {
     mWs.Host->HideToolBox();
-    QMessageBox::about(this, QStringLiteral("Ferrovane"),
-                       QStringLiteral("<b>Ferrovane</b> Ver %1.%2.%3<br><br>"
-                                      "カタログ通りの線路部品でレイアウトを設計するエディタです。")
-                           .arg(app::VersionMajor)
-                           .arg(app::VersionMinor)
-                           .arg(app::VersionRevision));
+    frmAbout dialog(this);
+    dialog.exec();
     mWs.Host->ShowToolBox();
+    ApplyChanges();
 }
 
 } // namespace ferrovane::gui

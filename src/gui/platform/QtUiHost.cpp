@@ -7,6 +7,9 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "core/values/platform/UserGuide.h"
+#include "gui/platform/UserGuide.h"
+
 namespace ferrovane::gui {
 
 namespace {
@@ -115,7 +118,15 @@ platform::Answer QtUiHost::ShowMessage(const platform::Message& message) {
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     }
-    const int result = box.exec();
+    // The Help button opens the guide at the message's topic and leaves the question
+    // open; without a guide there is no button.
+    const bool help = message.HelpTopic != 0 && UserGuidePath().has_value();
+    if (help) box.addButton(QMessageBox::Help);
+    int result = box.exec();
+    while (help && result == QMessageBox::Help) {
+        OpenUserGuide(platform::HelpTopicAnchor(message.HelpTopic));
+        result = box.exec();
+    }
     if (message.Buttons == platform::MessageButtons::Ok && box.ClosedByWindow)
         return platform::Answer::Cancel;
     switch (result) {

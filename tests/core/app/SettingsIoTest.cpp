@@ -52,7 +52,7 @@ TEST(SettingsIoTest, FirstStartWritesEveryKeyASaveWritesWithItsDefaultText) {
     MemorySettingsStore saved;
     SaveSettings(saved, Settings{}, recent);
     auto expected = Written(saved);
-    EXPECT_EQ(expected.size(), 40u);
+    EXPECT_EQ(expected.size(), 42u);
     // The one default stored in lower case, as existing files hold it.
     EXPECT_EQ(expected["/IsAccurateAngleWindow"], "False");
     expected["/IsAccurateAngleWindow"] = "false";
@@ -105,6 +105,8 @@ TEST(SettingsIoTest, RoundTripKeepsEveryValueIncludingAutoScrollAndZoom) {
     s.IsAccurateAngleWindow = true;
     s.RailListFontSize = 10.5f;
     s.DoAutoScroll = true;
+    s.Language = "en";
+    s.AutoSaveMinutes = 0;
     const RecentFileList recent{"/x/1.fvl", "/x/2.fvl", "", "/x/4.fvl", ""};
 
     MemorySettingsStore store;
@@ -146,6 +148,10 @@ TEST(SettingsIoTest, StoredTextsAreConvertedOrFallBackToTheDefault) {
         {"Startup", "AboutShowItm3", "False", [](const Settings& s) { return !s.AboutShowItm[3]; }},
         {"Startup", "AboutShowItm3", "TRUE", [](const Settings& s) { return s.AboutShowItm[3]; }},
         {"Startup", "AboutShowItm3", "junk", [](const Settings& s) { return !s.AboutShowItm[3]; }},
+        {"", "Language", "ja", [](const Settings& s) { return s.Language == "ja"; }},
+        {"", "Language", "klingon", [](const Settings& s) { return s.Language == "auto"; }},
+        {"", "AutoSaveMinutes", "-3", [](const Settings& s) { return s.AutoSaveMinutes == 2; }},
+        {"", "AutoSaveMinutes", "0", [](const Settings& s) { return s.AutoSaveMinutes == 0; }},
     };
     for (const auto& c : cases) {
         MemorySettingsStore store;

@@ -42,6 +42,10 @@ private:
 
 } // namespace
 
+bool IsKnownLanguage(const std::string& language) {
+    return language == "auto" || language == "ja" || language == "en";
+}
+
 std::string AboutShowItmKey(int slot) {
     return "AboutShowItm" + std::to_string(slot);
 }
@@ -91,6 +95,10 @@ void LoadSettings(SettingsStore& store, Settings& s, RecentFileList& recentFiles
     s.RailListFontSize = r.Single(StartupSection, "RailListFontSize", defaults.RailListFontSize);
     // Restored as well as saved: an option that does not survive a restart looks broken.
     s.DoAutoScroll = r.Boolean(RootSection, "DoAutoScroll", defaults.DoAutoScroll);
+    s.Language = r.Text(RootSection, LanguageKey, defaults.Language);
+    if (!IsKnownLanguage(s.Language)) s.Language = defaults.Language;
+    s.AutoSaveMinutes = r.Integer(RootSection, AutoSaveMinutesKey, defaults.AutoSaveMinutes);
+    if (s.AutoSaveMinutes < 0) s.AutoSaveMinutes = defaults.AutoSaveMinutes;
     s.MainWindowPlace = WindowPlaceFromText(r.Text(RootSection, "MainWindowPlace", ""));
     s.ToolBoxPlace = WindowPlaceFromText(r.Text(RootSection, "ToolBoxPlace", ""));
 }
@@ -116,6 +124,8 @@ void SaveSettings(SettingsStore& store, const Settings& s, const RecentFileList&
     put(RootSection, "StartY", SingleToText(s.StartY));
     put(RootSection, "LargeToolBox", BooleanToText(s.LargeToolBox));
     put(RootSection, "DoAutoScroll", BooleanToText(s.DoAutoScroll));
+    put(RootSection, LanguageKey, s.Language);
+    put(RootSection, AutoSaveMinutesKey, std::to_string(s.AutoSaveMinutes));
     put(RootSection, "MainWindowPlace", WindowPlaceToText(s.MainWindowPlace));
     put(RootSection, "ToolBoxPlace", WindowPlaceToText(s.ToolBoxPlace));
     put(RootSection, FlexibleDividesKey, std::to_string(s.FlexibleDivides));

@@ -26,5 +26,10 @@ std::string RecentFileNameKey(int slot);
 
 inline constexpr int AboutShowItmSlots = 11;
 inline constexpr const char* FlexibleDividesKey = "Flexible divides";
+inline constexpr const char* LanguageKey = "Language";
+inline constexpr const char* AutoSaveMinutesKey = "AutoSaveMinutes";
+
+// "auto", "ja" or "en"; a stored language of any other text reads as "auto".
+bool IsKnownLanguage(const std::string& language);
 
 } // namespace ferrovane::app

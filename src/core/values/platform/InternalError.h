@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/values/platform/ProgramContact.h"
+
 namespace ferrovane::platform {
 class UiHost;
 }
@@ -9,7 +11,7 @@ class UiHost;
 namespace ferrovane::app {
 
 // Where users report a fault.
-inline constexpr const char* SupportContact = "Ferrovaneの開発者 (READMEをご覧ください)";
+inline constexpr const char* SupportContact = MailAddress;
 
 // The text of the internal-error message for a place in the program.
 std::string InternalErrorText(const std::string& place);

@@ -35,6 +35,10 @@ struct Settings {
     bool IsAccurateAngleWindow = false;
     float RailListFontSize = 8;
     bool DoAutoScroll = false;
+    // The language of the windows: "auto" (the desktop's), "ja" or "en".
+    std::string Language = "auto";
+    // Minutes between automatic saves of a modified layout; 0: never.
+    std::int16_t AutoSaveMinutes = 2;
     // Where the main window and the tool box were at the last shutdown.
     WindowPlace MainWindowPlace;
     WindowPlace ToolBoxPlace;
