@@ -5,13 +5,25 @@
 #include "core/commands/document/LayoutFile.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/output/PartsList.h"
+#include "core/compute/output/PartsListCsv.h"
 #include "core/values/platform/ConsoleUiHost.h"
 
 namespace ferrovane::cli {
 
 int RunPartsCommand(const Arguments& args) {
-    if (args.size() != 1 || args[0].empty() || args[0].front() == '-') {
-        std::fputs("usage: ferrovane-cli parts IN.fvl\n", stderr);
+    std::string input;
+    bool csv = false;
+    bool bad = args.empty();
+    for (const auto& arg : args) {
+        if (arg == "--csv" && !csv)
+            csv = true;
+        else if (!arg.empty() && arg.front() != '-' && input.empty())
+            input = arg;
+        else
+            bad = true;
+    }
+    if (bad || input.empty()) {
+        std::fputs("usage: ferrovane-cli parts IN.fvl [--csv]\n", stderr);
         return ExitUsage;
     }
     platform::ConsoleUiHost host;
@@ -19,8 +31,9 @@ int RunPartsCommand(const Arguments& args) {
     // The report needs the rails only, not their catalogue.
     document::LoadOptions options;
     options.ReloadCatalogue = false;
-    if (!document::LoadFile(ws, args[0], options)) return ExitReadFailed;
-    const std::string text = output::JoinPartsList(output::BuildPartsList(ws.Layout), "\n");
+    if (!document::LoadFile(ws, input, options)) return ExitReadFailed;
+    const std::string text = csv ? output::PartsListCsv(ws.Layout)
+                                 : output::JoinPartsList(output::BuildPartsList(ws.Layout), "\n");
     std::fwrite(text.data(), 1, text.size(), stdout);
     return ExitOk;
 }

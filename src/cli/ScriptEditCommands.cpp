@@ -200,7 +200,8 @@ ScriptOutcome Parts(ScriptContext& c, const ScriptWords& args) {
 
 ScriptOutcome Info(ScriptContext& c, const ScriptWords& args) {
     if (!args.empty()) return BadLine("info takes no arguments");
-    const auto info = editor::GetLayoutInformation(c.Ws.Layout);
+    const auto info = editor::GetLayoutInformation(c.Ws.Layout, c.Ws.Catalogue.RTypeFileName,
+                                                   c.Ws.Settings.FlexibleDivides);
     for (const auto& line : editor::LayoutInformationLines(info))
         std::fprintf(c.Out, "%s\n", line.c_str());
     return Done();

@@ -41,6 +41,21 @@ TEST_F(PartsCli, SameReportAsTheScriptCommandAfterOpening) {
     EXPECT_EQ(Out, fromScript);
 }
 
+TEST_F(PartsCli, CsvForSpreadsheetsEitherSideOfTheFile) {
+    const std::string expected = "\xEF\xBB\xBF"
+                                 "区分,名称,数量\r\n"
+                                 "ストレートレール,S248,1\r\n"
+                                 "カーブレール,R481-15,1\r\n"
+                                 "ポイントレール,ポイント#4 左,1\r\n"
+                                 "その他,フレキシブルレール,0\r\n"
+                                 "その他,文字,0\r\n";
+    ASSERT_EQ(Run({"parts", LayoutDir + "good.fvl", "--csv"}), 0) << Err;
+    EXPECT_EQ(Out, expected);
+    EXPECT_EQ(Err, "");
+    ASSERT_EQ(Run({"parts", "--csv", LayoutDir + "good.fvl"}), 0) << Err;
+    EXPECT_EQ(Out, expected);
+}
+
 TEST_F(PartsCli, BadUseAndUnreadableFiles) {
     struct Case {
         std::vector<std::string> arguments;
@@ -50,6 +65,10 @@ TEST_F(PartsCli, BadUseAndUnreadableFiles) {
         {{"parts"}, 64, "usage: ferrovane-cli parts IN.fvl"},
         {{"parts", "a.fvl", "b.fvl"}, 64, "usage: ferrovane-cli parts IN.fvl"},
         {{"parts", "--write"}, 64, "usage: ferrovane-cli parts IN.fvl"},
+        {{"parts", "--csv"}, 64, "usage: ferrovane-cli parts IN.fvl [--csv]"},
+        {{"parts", "a.fvl", "--csv", "--csv"}, 64, "usage: ferrovane-cli parts IN.fvl [--csv]"},
+        {{"parts", "a.fvl", "--tsv"}, 64, "usage: ferrovane-cli parts IN.fvl [--csv]"},
+        {{"parts", LayoutDir + "no-such.fvl", "--csv"}, 1, "ファイルが見つかりません。"},
         {{"parts", LayoutDir + "no-such.fvl"}, 1, "ファイルが見つかりません。"},
         {{"parts", LayoutDir + "bad_version.fvl"}, 1, "不正なバージョンのファイルです。"},
     };

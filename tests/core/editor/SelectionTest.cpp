@@ -107,7 +107,7 @@ TEST(LayoutSize, WholeNumbersFromZeroTo30000) {
 TEST(LayoutInformation, ExtentAndPieceCount) {
     CatalogueWorkspace t;
     testing::BuildEditLayout(t);
-    const auto info = GetLayoutInformation(t.Layout());
+    const auto info = GetLayoutInformation(t.Layout(), "", 100);
     EXPECT_EQ(info.RailPieces, 4) << "groups and labels are not pieces";
     const auto e = model::GetLayoutExtents(t.Layout());
     EXPECT_EQ(info.ExtentWidth, e.MaxX - e.MinX);

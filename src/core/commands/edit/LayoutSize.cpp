@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/commands/workspace/Workspace.h"
+#include "core/values/platform/UiHost.h"
 
 namespace ferrovane::editor {
 
@@ -37,6 +38,15 @@ bool SetLayoutSize(app::Workspace& ws, const std::string& widthText,
     // The off-screen image has the size of the board.
     ws.Redraw->ReDrawBackScreen();
     return true;
+}
+
+bool AcceptLayoutSize(app::Workspace& ws, const std::string& widthText,
+                      const std::string& heightText) {
+    if (SetLayoutSize(ws, widthText, heightText)) return true;
+    platform::ShowModal(*ws.Host,
+                        {LayoutSizeRangeText, LayoutSizeTitle, platform::MessageIcon::Exclamation,
+                         platform::MessageButtons::Ok});
+    return false;
 }
 
 } // namespace ferrovane::editor

@@ -19,4 +19,14 @@ std::optional<int> ParseLayoutSize(const std::string& text);
 // modified and redraws (true); otherwise nothing changes (false). Not undoable.
 bool SetLayoutSize(app::Workspace& ws, const std::string& widthText, const std::string& heightText);
 
+inline constexpr const char* LayoutSizeTitle = "レイアウトサイズの設定";
+inline constexpr const char* LayoutSizeRangeText =
+    "レイアウトの幅と高さには 0 から 30000 までの整数を指定して下さい。";
+
+// The layout-size window's accept button: SetLayoutSize, and when a field is refused a
+// warning naming the range, so that the window staying open does not look like a
+// button that does nothing. Returns whether the size was set.
+bool AcceptLayoutSize(app::Workspace& ws, const std::string& widthText,
+                      const std::string& heightText);
+
 } // namespace ferrovane::editor

@@ -87,9 +87,22 @@ bool MoveAll(app::Workspace& ws, float dx, float dy) {
     LayoutMoved move{dx, dy, model::RailPositions(ws.Layout)};
     geometry::TranslateAllRails(ws.Layout, dx, dy);
     ws.Layout.Modified = true;
+    ws.Changed.Mark(app::Change::Layout);
     ws.Undo.Record(std::move(move));
     ws.Redraw->ReDrawBackScreen();
     return true;
+}
+
+bool MoveAllByText(app::Workspace& ws, const std::string& dxText, const std::string& dyText) {
+    const auto dx = ParseMoveOffset(dxText);
+    const auto dy = ParseMoveOffset(dyText);
+    if (!dx || !dy) {
+        platform::ShowModal(*ws.Host,
+                            {MoveOffsetText, MoveAllTitle, platform::MessageIcon::Exclamation,
+                             platform::MessageButtons::Ok});
+        return false;
+    }
+    return MoveAll(ws, *dx, *dy);
 }
 
 } // namespace ferrovane::editor

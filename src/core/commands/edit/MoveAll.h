@@ -23,4 +23,12 @@ std::optional<float> ParseMoveOffset(const std::string& text);
 // returns whether the layout moved.
 bool MoveAll(app::Workspace& ws, float dx, float dy);
 
+inline constexpr const char* MoveAllTitle = "全体移動";
+inline constexpr const char* MoveOffsetText = "移動量には数値を指定して下さい。";
+
+// The move window's button: both offset fields read with ParseMoveOffset, then
+// MoveAll. A field that is no number is refused with a warning and nothing moves.
+// Returns whether the layout moved.
+bool MoveAllByText(app::Workspace& ws, const std::string& dxText, const std::string& dyText);
+
 } // namespace ferrovane::editor

@@ -13,22 +13,6 @@ namespace ferrovane::output {
 namespace {
 
 constexpr const char* CounterWord = "本";
-constexpr const char* FlexibleLabel = "フレキシブルレール";
-
-// Distinct names of one section in order of first appearance, each with its count.
-struct Section {
-    const char* Header;
-    std::vector<std::pair<std::string, int>> Entries;
-    std::unordered_map<std::string, std::size_t> Position;
-
-    void Count(const std::string& name) {
-        const auto [it, added] = Position.try_emplace(name, Entries.size());
-        if (added)
-            Entries.emplace_back(name, 1);
-        else
-            ++Entries[it->second].second;
-    }
-};
 
 using document::TrimTrailingBlanks;
 
@@ -46,6 +30,23 @@ std::string NameLine(const std::string& name, int count, std::size_t column) {
     line += CounterWord;
     return line;
 }
+
+// Distinct names in order of first appearance, each with its count.
+class SectionCounter {
+public:
+    explicit SectionCounter(PartsSection& section) : mSection(section) {}
+    void Count(const std::string& name) {
+        const auto [it, added] = mPosition.try_emplace(name, mSection.Entries.size());
+        if (added)
+            mSection.Entries.push_back({name, 1});
+        else
+            ++mSection.Entries[it->second].Count;
+    }
+
+private:
+    PartsSection& mSection;
+    std::unordered_map<std::string, std::size_t> mPosition;
+};
 
 } // namespace
 
@@ -77,68 +78,82 @@ std::size_t DisplayWidth(const std::string& utf8) {
     return width;
 }
 
-std::vector<std::string> BuildPartsList(const model::Layout& layout) {
-    std::array<Section, 4> sections{{{"ストレートレール:", {}, {}},
-                                     {"カーブレール:", {}, {}},
-                                     {"ポイントレール:", {}, {}},
-                                     {"レール箱レール:", {}, {}}}};
-    int flexible = 0;
-    int labels = 0;
+PartsCount CountParts(const model::Layout& layout) {
+    PartsCount parts{{{{"ストレートレール", {}},
+                       {"カーブレール", {}},
+                       {"ポイントレール", {}},
+                       {"レール箱レール", {}}}},
+                     0,
+                     0};
+    std::array<SectionCounter, 4> counters{
+        SectionCounter(parts.Sections[0]), SectionCounter(parts.Sections[1]),
+        SectionCounter(parts.Sections[2]), SectionCounter(parts.Sections[3])};
     const int last = std::min<int>(layout.RailCount, static_cast<int>(layout.Rails.size()) - 1);
     for (int n = 1; n <= last; ++n) {
         const model::Rail& r = layout.Rails[n];
         if (!r.Valid) continue;
         switch (r.Kind) {
         case model::KindStraight:
-            sections[0].Count(r.Name);
+            counters[0].Count(r.Name);
             break;
         case model::KindCurve:
-            sections[1].Count(r.Name);
+            counters[1].Count(r.Name);
             break;
         case model::KindPoint:
-            sections[2].Count(r.Name);
+            counters[2].Count(r.Name);
             break;
         // A rail-box group counts once, by its head; its members are not pieces.
         case model::KindBoxHeadStraight:
         case model::KindBoxHeadCurve:
-            sections[3].Count(r.Name);
+            counters[3].Count(r.Name);
             break;
         case model::KindFlexible:
-            ++flexible;
+            ++parts.Flexibles;
             break;
         case model::KindText:
-            ++labels;
+            ++parts.Labels;
             break;
         default:
             break;
         }
     }
+    // Names compare exactly but are shown without trailing blanks.
+    for (auto& s : parts.Sections)
+        for (auto& e : s.Entries)
+            e.Name = TrimTrailingBlanks(e.Name);
+    return parts;
+}
 
-    // Names are shown without trailing blanks; the column is common to the whole report
-    // so that every count lines up.
-    std::size_t column = DisplayWidth(FlexibleLabel);
-    for (auto& s : sections)
-        for (auto& e : s.Entries) {
-            e.first = TrimTrailingBlanks(e.first);
-            column = std::max(column, DisplayWidth(e.first));
-        }
+int PartsCount::Total() const {
+    int total = Flexibles;
+    for (const auto& s : Sections)
+        for (const auto& e : s.Entries)
+            total += e.Count;
+    return total;
+}
+
+std::vector<std::string> BuildPartsList(const model::Layout& layout) {
+    const PartsCount parts = CountParts(layout);
+
+    // The column is common to the whole report so that every count lines up.
+    std::size_t column = DisplayWidth(FlexibleRailLabel);
+    for (const auto& s : parts.Sections)
+        for (const auto& e : s.Entries)
+            column = std::max(column, DisplayWidth(e.Name));
     column += 2;
 
     std::vector<std::string> lines;
-    int total = flexible;
-    for (const auto& s : sections) {
-        lines.emplace_back(s.Header);
-        for (const auto& [name, count] : s.Entries) {
-            lines.push_back(NameLine(name, count, column));
-            total += count;
-        }
+    for (const auto& s : parts.Sections) {
+        lines.push_back(s.Title + ":");
+        for (const auto& e : s.Entries)
+            lines.push_back(NameLine(e.Name, e.Count, column));
         lines.emplace_back();
     }
-    lines.emplace_back("その他:");
-    lines.push_back(NameLine(FlexibleLabel, flexible, column));
-    lines.push_back("  文字 : " + std::to_string(labels));
+    lines.push_back(std::string(OtherPartsTitle) + ":");
+    lines.push_back(NameLine(FlexibleRailLabel, parts.Flexibles, column));
+    lines.push_back(std::string("  ") + LabelPartsLabel + " : " + std::to_string(parts.Labels));
     lines.emplace_back();
-    lines.push_back("総レール数 : " + std::to_string(total) + " " + CounterWord);
+    lines.push_back("総レール数 : " + std::to_string(parts.Total()) + " " + CounterWord);
     return lines;
 }
 

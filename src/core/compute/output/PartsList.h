@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,36 @@ struct Layout;
 }
 
 namespace ferrovane::output {
+
+// The section of the other pieces and the names of its two lines.
+inline constexpr const char* OtherPartsTitle = "その他";
+inline constexpr const char* FlexibleRailLabel = "フレキシブルレール";
+inline constexpr const char* LabelPartsLabel = "文字";
+
+struct PartsEntry {
+    std::string Name; // without trailing blanks
+    int Count = 0;
+};
+
+// One section of the list: its title (without the colon) and its names in order of
+// first appearance.
+struct PartsSection {
+    std::string Title;
+    std::vector<PartsEntry> Entries;
+};
+
+// What the layout needs: straights, curves, points and rail boxes by name (a group
+// counts once, by its head), and how many flexible rails and text labels it has.
+struct PartsCount {
+    std::array<PartsSection, 4> Sections;
+    int Flexibles = 0;
+    int Labels = 0;
+    // The pieces: every named entry and the flexible rails; labels are no track.
+    int Total() const;
+};
+
+// Counts the live rails of a layout.
+PartsCount CountParts(const model::Layout& layout);
 
 // The parts list of a layout: how many pieces of each name it needs, in sections by
 // kind. Each element is one line of the report, without a line end.
