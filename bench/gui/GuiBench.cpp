@@ -2,6 +2,7 @@
 // 30,000-rail board (hit test, refresh, preview or hover, repaint) and a click that
 // commits a piece, until the board is repainted; a flexible rail's handle dragged.
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTest>
@@ -15,6 +16,8 @@
 #include "core/commands/placement/Detection.h"
 #include "core/commands/placement/Placement.h"
 #include "gui/app/frmMain.h"
+#include "gui/output/PlanPreview.h"
+#include "gui/output/frmPreview.h"
 #include "gui/editor/MainPicture.h"
 
 using namespace ferrovane;
@@ -166,6 +169,21 @@ void BM_FlexHandleDrag(benchmark::State& state) {
     state.counters["rails"] = ws.Layout.RailCount;
 }
 BENCHMARK(BM_FlexHandleDrag)->Unit(benchmark::kMillisecond);
+
+void BM_PrintPreviewOptionChange(benchmark::State& state) {
+    Editor& e = Big();
+    gui::PrintChoice choice;
+    gui::frmPreview preview(e.window->Ws(), choice, e.window.get());
+    preview.show();
+    if (!QTest::qWaitForWindowExposed(&preview)) state.SkipWithError("no preview window");
+    auto* colour = preview.findChild<QCheckBox*>(QStringLiteral("printColour"));
+    for (auto _ : state) {
+        colour->toggle(); // the rails are drawn again in the other colours
+        preview.Preview()->repaint();
+    }
+    state.counters["sheets"] = preview.Plan().SheetCount();
+}
+BENCHMARK(BM_PrintPreviewOptionChange)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
 

@@ -24,6 +24,7 @@
 #include "gui/app/frmGeneral.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmAngle2.h"
+#include "gui/app/FormFont.h"
 #include "gui/editor/frmTool.h"
 
 namespace ferrovane::gui {
@@ -315,8 +316,12 @@ void frmMain::HideWelcome() {
 }
 
 void frmMain::SetStatusFont(const std::string& fontName) {
+    // The window font names of the settings are mapped to fonts installed here; every
+    // window, the status line among them, takes the family.
+    SetFormFont(fontName);
     QFont font = mLblStatus->font();
-    if (!fontName.empty()) font.setFamilies({QString::fromStdString(fontName), font.family()});
+    const QString family = FormFontFamily(fontName);
+    if (!family.isEmpty()) font.setFamilies({family, font.family()});
     mLblStatus->setFont(font);
 }
 
