@@ -91,6 +91,9 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
 }
 
 frmMain::~frmMain() {
+    // A tool window still open gives the board back as it goes, so it must go while
+    // the board and the workspace are still there, not among this window's children.
+    delete mToolWindow;
     // The renderer draws into surfaces this window owns; nothing may draw after them.
     mWs.Redraw = &render::NullRedrawTarget();
 }

@@ -24,6 +24,7 @@
 #include "core/commands/placement/Placement.h"
 #include "core/compute/render/Zoom.h"
 #include "gui/app/QSettingsStore.h"
+#include "gui/app/StartedWindow.h"
 #include "gui/app/frmMain.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmAngle2.h"
@@ -32,55 +33,9 @@
 
 using namespace ferrovane;
 
-namespace {
-
-const std::string Catalogue =
-    std::string(FERROVANE_TEST_DATA) + "/../../data/catalogues/n-33mm.rtr";
-
-// A main window started as a returning user would: a catalogue set and a version
-// recorded, so start-up asks nothing.
-struct StartedWindow {
-    app::MemorySettingsStore user;
-    app::MemorySettingsStore records;
-    std::unique_ptr<gui::frmMain> window;
-
-    explicit StartedWindow(const std::vector<std::pair<std::string, std::string>>& settings = {}) {
-        user.Set(app::RootSection, "RTypeFileName", Catalogue);
-        for (const auto& [key, value] : settings)
-            user.Set(app::RootSection, key, value);
-        user.Set(app::StartupSection, "ZoomPosition", "0");
-        records.Set(app::OptionsSection, app::CurrentVersionKey, app::CurrentVersionText());
-        window =
-            std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user, records);
-        window->resize(900, 700);
-        EXPECT_EQ(app::RunStartUp(window->Ws(), window->Context()), document::CommandResult::Done);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    app::Workspace& Ws() { return window->Ws(); }
-
-    // A straight of the first kind laid freely from (x, y), by default towards larger x
-    // (end angle 270; 90 runs the other way).
-    int LayStraight(float x = 300, float y = 300, float angle = 270) {
-        Ws().Editor.MouseX = x;
-        Ws().Editor.MouseY = y;
-        return geometry::PlaceRail(Ws(), angle, 0, geometry::PlaceCommit, false);
-    }
-
-    // The widget position of a layout point.
-    QPoint PixelOf(float x, float y) {
-        const auto& view = Ws().View;
-        return QPoint(static_cast<int>((x - view.Screen.Left) / view.UnitsPerPixel()),
-                      static_cast<int>((y - view.Screen.Top) / view.UnitsPerPixel()));
-    }
-
-    QAction* Action(const char* name) {
-        const auto actions = window->findChildren<QAction*>(QString::fromLatin1(name));
-        return actions.isEmpty() ? nullptr : actions.first();
-    }
-};
-
-} // namespace
+using ferrovane::testing::Catalogue;
+using ferrovane::testing::PreviewPixels;
+using ferrovane::testing::StartedWindow;
 
 TEST(MainWindow, StartsWithTheCatalogueOfTheSettings) {
     StartedWindow w;
@@ -127,18 +82,6 @@ TEST(MainWindow, ClickAtAFreeEndPlacesAndJoinsTheNextPiece) {
 }
 
 namespace {
-
-// Pixels of the preview colour (pure red) in the board as the widget paints it.
-int PreviewPixels(QWidget* picture) {
-    const QImage image = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            count += qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
-        }
-    return count;
-}
 
 // Counts the paint events a widget receives.
 struct PaintCounter : QObject {

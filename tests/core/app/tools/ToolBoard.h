@@ -15,11 +15,12 @@ namespace ferrovane::testing {
 struct RecordingRedraw : render::RedrawTarget {
     void ReDrawBackScreen() override { ++BackScreens; }
     void RefreshMainPicture() override { ++Refreshes; }
+    void DrawPreviewOnMainPicture() override { ++PreviewDraws; }
     void ShowHoverRail() override { ++HoverRails; }
     void DrawRailOnBackScreen(int rail) override { BackScreenRails.push_back(rail); }
     void DrawRailOnMainPicture(int rail) override { MainPictureRails.push_back(rail); }
 
-    int BackScreens = 0, Refreshes = 0, HoverRails = 0;
+    int BackScreens = 0, Refreshes = 0, HoverRails = 0, PreviewDraws = 0;
     std::vector<int> BackScreenRails, MainPictureRails;
 };
 
