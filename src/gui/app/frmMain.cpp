@@ -21,10 +21,10 @@
 #include "core/commands/render/AutoScroll.h"
 #include "core/compute/render/WheelView.h"
 #include "core/compute/render/Zoom.h"
+#include "gui/app/FormFont.h"
 #include "gui/app/frmGeneral.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmAngle2.h"
-#include "gui/app/FormFont.h"
 #include "gui/editor/frmTool.h"
 
 namespace ferrovane::gui {

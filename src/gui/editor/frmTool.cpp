@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -290,6 +291,16 @@ void frmTool::ShowRailAbout(const editor::RailAbout& about) {
     for (const auto& line : about.Lines)
         lines << FromUtf8(line);
     picRailAbout->setText(lines.join(QLatin1Char('\n')));
+}
+
+void frmTool::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange || mResizePending) return;
+    mResizePending = true;
+    QTimer::singleShot(0, this, [this] {
+        mResizePending = false;
+        SetSize();
+    });
 }
 
 void frmTool::SetSize() {

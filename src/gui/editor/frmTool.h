@@ -61,8 +61,12 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // A new window font: the fixed size is worked out again once the texts are laid out
+    // in it.
+    void changeEvent(QEvent* event) override;
 
 private:
+    bool mResizePending = false;
     ToolBoxButton* AddButton(QGridLayout* grid, int row, int column, const char* icon, int hoverId);
     void Hover(int buttonId);
     void ApplyLook();

@@ -41,6 +41,9 @@ struct StartedWindow {
         window->resize(900, 700);
         EXPECT_EQ(app::RunStartUp(window->Ws(), window->Context()), document::CommandResult::Done);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        // What the start left for the event loop (the tool box sized for the window
+        // font) is done before a test looks.
+        QCoreApplication::processEvents();
     }
 
     app::Workspace& Ws() { return window->Ws(); }
