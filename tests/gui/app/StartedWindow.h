@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -66,6 +68,26 @@ struct StartedWindow {
     QAction* Action(const char* name) {
         const auto actions = window->findChildren<QAction*>(QString::fromLatin1(name));
         return actions.isEmpty() ? nullptr : actions.first();
+    }
+};
+
+// A copy of a bundled catalogue in a folder of its own, which a test may let the
+// program write: pass {"RTypeFileName", Path} to StartedWindow.
+struct CatalogueCopy {
+    QTemporaryDir Dir;
+    std::string Path;
+
+    CatalogueCopy() {
+        const QString path = Dir.filePath(QStringLiteral("copy.rtr"));
+        EXPECT_TRUE(QFile::copy(QString::fromStdString(Catalogue), path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        Path = path.toStdString();
+    }
+
+    QByteArray Bytes() const {
+        QFile f(QString::fromStdString(Path));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
     }
 };
 

@@ -18,6 +18,7 @@
 #include "core/app/startup/StartUp.h"
 #include "core/compute/catalogue/RType.h"
 #include "core/values/format/TextCodec.h"
+#include "gui/app/StartedWindow.h"
 #include "gui/app/frmMain.h"
 #include "gui/catalogue/frmEditRail.h"
 #include "gui/catalogue/frmMakeUserRail.h"
@@ -29,27 +30,11 @@ namespace {
 
 // A main window started over a copy of a bundled catalogue, which the editor may write.
 struct CatalogueWindow {
-    QTemporaryDir dir;
-    QString path;
-    app::MemorySettingsStore user;
-    app::MemorySettingsStore records;
-    std::unique_ptr<gui::frmMain> window;
-
-    CatalogueWindow() {
-        path = dir.filePath(QStringLiteral("copy.rtr"));
-        EXPECT_TRUE(QFile::copy(QString::fromUtf8(FERROVANE_TEST_DATA) +
-                                    QStringLiteral("/../../data/catalogues/n-33mm.rtr"),
-                                path));
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        user.Set(app::RootSection, "RTypeFileName", path.toStdString());
-        user.Set(app::StartupSection, "ZoomPosition", "0");
-        records.Set(app::OptionsSection, app::CurrentVersionKey, app::CurrentVersionText());
-        window =
-            std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user, records);
-        window->resize(900, 700);
-        EXPECT_EQ(app::RunStartUp(window->Ws(), window->Context()), document::CommandResult::Done);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
+    ferrovane::testing::CatalogueCopy copy;
+    ferrovane::testing::StartedWindow started{
+        std::vector<std::pair<std::string, std::string>>{{"RTypeFileName", copy.Path}}};
+    std::unique_ptr<gui::frmMain>& window = started.window;
+    QString path = QString::fromStdString(copy.Path);
 
     app::Workspace& Ws() { return window->Ws(); }
 
@@ -59,11 +44,7 @@ struct CatalogueWindow {
         actions.first()->trigger();
     }
 
-    QByteArray FileBytes() const {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    QByteArray FileBytes() const { return copy.Bytes(); }
 
     // The tool box's rail list, as it shows it.
     QStringList ToolBoxRows() {
