@@ -6,12 +6,14 @@
 #include <QVBoxLayout>
 
 #include "core/commands/edit/MoveAll.h"
+#include "gui/platform/TitleWidth.h"
 
 namespace ferrovane::gui {
 
 frmMoveAll::frmMoveAll(app::Workspace& ws, QWidget* parent) : QDialog(parent), mWs(ws) {
     setObjectName(QStringLiteral("frmMoveAll"));
     setWindowTitle(QString::fromUtf8(editor::MoveAllTitle));
+    KeepTitleWhole(this);
     mX = new QLineEdit(QStringLiteral("0"), this);
     mX->setObjectName(QStringLiteral("xOffsetEdit"));
     mY = new QLineEdit(QStringLiteral("0"), this);

@@ -7,12 +7,14 @@
 
 #include "core/commands/edit/LayoutSize.h"
 #include "core/commands/workspace/Workspace.h"
+#include "gui/platform/TitleWidth.h"
 
 namespace ferrovane::gui {
 
 frmSetLayoutSize::frmSetLayoutSize(app::Workspace& ws, QWidget* parent) : QDialog(parent), mWs(ws) {
     setObjectName(QStringLiteral("frmSetLayoutSize"));
     setWindowTitle(QString::fromUtf8(editor::LayoutSizeTitle));
+    KeepTitleWhole(this);
     mWidth = new QLineEdit(QString::number(ws.Layout.LayoutWidth), this);
     mWidth->setObjectName(QStringLiteral("widthEdit"));
     mHeight = new QLineEdit(QString::number(ws.Layout.LayoutHeight), this);

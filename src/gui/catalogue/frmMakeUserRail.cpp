@@ -1,5 +1,7 @@
 #include "gui/catalogue/frmMakeUserRail.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -15,6 +17,7 @@
 #include "core/compute/catalogue/RTypeForm.h"
 #include "core/values/format/ListDirected.h"
 #include "gui/catalogue/StatusHint.h"
+#include "gui/platform/TitleWidth.h"
 
 namespace ferrovane::gui {
 
@@ -107,7 +110,7 @@ frmMakeUserRail::frmMakeUserRail(app::Workspace& ws, QWidget* parent) : QDialog(
     all->addLayout(fields);
     all->addLayout(buttons);
     // Wide enough for the whole title whatever fields the kind shows.
-    setMinimumWidth(320);
+    setMinimumWidth(std::max(320, TitleBarWidth(windowTitle())));
     adjustSize();
 }
 

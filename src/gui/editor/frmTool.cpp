@@ -1,4 +1,5 @@
 #include "gui/editor/frmTool.h"
+#include "gui/platform/TitleWidth.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -46,8 +47,6 @@ constexpr const char* WidestAboutLine = "端位置(1) : (-12345.6, -12345.6)";
 constexpr int AboutLineCount = 11;
 // Room the window manager takes beside the title for its icon and buttons, and how much
 // wider its (often bold, larger) title font may set the text than the program's font.
-constexpr int TitleBarButtons = 110;
-constexpr double TitleFontAllowance = 1.3;
 
 QFont AboutFont(bool large) {
     QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
@@ -334,12 +333,7 @@ void frmTool::SetSize() {
     picRailAbout->setMargin(margin);
     const int border = 2 * (picRailAbout->frameWidth() + margin) + 4;
     // Never narrower than the window's title, which the window manager would cut.
-    QFont titleFont = QApplication::font();
-    titleFont.setBold(true);
-    const int titleWidth =
-        static_cast<int>(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) *
-                         TitleFontAllowance) +
-        TitleBarButtons;
+    const int titleWidth = TitleBarWidth(windowTitle());
     picRailAbout->setFixedSize(std::max(extent.width() + border, titleWidth),
                                extent.height() + border);
     lstRails->setFixedWidth(picRailAbout->width());
