@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/GuiApplication.h"
+#include "cli/RenderPlanCommand.h"
 #include "core/commands/document/LayoutFile.h"
 #include "core/commands/output/ImageExport.h"
 #include "core/commands/render/ScreenRenderer.h"
@@ -34,10 +35,7 @@ struct RenderArguments {
 };
 
 int Usage(const std::string& problem) {
-    std::fprintf(stderr,
-                 "ferrovane-cli render: %s\n"
-                 "usage: ferrovane-cli render IN.fvl OUT [--zoom 100|75|50|25] [--grid on|off]\n",
-                 problem.c_str());
+    std::fprintf(stderr, "ferrovane-cli render: %s\n%s", problem.c_str(), RenderUsageText);
     return ExitUsage;
 }
 
@@ -93,6 +91,7 @@ std::optional<RenderArguments> Parse(const Arguments& args, std::string& problem
 } // namespace
 
 int RunRenderCommand(const Arguments& args) {
+    if (RendersPlan(args)) return RunRenderPlanCommand(args);
     std::string problem;
     const auto parsed = Parse(args, problem);
     if (!parsed) return Usage(problem);

@@ -18,7 +18,14 @@ void PrintUsage(std::FILE* out) {
                "      print the parts list of a layout; with --csv, as CSV (UTF-8 with BOM)\n"
 #ifdef FERROVANE_HAVE_QTRENDER
                "  render IN.fvl OUT [--zoom 100|75|50|25] [--grid on|off]\n"
-               "      draw a layout into an image file\n"
+               "      draw a layout into an image file (BMP, or by the name JPEG or PNG)\n"
+               "  render IN.fvl OUT.pdf|OUT.svg [--scale fit|1:1|1:2|1:5|1:10]\n"
+               "         [--paper A4|A3|Letter] [--landscape] [--colour] [--grid]\n"
+               "         [--texts|--no-texts] [--parts]\n"
+               "      print a layout's plan to a PDF (one page, or sheets at 1:n that\n"
+               "      overlap by 10 mm; \"pages N\" on standard output) or to an SVG\n"
+               "      drawing in millimetres; defaults: fit, A4, portrait, black, no\n"
+               "      grid, texts, no parts list sheet\n"
 #endif
                "  script FILE|-\n"
                "      run editor operations, one a line, from FILE or standard input\n"

@@ -34,6 +34,17 @@ TEST(ImageExportNameTest, FormatByName) {
         EXPECT_EQ(ImageFormatForName(c.name), c.format) << c.name;
 }
 
+TEST(ImageExportNameTest, PlanFormatOnlyByTheNamesEnd) {
+    const std::pair<const char*, PlanFormat> cases[] = {
+        {"plan.pdf", PlanFormat::Pdf},      {"PLAN.Pdf", PlanFormat::Pdf},
+        {"図面.SVG", PlanFormat::Svg},      {"a.pdf.svg", PlanFormat::Svg},
+        {"plan.pdf.png", PlanFormat::None}, {"dir.svg/plan", PlanFormat::None},
+        {"pdf", PlanFormat::None},          {"", PlanFormat::None},
+    };
+    for (const auto& [name, format] : cases)
+        EXPECT_EQ(PlanFormatForName(name), format) << name;
+}
+
 TEST(ImageExportTest, AsksForANameWritesAndReportsFailure) {
     testing::FakeUiHost host;
     app::Workspace ws(host);

@@ -173,6 +173,11 @@ PrintPlan MakePrintPlan(const app::Workspace& ws, const PaperArea& printable,
         if (settings.SkipEmptyPages && !page.HasRails && grid.Pages.size() > 1) continue;
         plan.Pages.push_back({page, std::move(rails[k])});
     }
+    // Nothing on any sheet: one empty sheet rather than a document without pages.
+    if (plan.Pages.empty()) {
+        plan.Pages.push_back({grid.Pages.front(), {}});
+        plan.Pages.back().Page.HasRails = false;
+    }
     return plan;
 }
 

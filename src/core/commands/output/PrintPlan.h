@@ -34,7 +34,8 @@ struct PlanPage {
 };
 
 // The sheets of a plan: the grid over the range and the pages that will be printed
-// (the empty ones left out when asked), then the parts list when asked.
+// (the empty ones left out when asked, but never all of them: a plan with nothing on
+// it is its first sheet, empty), then the parts list when asked.
 struct PrintPlan {
     LayoutRect Range;
     PageGrid Grid;

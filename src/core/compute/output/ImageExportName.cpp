@@ -36,4 +36,11 @@ ImageFormat ImageFormatForName(const std::string& fileName) {
     return ImageFormat::Bmp;
 }
 
+PlanFormat PlanFormatForName(const std::string& fileName) {
+    const std::string lower = AsciiLower(fileName);
+    if (EndsWith(lower, ".pdf")) return PlanFormat::Pdf;
+    if (EndsWith(lower, ".svg")) return PlanFormat::Svg;
+    return PlanFormat::None;
+}
+
 } // namespace ferrovane::output

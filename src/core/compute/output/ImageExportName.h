@@ -10,6 +10,11 @@ enum class ImageFormat { Bmp, Jpeg, Png };
 // case, is JPEG; a name ending in ".png" is PNG; everything else is a Windows bitmap.
 ImageFormat ImageFormatForName(const std::string& fileName);
 
+// A plan for paper rather than a picture of the board: a name ending in ".pdf" or ".svg",
+// in any letter case, asks for one in that format; None for every other name.
+enum class PlanFormat { None, Pdf, Svg };
+PlanFormat PlanFormatForName(const std::string& fileName);
+
 // The save dialog's filters, "description|pattern|..." in the order offered.
 extern const char* const ImageExportFilter;
 extern const char* const ImageExportTitle;
