@@ -4,11 +4,10 @@
 #include <string>
 
 #include "core/commands/output/PrintPlan.h"
+#include "core/compute/output/ImageExportName.h"
 #include "core/values/format/FileError.h"
 
 namespace ferrovane::output {
-
-enum class PlanFormat { Pdf, Svg };
 
 // Writes the plan to a file; false with the reason when it could not.
 using PlanFileWriter = std::function<bool(const std::string& path, document::FileError& error)>;
