@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-dev
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libgl-dev libfontconfig-dev
     qt6-translations-l10n xvfb xauth fonts-noto-cjk
-    poppler-utils
+    poppler-utils desktop-file-utils libxml2-utils
 )
 
 missing=()

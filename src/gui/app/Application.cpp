@@ -43,6 +43,9 @@ int RunFerrovane(QApplication& app) {
             QApplication::quit();
             return;
         }
+        // "ferrovane FILE.fvl" opens that layout once the program has started.
+        const QStringList arguments = QCoreApplication::arguments();
+        if (arguments.size() > 1) main.OpenNamedLayout(arguments.at(1));
         userStore.Sync();
         appStore.Sync();
     };

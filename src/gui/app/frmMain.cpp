@@ -86,6 +86,8 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
         SyncMenus();
     });
     ConnectHost();
+    // A layout file dropped on the window opens as if chosen in the Open dialog.
+    setAcceptDrops(true);
     resize(1024, 720);
     SetfrmMainTitle();
 }

@@ -112,12 +112,16 @@ public:
     void MakeUserRail_Item_Click();
     void EditRailBox_Item_Click();
     void Option_Item_Click();
+    // A layout named on the command line or dropped on the window (frmMainFiles.cpp).
+    void OpenNamedLayout(const QString& path);
     // Printing and the plan exports (frmMainPrint.cpp).
     void Print_Item_Click();
     void ExportPlan_Click(bool pdf);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // The board's own keys (arrows, U, /, Esc); false for any other key.

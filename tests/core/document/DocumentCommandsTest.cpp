@@ -341,3 +341,20 @@ TEST(RecentMenuTest, OneItemPerNonEmptyEntry) {
 
 } // namespace
 } // namespace ferrovane::document
+
+namespace ferrovane::document {
+namespace {
+
+TEST(IsLayoutFileNameTest, OnlyNamesEndingInTheLayoutExtension) {
+    const struct {
+        const char* Name;
+        bool Layout;
+    } cases[] = {
+        {"/home/u/yard.fvl", true}, {"YARD.FVL", true},      {"a.Fvl", true}, {".fvl", false},
+        {"yard.rtr", false},        {"yard.fvl.bak", false}, {"fvl", false},  {"", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsLayoutFileName(c.Name), c.Layout) << c.Name;
+}
+
+} // namespace
+} // namespace ferrovane::document

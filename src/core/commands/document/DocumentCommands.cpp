@@ -1,7 +1,9 @@
 #include "core/commands/document/DocumentCommands.h"
 
+#include <cctype>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "core/commands/catalogue/CatalogueReader.h"
 #include "core/commands/document/LayoutFile.h"
@@ -139,9 +141,25 @@ CommandResult OpenRecentLayout(app::Workspace& ws, const DocumentContext& contex
     if (index < 0 || index >= static_cast<int>(ws.Layout.RecentFiles.size())) {
         return CommandResult::Cancelled;
     }
-    if (AskIfSave(ws, context) == -1) return CommandResult::Cancelled;
     // A copy: loading replaces the layout that holds the list.
     const std::string path = ws.Layout.RecentFiles[index];
+    return OpenLayoutPath(ws, context, path);
+}
+
+bool IsLayoutFileName(const std::string& path) {
+    static constexpr std::string_view Extension = ".fvl";
+    if (path.size() <= Extension.size()) return false;
+    for (std::size_t i = 0; i < Extension.size(); ++i) {
+        const char c = path[path.size() - Extension.size() + i];
+        if (static_cast<char>(std::tolower(static_cast<unsigned char>(c))) != Extension[i])
+            return false;
+    }
+    return true;
+}
+
+CommandResult OpenLayoutPath(app::Workspace& ws, const DocumentContext& context,
+                             const std::string& path) {
+    if (AskIfSave(ws, context) == -1) return CommandResult::Cancelled;
     CommandResult catalogueResult = CommandResult::Done;
     const bool loaded =
         !path.empty() && LoadFile(ws, path, EditorLoadOptions(context, catalogueResult));

@@ -22,6 +22,13 @@ int AskIfSave(app::Workspace& ws, const DocumentContext& context);
 CommandResult StartNewLayout(app::Workspace& ws, const DocumentContext& context);
 CommandResult OpenLayoutFile(app::Workspace& ws, const DocumentContext& context);
 CommandResult OpenRecentLayout(app::Workspace& ws, const DocumentContext& context, int index);
+// Whether a file dropped on the window is a layout: its name ends in ".fvl" in any case.
+bool IsLayoutFileName(const std::string& path);
+
+// Opens a layout named outside the Open dialog (the command line, a file dropped on the
+// window), asking about unsaved changes first as Open does.
+CommandResult OpenLayoutPath(app::Workspace& ws, const DocumentContext& context,
+                             const std::string& path);
 // True when the layout was written.
 bool SaveLayout(app::Workspace& ws, const DocumentContext& context);
 bool SaveLayoutAs(app::Workspace& ws, const DocumentContext& context);
