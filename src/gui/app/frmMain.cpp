@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "core/app/autosave/Autosaver.h"
 #include "core/app/board/EditMenu.h"
 #include "core/app/board/RailAbout.h"
 #include "core/app/startup/StartLogLocation.h"
@@ -86,6 +87,7 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
         SyncMenus();
     });
     ConnectHost();
+    StartAutosave();
     resize(1024, 720);
     SetfrmMainTitle();
 }
@@ -210,6 +212,7 @@ void frmMain::ApplyChanges() {
         SyncMenus();
     if (changes.Has(Change::Layout) || changes.Has(Change::Catalogue)) SetfrmMainTitle();
     mPicture->update();
+    AutosaveTick();
 }
 
 void frmMain::SyncScrollBars() {

@@ -67,7 +67,8 @@ document::CommandResult RunStartUp(Workspace& ws, const StartUpContext& context)
     if (recovered) {
         document::TakeRecoveredLayout(ws, context.Document, std::move(recovered->Layout),
                                       recovered->Record.LayoutFileName);
-        context.Autosave->Adopt(recovered->Files);
+        if (!context.Autosave->Adopt(recovered->Files))
+            ws.Log("[frmMain] Autosave could not be taken over: " + recovered->Files.Layout);
     }
     ws.Log("[frmWelcome] frmMain New_Item_Click finished");
     ws.Editor.AStatus = model::EditorMode::Place;
