@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "core/app/autosave/Autosaver.h"
 #include "core/app/board/EditMenu.h"
 #include "core/app/board/RailAbout.h"
 #include "core/app/startup/StartLogLocation.h"
@@ -88,6 +89,7 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
     ConnectHost();
     // A layout file dropped on the window opens as if chosen in the Open dialog.
     setAcceptDrops(true);
+    StartAutosave();
     resize(1024, 720);
     SetfrmMainTitle();
 }
@@ -212,6 +214,7 @@ void frmMain::ApplyChanges() {
         SyncMenus();
     if (changes.Has(Change::Layout) || changes.Has(Change::Catalogue)) SetfrmMainTitle();
     mPicture->update();
+    AutosaveTick();
 }
 
 void frmMain::SyncScrollBars() {

@@ -24,6 +24,10 @@
 #include "gui/platform/QtUiHost.h"
 #include "gui/render/ImageSurface.h"
 
+namespace ferrovane::app {
+class Autosaver;
+}
+
 namespace ferrovane::gui {
 
 class MainPicture;
@@ -57,6 +61,7 @@ public:
         return mBackScreen.Image().copy();
     }
     frmTool* ToolBox() { return mTool; }
+    app::Autosaver& Autosave() { return *mAutosaver; }
     QWidget* Welcome = nullptr; // hidden once the main window is shown
 
     // MainWindowShell
@@ -146,6 +151,10 @@ private:
     // Shows a freshly made tool window after its tool has opened.
     void ShowToolWindow(ToolWindow* window);
     void SaveAsBitmap();
+    // The autosave timer (frmMainAutosave.cpp); the autosaver also looks after every
+    // command, so a save or a new layout removes the autosave at once.
+    void StartAutosave();
+    void AutosaveTick();
 
     QString mProgramDir;
     QtUiHost mHost;
@@ -156,6 +165,7 @@ private:
     std::unique_ptr<PictureRedraw> mPictureRedraw;
     std::unique_ptr<editor::Board> mBoard;
     app::StartUpContext mContext;
+    std::unique_ptr<app::Autosaver> mAutosaver;
 
     MainPicture* mPicture = nullptr;
     QScrollBar* mHScroll = nullptr;

@@ -1,14 +1,15 @@
 #include "core/app/startup/StartUp.h"
 
+#include "core/app/autosave/AutosaveRecovery.h"
+#include "core/app/autosave/Autosaver.h"
 #include "core/app/settings/ApplicationRecords.h"
 #include "core/app/settings/SettingsIo.h"
 #include "core/commands/document/DocumentCommands.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/values/platform/FileSystem.h"
 #include "core/values/platform/UiHost.h"
 
 namespace ferrovane::app {
-
-namespace {}
 
 std::string UpgradeNoticeText() {
     return std::string("旧バージョンのユーザーへ : ") + "\r" +
@@ -55,8 +56,20 @@ document::CommandResult RunStartUp(Workspace& ws, const StartUpContext& context)
     ws.Log("[frmWelcome] frmMain show finished");
     shell.HideWelcome();
     ws.Log("[frmWelcome] frmWelcome hide finished");
+    // Asked before any catalogue question: a restored layout brings its own catalogue.
+    std::optional<RecoveredLayout> recovered;
+    if (context.Autosave) recovered = OfferLeftOverAutosaves(ws, *context.Autosave);
+    if (recovered && platform::FileExists(recovered->Record.CatalogueFileName))
+        ws.Settings.RTypeFileName = recovered->Record.CatalogueFileName;
     const auto result = document::StartNewLayout(ws, context.Document);
+    // Quit leaves a restored autosave where it was, for the next start.
     if (result == document::CommandResult::Quit) return result;
+    if (recovered) {
+        document::TakeRecoveredLayout(ws, context.Document, std::move(recovered->Layout),
+                                      recovered->Record.LayoutFileName);
+        if (!context.Autosave->Adopt(recovered->Files))
+            ws.Log("[frmMain] Autosave could not be taken over: " + recovered->Files.Layout);
+    }
     ws.Log("[frmWelcome] frmMain New_Item_Click finished");
     ws.Editor.AStatus = model::EditorMode::Place;
     ws.Host->ShowToolBox();
@@ -88,6 +101,8 @@ bool RunShutdown(Workspace& ws, const StartUpContext& context) {
     ws.Settings.StartY = shell.ViewOriginY();
     if (!ws.Catalogue.RTypeFileName.empty()) ws.Settings.RTypeFileName = ws.Catalogue.RTypeFileName;
     SaveSettings(*context.UserStore, ws.Settings, ws.Layout.RecentFiles);
+    // A normal end: nothing is left to recover.
+    if (context.Autosave) context.Autosave->Discard();
     return true;
 }
 

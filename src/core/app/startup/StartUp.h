@@ -9,6 +9,7 @@
 namespace ferrovane::app {
 
 struct Workspace;
+class Autosaver;
 
 // What the start-up and shutdown orders work on besides the workspace.
 struct StartUpContext {
@@ -16,6 +17,7 @@ struct StartUpContext {
     SettingsStore* AppStore = nullptr;  // the application records
     MainWindowShell* Shell = nullptr;
     document::DocumentContext Document;
+    Autosaver* Autosave = nullptr; // none: no autosave, nothing recovered
 };
 
 inline constexpr const char* UpgradeNoticeTitle = "新バージョンでの変更点";
@@ -31,8 +33,9 @@ void WelcomeLoad(const StartUpContext& context, const std::string& programDir);
 int MainLoad(Workspace& ws, const StartUpContext& context);
 
 // The user proceeds from the welcome window: main window loaded and shown, welcome
-// hidden, a new layout started (asking for a catalogue when none is set), tool box
-// shown. Quit when the user closed the welcome notice: the program ends.
+// hidden, autosaves of runs that did not end normally offered, a new layout started
+// (asking for a catalogue when none is set) or the restored one opened, tool box shown. Quit when
+// the user closed the welcome notice: the program ends.
 document::CommandResult RunStartUp(Workspace& ws, const StartUpContext& context);
 
 inline constexpr const char* ShutdownQuestionTitle = "質問";

@@ -11,6 +11,7 @@
 #include "core/commands/document/LoadRType.h"
 #include "core/commands/edit/Selection.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/compute/geometry/RepairLinks.h"
 #include "core/values/platform/UiHost.h"
 
 namespace ferrovane::document {
@@ -204,6 +205,19 @@ CommandResult ChangeCatalogueFile(app::Workspace& ws, const DocumentContext& con
     ws.Settings.RTypeFileName = path;
     host.ShowToolBox();
     return CommandResult::Done;
+}
+
+void TakeRecoveredLayout(app::Workspace& ws, const DocumentContext& context, model::Layout layout,
+                         const std::string& fileName) {
+    ws.Changed.Mark({app::Change::Layout, app::Change::Selection, app::Change::View});
+    layout.SavedRailCount = layout.RailCount;
+    geometry::RepairLinks(layout);
+    model::RebuildRailIndex(layout);
+    layout.RecentFiles = ws.Layout.RecentFiles;
+    layout.LayoutFileName = fileName;
+    ws.Layout = std::move(layout);
+    AfterLayoutLoaded(ws, context);
+    ws.Layout.Modified = true;
 }
 
 } // namespace ferrovane::document

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "core/commands/document/DocumentContext.h"
+#include "core/values/model/Layout.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -33,5 +36,11 @@ CommandResult OpenLayoutPath(app::Workspace& ws, const DocumentContext& context,
 bool SaveLayout(app::Workspace& ws, const DocumentContext& context);
 bool SaveLayoutAs(app::Workspace& ws, const DocumentContext& context);
 CommandResult ChangeCatalogueFile(app::Workspace& ws, const DocumentContext& context);
+
+// A layout restored from an autosave becomes the open one as an opened file does, but
+// stays modified and keeps the file name it had (empty: never saved), so Save writes
+// to the original file.
+void TakeRecoveredLayout(app::Workspace& ws, const DocumentContext& context, model::Layout layout,
+                         const std::string& fileName);
 
 } // namespace ferrovane::document
