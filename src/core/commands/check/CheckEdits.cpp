@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/commands/edit/Selection.h"
 #include "core/commands/placement/FlexRail.h"
 #include "core/commands/placement/RailCapacity.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/geometry/IndexUpkeep.h"
+#include "core/compute/geometry/PointGeometry.h"
 
 namespace ferrovane::check {
 
@@ -49,9 +51,71 @@ bool JoinNearEnds(app::Workspace& ws, EndRef a, EndRef b) {
     return true;
 }
 
+std::optional<GapReading> PreviewGapReading(const app::Workspace& ws) {
+    const auto& ed = ws.Editor;
+    if (!IsFreeEnd(ws.Layout, ed.SnapRail, ed.SnapEnd)) return std::nullopt;
+    int joinedEnd = 0;
+    switch (ed.PlaceKind) {
+    case model::PieceKind::Straight:
+    case model::PieceKind::Curve:
+        break;
+    case model::PieceKind::Point:
+        joinedEnd = geometry::JoinedEndOfOrient(ed.PointOrient);
+        break;
+    default:
+        return std::nullopt;
+    }
+    const model::Rail& piece = ws.Layout.Rails[0];
+    if (!piece.Valid || EndCountOf(piece.Kind) == 0) return std::nullopt;
+    return GapOfPreview(ws.Layout, piece, joinedEnd, ed.SnapRail);
+}
+
+std::string WithGapReadout(const app::Workspace& ws, const std::string& hint) {
+    const auto reading = PreviewGapReading(ws);
+    return reading ? hint + "  " + GapReadoutText(*reading) : hint;
+}
+
 std::vector<Finding> CheckLayout(const app::Workspace& ws) {
     return RunDesignCheck(ws.Layout,
                           {ws.Settings.RailWidth, static_cast<float>(ws.Settings.DetectRange)});
+}
+
+void FocusFinding(app::Workspace& ws, const Finding& finding) {
+    editor::ClearSelection(ws.Editor);
+    if (ws.Layout.IsLive(finding.A.Rail)) editor::ToggleSelection(ws, finding.A.Rail);
+    if (finding.B.Rail != finding.A.Rail && ws.Layout.IsLive(finding.B.Rail))
+        editor::ToggleSelection(ws, finding.B.Rail);
+    auto& view = ws.View;
+    auto centre = [](render::ScrollBar& bar, float at, float size) {
+        const float v = std::round(at - size / 2);
+        bar.Value = static_cast<int>(std::clamp(v, static_cast<float>(bar.Min),
+                                                static_cast<float>(std::max(bar.Min, bar.Max))));
+    };
+    centre(view.HScroll, finding.X, view.Screen.Width);
+    centre(view.VScroll, finding.Y, view.Screen.Height);
+    ws.Changed.Mark({app::Change::View, app::Change::Selection});
+}
+
+std::vector<std::string> FindingRow(const Finding& f) {
+    auto end = [](const EndRef& r) {
+        return std::to_string(r.Rail) + "(" + std::to_string(r.End + 1) + ")";
+    };
+    auto figures = [&] {
+        return "すき間 " + CheckNumber(f.Gap) + " / 角度差 " + CheckNumber(f.Angle) + "°";
+    };
+    switch (f.Kind) {
+    case FindingKind::OpenEnd:
+        return {"開いた端", end(f.A), "(" + CheckNumber(f.X) + ", " + CheckNumber(f.Y) + ")"};
+    case FindingKind::Strained:
+        return {"無理な接続", end(f.A) + " - " + end(f.B), figures()};
+    case FindingKind::NearMiss:
+        return {"つながっていない端", end(f.A) + " - " + end(f.B), figures()};
+    case FindingKind::Overlap:
+        return {"重なり", std::to_string(f.A.Rail) + " - " + std::to_string(f.B.Rail), ""};
+    case FindingKind::Duplicate:
+        return {"重複", std::to_string(f.A.Rail) + " - " + std::to_string(f.B.Rail), ""};
+    }
+    return {"", "", ""};
 }
 
 std::vector<CloserSuggestion> SuggestClosers(const app::Workspace& ws, EndRef a, EndRef b) {

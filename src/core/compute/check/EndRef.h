@@ -34,6 +34,7 @@ inline float FacingError(float a, float b) {
     double d = std::fmod(static_cast<double>(a) - b - 180.0, 360.0);
     if (d < 0) d += 360.0;
     if (d > 180.0) d = 360.0 - d;
+    if (d <= 0) d = 0; // no negative zero in the figures
     return static_cast<float>(d);
 }
 
