@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CatalogueCommand.h"
+#include "cli/CheckCommand.h"
 #include "cli/LayoutCommand.h"
 #include "cli/PartsCommand.h"
 #include "cli/ScriptCommand.h"
@@ -12,9 +13,8 @@ namespace ferrovane::cli {
 
 const std::vector<CommandEntry>& CommandTable() {
     static const std::vector<CommandEntry> table = {
-        {"catalogue", RunCatalogueCommand},
-        {"layout", RunLayoutCommand},
-        {"parts", RunPartsCommand},
+        {"catalogue", RunCatalogueCommand}, {"check", RunCheckCommand},
+        {"layout", RunLayoutCommand},       {"parts", RunPartsCommand},
         {"script", RunScriptCommand},
 #ifdef FERROVANE_HAVE_QTRENDER
         {"render", RunRenderCommand},

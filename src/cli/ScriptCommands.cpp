@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/Commands.h"
+#include "cli/ScriptCheckCommands.h"
 #include "cli/ScriptEditCommands.h"
 #include "cli/ScriptFlexUndo.h"
 #include "cli/ScriptLabel.h"
@@ -280,6 +281,8 @@ const std::vector<ScriptCommandEntry>& ScriptCommandTable() {
         };
         const auto& edits = ScriptEditCommandTable();
         own.insert(own.end(), edits.begin(), edits.end());
+        const auto& checks = ScriptCheckCommandTable();
+        own.insert(own.end(), checks.begin(), checks.end());
         return own;
     }();
     return table;

@@ -14,6 +14,8 @@ void PrintUsage(std::FILE* out) {
                "      read a rail catalogue; with --write, write it again to OUT\n"
                "  layout IN.fvl [--catalogue C.rtr] [--write OUT.fvl]\n"
                "      load a layout; with --write, save it to OUT\n"
+               "  check IN.fvl [--catalogue C.rtr]\n"
+               "      list open ends, strained joints, near misses, overlaps and duplicates\n"
                "  parts IN.fvl [--csv]\n"
                "      print the parts list of a layout; with --csv, as CSV (UTF-8 with BOM)\n"
 #ifdef FERROVANE_HAVE_QTRENDER

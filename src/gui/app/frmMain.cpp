@@ -1,5 +1,8 @@
 #include "gui/app/frmMain.h"
 
+#include "core/commands/check/CheckEdits.h"
+#include "gui/editor/DesignCheckDock.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -213,6 +216,8 @@ void frmMain::ApplyChanges() {
         changes.Has(Change::Catalogue) || changes.Has(Change::Tool))
         SyncMenus();
     if (changes.Has(Change::Layout) || changes.Has(Change::Catalogue)) SetfrmMainTitle();
+    if (changes.Has(Change::Layout) && mDesignCheck && mDesignCheck->isVisible())
+        mDesignCheck->ShowFindings(check::CheckLayout(mWs));
     mPicture->update();
     AutosaveTick();
 }

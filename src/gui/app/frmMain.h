@@ -31,6 +31,7 @@ class Autosaver;
 namespace ferrovane::gui {
 
 class MainPicture;
+class DesignCheckDock;
 class frmGeneral;
 class frmTool;
 class QSettingsStore;
@@ -107,6 +108,9 @@ public:
     void OpenToolWindow(editor::ToolCommand command);
     void OpenRecolourWindow();
     ToolWindow* OpenTool() const { return mToolWindow; }
+    // The design check's list (frmMainCheck.cpp); refreshed after every change while open.
+    void OpenDesignCheck();
+    DesignCheckDock* DesignCheck() const { return mDesignCheck; }
     // The windows of the Tools menu (frmMainLayoutWindows.cpp, frmMainCatalogueWindows.cpp,
     // frmMainRailBoxWindow.cpp, frmMainOptionWindows.cpp).
     void mnuMoveAll_Click();
@@ -171,6 +175,7 @@ private:
     QScrollBar* mHScroll = nullptr;
     QScrollBar* mVScroll = nullptr;
     QLabel* mLblStatus = nullptr;
+    DesignCheckDock* mDesignCheck = nullptr;
     QToolButton* mPicZoom = nullptr;
     frmGeneral* mNote = nullptr;
     frmTool* mTool = nullptr;

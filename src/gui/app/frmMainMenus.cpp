@@ -169,6 +169,8 @@ void frmMain::BuildMenus() {
             &QAction::triggered, this, &frmMain::itmLayoutInformation_Click);
     connect(AddItem(tools, "ShowRailCount", QStringLiteral("総レール数の表示(&S)...")),
             &QAction::triggered, this, &frmMain::ShowRailCount_Click);
+    connect(AddItem(tools, "itmDesignCheck", QStringLiteral("レイアウトの検査...")),
+            &QAction::triggered, this, &frmMain::OpenDesignCheck);
     tools->addSeparator();
     connect(AddItem(tools, "EditRail_Item", QStringLiteral("レール情報の編集(&E)...")),
             &QAction::triggered, this, &frmMain::EditRail_Item_Click);

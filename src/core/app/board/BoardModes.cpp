@@ -1,5 +1,6 @@
 #include "core/app/board/BoardModes.h"
 
+#include "core/app/board/RailAbout.h"
 #include "core/app/board/RailList.h"
 
 #include "core/commands/edit/Selection.h"
@@ -75,6 +76,9 @@ void PlaceSelectMode::MouseMove(Board& board, const BoardEvent&) {
     } else if (IsEnd(ds)) {
         board.View().SetMainPointer(BoardPointer::Arrow);
         geometry::PreviewNextRail(ws);
+        if (ws.ToolBox.IsRailAboutOn) {
+            if (const auto about = GapAbout(ws)) board.View().ShowRailAbout(*about);
+        }
     } else {
         board.View().SetMainPointer(BoardPointer::Cross);
         SetStatusText(ws, "");

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/commands/check/CheckEdits.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/render/TextLabelDrawer.h"
 #include "core/values/format/ListDirected.h"
@@ -86,6 +87,15 @@ std::optional<RailAbout> ShowAbout(const app::Workspace& ws) {
     const int n = ws.Editor.PointedRail;
     if (n <= 0 || n >= static_cast<int>(ws.Layout.Rails.size())) return std::nullopt;
     return RailAboutFor(ws.Layout.Rails[static_cast<std::size_t>(n)], ws.Settings.AboutShowItm);
+}
+
+std::optional<RailAbout> GapAbout(const app::Workspace& ws) {
+    const auto reading = check::PreviewGapReading(ws);
+    if (!reading) return std::nullopt;
+    const auto& rail = ws.Layout.Rails[static_cast<std::size_t>(ws.Editor.SnapRail)];
+    RailAbout about = RailAboutFor(rail, ws.Settings.AboutShowItm);
+    about.Lines.push_back(check::GapReadoutText(*reading));
+    return about;
 }
 
 } // namespace ferrovane::editor

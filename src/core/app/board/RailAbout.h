@@ -31,6 +31,10 @@ RailAbout RailAboutFor(const model::Rail& rail, const std::array<bool, 16>& show
 // it shows).
 std::optional<RailAbout> ShowAbout(const app::Workspace& ws);
 
+// While the next piece is previewed at a free end: the panel for the rail of that end
+// with the preview's gap readout as a last line; nullopt when there is no readout.
+std::optional<RailAbout> GapAbout(const app::Workspace& ws);
+
 // Format(value, "0.#") and Format(value, "0.0"): at most one, exactly one decimal.
 std::string FormatOneDecimalAtMost(float value);
 std::string FormatOneDecimal(float value);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/commands/check/CheckEdits.h"
 #include "core/commands/placement/Detection.h"
 #include "core/commands/placement/RailBoxPlacement.h"
 #include "core/commands/placement/RailCapacity.h"
@@ -193,15 +194,15 @@ void PreviewNextRail(app::Workspace& ws) {
     switch (ed.PlaceKind) {
     case model::PieceKind::Straight:
         PlaceRail(ws, angle, 0, PlacePreview, true);
-        ws.Host->SetStatusText(PlaceHint);
+        ws.Host->SetStatusText(check::WithGapReadout(ws, PlaceHint));
         break;
     case model::PieceKind::Curve:
         PlaceRail(ws, angle, ed.CurveFlip ? 1 : 0, PlacePreview, true);
-        ws.Host->SetStatusText(TurnPlaceHint);
+        ws.Host->SetStatusText(check::WithGapReadout(ws, TurnPlaceHint));
         break;
     case model::PieceKind::Point:
         PlaceRail(ws, angle, ed.PointOrient, PlacePreview, true);
-        ws.Host->SetStatusText(TurnPlaceHint);
+        ws.Host->SetStatusText(check::WithGapReadout(ws, TurnPlaceHint));
         break;
     case model::PieceKind::RailBox:
         PreviewRailBox(ws, ed.SnapAngle, ed.BoxTurn, true);

@@ -20,6 +20,8 @@ std::string_view UndoLabelOf(UndoCode code) {
         return "レイアウトサイズ変更";
     case UndoCode::SEL:
         return "レール選択";
+    case UndoCode::JNT:
+        return "レール接続";
     }
     return {};
 }

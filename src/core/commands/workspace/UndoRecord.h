@@ -24,6 +24,7 @@ enum class UndoCode : std::int16_t {
     MOV = 6,
     LYS = 7,
     SEL = 8,
+    JNT = 9,
 };
 
 // The label the undo menu item shows for a code.
@@ -108,8 +109,18 @@ struct SelectionChanged {
     void TakeBack(app::Workspace& ws, UndoPass& pass) const;
 };
 
+// Two free ends were joined where they lay.
+struct EndsJoined {
+    static constexpr UndoCode Code = UndoCode::JNT;
+    int RailA = 0;
+    int EndA = 0;
+    int RailB = 0;
+    int EndB = 0;
+    void TakeBack(app::Workspace& ws, UndoPass& pass) const;
+};
+
 using UndoPayload = std::variant<RailDeleted, RailRenamed, RailPlaced, RailRecoloured, RailElevated,
-                                 LayoutMoved, LayoutResized, SelectionChanged>;
+                                 LayoutMoved, LayoutResized, SelectionChanged, EndsJoined>;
 
 // One journal record: the first record of a user action carries GroupStart.
 struct UndoRecord {
