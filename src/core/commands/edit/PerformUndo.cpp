@@ -6,6 +6,7 @@
 
 #include "core/commands/placement/Detection.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/compute/editor/IndexRemoval.h"
 #include "core/compute/geometry/Joints.h"
 #include "core/values/model/RailIndex.h"
 #include "core/values/platform/UiHost.h"
@@ -72,8 +73,9 @@ void RailDeleted::TakeBack(app::Workspace& ws, UndoPass& pass) const {
     // The rail is not in the index yet, so it cannot find its own ends.
     geometry::ConnectJoints(ws, n, false, [&](int m) { pass.Keep(layout, m); });
     layout.Rails[n].Valid = true;
-    // Rails restored later in the same action must find this one.
-    if (layout.Index.Empty() || !model::AddRailToIndex(layout.Index, layout, n))
+    // Rails restored later in the same action must find this one; its tokens go where a
+    // rebuild would put them, so no rebuild is needed at the end.
+    if (layout.Index.Empty() || !model::InsertRailInIndex(layout.Index, layout, n))
         model::RebuildRailIndex(layout);
 }
 
@@ -93,7 +95,7 @@ void RailPlaced::TakeBack(app::Workspace& ws, UndoPass& pass) const {
     for (int e = 0; e < 3; ++e)
         if (!self.Free(e)) pass.Keep(layout, self.Link(e));
     geometry::RemoveRail(layout, Rail);
-    pass.IndexStale = true;
+    RemoveRailFromIndex(layout, Rail);
 }
 
 void RailRecoloured::TakeBack(app::Workspace& ws, UndoPass& pass) const {
@@ -114,8 +116,9 @@ void RailElevated::TakeBack(app::Workspace& ws, UndoPass& pass) const {
 void LayoutMoved::TakeBack(app::Workspace& ws, UndoPass& pass) const {
     platform::BusyPointer busy(*ws.Host);
     pass.KeepPositions(ws.Layout);
-    // PerformUndo rebuilds the index once when the whole action is undone.
     Old.RestoreInto(ws.Layout);
+    // Rebuilt once when the whole action is undone.
+    pass.IndexStale = true;
 }
 
 void LayoutResized::TakeBack(app::Workspace& ws, UndoPass&) const {
@@ -149,7 +152,7 @@ void PerformUndo(app::Workspace& ws) {
     }
     std::reverse(redo.Records.begin(), redo.Records.end());
     ws.Undo.PushRedo(std::move(redo));
-    RefreshIndex(ws.Layout);
+    if (pass.IndexStale) RefreshIndex(ws.Layout);
     ws.Redraw->ReDrawBackScreen();
 }
 
@@ -158,11 +161,23 @@ void PerformUndo(app::Workspace& ws) {
 void PerformRedo(app::Workspace& ws) {
     std::optional<RedoStep> redo = ws.Undo.PopRedo();
     if (!redo) return;
-    redo->Kept.PutBack(ws.Layout);
+    model::Layout& layout = ws.Layout;
+    // A few rails changed on a large layout: their tokens are taken out and put back
+    // where a rebuild would put them, which costs far less than the rebuild.
+    const bool rebuild =
+        redo->Kept.HasPositions() || layout.Index.Empty() || layout.Index.SkippedOutside != 0;
+    if (!rebuild)
+        for (const auto& [n, rail] : redo->Kept.Rails())
+            if (layout.IsLive(n)) RemoveRailFromIndex(layout, n);
+    redo->Kept.PutBack(layout);
     for (const UndoRecord& r : redo->Records)
         r.DoAgain(ws);
     ws.Undo.PutBack(std::move(redo->Records));
-    RefreshIndex(ws.Layout);
+    bool indexed = !rebuild;
+    for (const auto& [n, rail] : redo->Kept.Rails())
+        if (indexed && layout.IsLive(n))
+            indexed = model::InsertRailInIndex(layout.Index, layout, n);
+    if (!indexed) RefreshIndex(layout);
     ws.Redraw->ReDrawBackScreen();
 }
 

@@ -28,7 +28,9 @@ public:
     // not touched.
     void PutBack(model::Layout& layout) const;
 
-    std::size_t RailCount() const { return mRails.size(); }
+    // The kept rails, each with its number.
+    const std::vector<std::pair<std::int32_t, model::Rail>>& Rails() const { return mRails; }
+    bool HasPositions() const { return mPositions.has_value(); }
 
 private:
     std::vector<std::pair<std::int32_t, model::Rail>> mRails;
