@@ -1,6 +1,6 @@
 // Edit commands on a 30,000-rail layout: one-rail edits, range selection over the whole
-// board, cutting 1,000 selected rails and taking the cut back, moving everything and
-// taking the move back, the parts list.
+// board, cutting 1,000 selected rails, taking the cut back and doing it again, moving
+// everything and taking the move back, the parts list.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -123,8 +123,11 @@ void BM_SelectWholeBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_SelectWholeBoard)->Unit(benchmark::kMillisecond);
 
-// Cut of 1,000 rails (every 30th) and the undo that brings them back, timed apart.
-void CutAndUndo(benchmark::State& state, bool timeUndo) {
+// Cut of 1,000 rails (every 29th), the undo that brings them back and the redo that
+// takes them away again, timed apart. The rails come back with an undo after the redo.
+enum class CutStep { Cut, Undo, Redo };
+
+void CutUndoRedo(benchmark::State& state, CutStep timed) {
     BigLayout big;
     for (auto _ : state) {
         for (int k = 1; k <= 1000; ++k)
@@ -134,17 +137,29 @@ void CutAndUndo(benchmark::State& state, bool timeUndo) {
         const auto t1 = std::chrono::steady_clock::now();
         editor::PerformUndo(big.Ws);
         const auto t2 = std::chrono::steady_clock::now();
-        state.SetIterationTime(std::chrono::duration<double>(timeUndo ? t2 - t1 : t1 - t0).count());
+        if (timed == CutStep::Redo) {
+            editor::PerformRedo(big.Ws);
+            const auto t3 = std::chrono::steady_clock::now();
+            editor::PerformUndo(big.Ws);
+            state.SetIterationTime(std::chrono::duration<double>(t3 - t2).count());
+        } else {
+            state.SetIterationTime(
+                std::chrono::duration<double>(timed == CutStep::Undo ? t2 - t1 : t1 - t0).count());
+        }
     }
 }
 void BM_CutThousand(benchmark::State& state) {
-    CutAndUndo(state, false);
+    CutUndoRedo(state, CutStep::Cut);
 }
 void BM_UndoCutThousand(benchmark::State& state) {
-    CutAndUndo(state, true);
+    CutUndoRedo(state, CutStep::Undo);
+}
+void BM_RedoCutThousand(benchmark::State& state) {
+    CutUndoRedo(state, CutStep::Redo);
 }
 BENCHMARK(BM_CutThousand)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_UndoCutThousand)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_RedoCutThousand)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // Move all by (37.5, -12.25) and the undo that moves back, timed apart. Each translates
 // every rail and rebuilds the index once.

@@ -274,6 +274,7 @@ const std::vector<ScriptCommandEntry>& ScriptCommandTable() {
             {"detect", Detect},
             {"flex", WithCatalogue<Wrapped<RunFlexCommand>>},
             {"undo", Wrapped<RunUndoCommand>},
+            {"redo", Wrapped<RunRedoCommand>},
             {"print", Print},
 #ifdef FERROVANE_HAVE_QTRENDER
             {"label", RunLabelCommand},

@@ -90,6 +90,12 @@ std::string RunUndoCommand(app::Workspace& ws, const std::vector<std::string>& a
     return {};
 }
 
+std::string RunRedoCommand(app::Workspace& ws, const std::vector<std::string>& args) {
+    if (!args.empty()) return "redo takes no arguments";
+    editor::RedoCommand(ws);
+    return {};
+}
+
 std::string RunToolBoxCommand(app::Workspace& ws, const std::vector<std::string>& args) {
     if (args.size() != 1) return "tool box takes NAME";
     const auto& rails = ws.Catalogue.RailBoxRails;

@@ -9,7 +9,7 @@ struct Workspace;
 
 namespace ferrovane::cli {
 
-// Script commands for flexible rails, undo and the rail-box tool. Each takes the words
+// Script commands for flexible rails, undo, redo and the rail-box tool. Each takes the words
 // after the command name and returns an empty string when the line was carried out (an
 // edit the editor refuses counts as carried out), else the reason the line is bad.
 
@@ -17,6 +17,8 @@ namespace ferrovane::cli {
 std::string RunFlexCommand(app::Workspace& ws, const std::vector<std::string>& args);
 // undo
 std::string RunUndoCommand(app::Workspace& ws, const std::vector<std::string>& args);
+// redo
+std::string RunRedoCommand(app::Workspace& ws, const std::vector<std::string>& args);
 // tool box NAME (args holds NAME)
 std::string RunToolBoxCommand(app::Workspace& ws, const std::vector<std::string>& args);
 

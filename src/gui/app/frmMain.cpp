@@ -242,6 +242,7 @@ void frmMain::SyncMenus() {
     mItmUndo->setEnabled(undo.Enabled);
     mItmUndo->setText(QString::fromStdString(undo.Caption));
     const editor::EditMenuState state = editor::EditMenuStateOf(mWs);
+    mItmRedo->setEnabled(state.Redo);
     for (QAction* a : {mItmCut, mItmCopy, mDeleteSelectionKey, mItmCut2, mItmCopy2})
         if (a) a->setEnabled(state.CutCopyDelete);
     mItmPaste->setEnabled(state.Paste);
@@ -512,6 +513,11 @@ void frmMain::mnuRecentFile_Click(int index) {
 
 void frmMain::itmUndo_Click() {
     editor::UndoCommand(mWs);
+    ApplyChanges();
+}
+
+void frmMain::itmRedo_Click() {
+    editor::RedoCommand(mWs);
     ApplyChanges();
 }
 

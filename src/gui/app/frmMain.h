@@ -102,6 +102,7 @@ public:
     void ChangeRailFile_Item_Click();
     void mnuRecentFile_Click(int index);
     void itmUndo_Click();
+    void itmRedo_Click();
     void mnuZoom_Click(int item);
     void picZoom_Click();
     // The tool windows that work with the board; one is open at a time.
@@ -186,6 +187,7 @@ private:
 
     // Menu items the commands enable, check or rename.
     QAction* mItmUndo = nullptr;
+    QAction* mItmRedo = nullptr;
     QAction* mItmCut = nullptr;
     QAction* mItmCopy = nullptr;
     QAction* mItmPaste = nullptr;

@@ -86,6 +86,7 @@ TEST(NewItemClickTest, ReadsTheCatalogueOfTheSettingAndStartsAnEmptyLayout) {
     f.ws.Layout.Modified = false;
     f.ws.Layout.LayoutFileName = f.dir.File("old.fvl");
     f.ws.Undo.Record(editor::RailPlaced{1});
+    f.ws.Undo.PushRedo(editor::RedoStep{});
     f.ws.Editor.SelRailList = {1, 2};
     f.ws.Settings.StartX = 150.5f; // half to even: 150
     f.ws.Settings.StartY = 251.5f; // 252
@@ -96,6 +97,7 @@ TEST(NewItemClickTest, ReadsTheCatalogueOfTheSettingAndStartsAnEmptyLayout) {
     EXPECT_EQ(f.ws.Layout.Rails.size(), 2u);
     EXPECT_EQ(f.ws.Catalogue.RTypeFileName, doctest::BundledCatalogue);
     EXPECT_EQ(f.ws.Undo.UndoCount(), 0);
+    EXPECT_EQ(f.ws.Undo.RedoCount(), 0);
     EXPECT_EQ(f.ws.Editor.SelRailList[0], 0);
     // The new layout must not be saved over the file that was open.
     EXPECT_EQ(f.ws.Layout.LayoutFileName, "");
@@ -216,6 +218,7 @@ TEST(OpenTest, OpensASavedLayoutAndResetsTheEditor) {
     ASSERT_TRUE(SaveFile(f.ws, path));
     StartNewLayout(f.ws, f.context);
     f.ws.Undo.Record(editor::RailPlaced{1});
+    f.ws.Undo.PushRedo(editor::RedoStep{});
     f.ws.Editor.AStatus = model::EditorMode::RangeArmed;
     f.ws.Editor.PointedRail = 3;
     f.ws.Editor.SelRailList = {1, 7};
@@ -233,6 +236,7 @@ TEST(OpenTest, OpensASavedLayoutAndResetsTheEditor) {
     EXPECT_EQ(f.ws.Editor.PointedRail, -1);
     EXPECT_EQ(f.ws.Editor.SelRailList[0], 0);
     EXPECT_EQ(f.ws.Undo.UndoCount(), 0);
+    EXPECT_EQ(f.ws.Undo.RedoCount(), 0);
     EXPECT_EQ(f.frame.ScrollBars.back(), std::make_pair(0, 0));
     EXPECT_EQ(f.frame.Resizes, 1);
     EXPECT_EQ(f.host.ToolBoxShows, 1);

@@ -77,5 +77,35 @@ TEST(UndoJournal, ClearEmptiesAndDisables) {
     EXPECT_EQ(j.MenuItem(), (UndoMenuItem{false, "元に戻せません"}));
 }
 
+// Actions taken back wait beside the journal: putting one back keeps the others, a new
+// record or a cleared journal drops them all.
+TEST(UndoJournal, ActionsTakenBackWaitUntilANewRecord) {
+    UndoJournal j;
+    j.Record(RailPlaced{1});
+    RedoStep first;
+    first.Records.push_back(UndoRecord{RailRecoloured{1, 0, 5}, true});
+    j.PushRedo(std::move(first));
+    j.PushRedo(RedoStep{{UndoRecord{RailDeleted{1}, true}, UndoRecord{RailDeleted{2}, false}}, {}});
+    EXPECT_EQ(j.RedoCount(), 2);
+    EXPECT_EQ(j.MenuItem(), (UndoMenuItem{true, "元に戻す - レール設置"}));
+
+    auto last = j.PopRedo();
+    ASSERT_TRUE(last);
+    j.PutBack(std::move(last->Records));
+    EXPECT_EQ(j.RedoCount(), 1);
+    EXPECT_EQ(j.UndoCount(), 3);
+    EXPECT_FALSE(j.Records()[2].GroupStart);
+    EXPECT_EQ(j.MenuItem(), (UndoMenuItem{true, "元に戻す - 削除"}));
+
+    j.Record(RailRenamed{1, "a", "b"});
+    EXPECT_EQ(j.RedoCount(), 0);
+    EXPECT_FALSE(j.PopRedo());
+
+    j.PushRedo(RedoStep{});
+    j.Clear();
+    EXPECT_EQ(j.RedoCount(), 0);
+    EXPECT_EQ(j.UndoCount(), 0);
+}
+
 } // namespace
 } // namespace ferrovane::editor

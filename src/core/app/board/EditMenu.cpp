@@ -10,6 +10,7 @@ namespace ferrovane::editor {
 
 EditMenuState EditMenuStateOf(const app::Workspace& ws) {
     EditMenuState state;
+    state.Redo = ws.Undo.RedoCount() > 0;
     state.CutCopyDelete = SelectedCount(ws.Editor) > 0;
     const int clip = FindClipRail(ws.Catalogue);
     state.Paste = clip >= 0 && geometry::IsRailBox(ws.Catalogue, clip);

@@ -6,8 +6,14 @@ struct Workspace;
 
 namespace ferrovane::editor {
 
+// The redo item of the Edit menu: its caption, and what the status line says while the
+// pointer is on it.
+inline constexpr const char* RedoCaption = "やり直し(&R)";
+inline constexpr const char* RedoStatusText = "取り消した操作をやり直します";
+
 // What the Edit menu and the board's context menus offer at this moment.
 struct EditMenuState {
+    bool Redo = false;          // an action taken back waits to be done again
     bool CutCopyDelete = false; // rails are selected
     bool Paste = false;         // the clipboard box holds rails
     bool RangeSelect = false;   // range selection is armed or being dragged

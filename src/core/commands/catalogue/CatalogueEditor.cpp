@@ -53,6 +53,9 @@ bool CatalogueEdited(const app::Workspace& ws, const CatalogueEditorSession& ses
 int ApplyColoursToLayout(app::Workspace& ws) {
     const int changed = ApplyCatalogueColours(*ws.Host, ws.Catalogue, ws.Layout);
     if (changed > 0) {
+        // The colours are not journaled, so an action taken back before cannot be done
+        // again over them.
+        ws.Undo.ForgetRedo();
         ws.Redraw->ReDrawBackScreen();
         ws.Changed.Mark(app::Change::Layout);
     }

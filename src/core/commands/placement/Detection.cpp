@@ -77,7 +77,8 @@ std::uint8_t FindJoint(app::Workspace& ws, float x, float y, std::int16_t& rail,
     return result;
 }
 
-void ConnectJoints(app::Workspace& ws, int n, bool showMessage) {
+void ConnectJoints(app::Workspace& ws, int n, bool showMessage,
+                   const std::function<void(int)>& beforeJoin) {
     model::Layout& layout = ws.Layout;
     // A label has no ends; its end flags are its bold and italic.
     if (n < 1 || n > layout.RailCount || layout.Rails[n].Kind == model::KindText) return;
@@ -90,6 +91,7 @@ void ConnectJoints(app::Workspace& ws, int n, bool showMessage) {
         if (m == 0 || f > 2 || m == n || m > layout.RailCount) continue;
         model::Rail& other = layout.Rails[m];
         if (!other.Free(f)) continue;
+        if (beforeJoin) beforeJoin(m);
         other.Link(f) = static_cast<std::int16_t>(n);
         other.LinkEnd(f) = static_cast<std::uint8_t>(e);
         other.Free(f) = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "core/compute/geometry/HitTest.h"
 
@@ -26,7 +27,9 @@ bool SnapToEnd(app::Workspace& ws, int rail, int end);
 std::uint8_t FindJoint(app::Workspace& ws, float x, float y, std::int16_t& rail, bool showMessage);
 
 // Joins every free end of rail n to a free end of another rail lying on it. Run before
-// rail n enters the index, so it never finds itself.
-void ConnectJoints(app::Workspace& ws, int n, bool showMessage);
+// rail n enters the index, so it never finds itself. beforeJoin, when given, hears of
+// each other rail just before it is joined.
+void ConnectJoints(app::Workspace& ws, int n, bool showMessage,
+                   const std::function<void(int)>& beforeJoin = {});
 
 } // namespace ferrovane::geometry

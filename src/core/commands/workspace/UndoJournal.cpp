@@ -9,6 +9,8 @@ void UndoJournal::Record(UndoPayload payload) {
 }
 
 void UndoJournal::Append(UndoRecord record) {
+    // A new edit starts another history: what was taken back cannot follow it.
+    mRedo.clear();
     mRecords.push_back(std::move(record));
     ShowLast();
 }
@@ -21,8 +23,34 @@ std::optional<UndoRecord> UndoJournal::PopUndo() {
     return last;
 }
 
+void UndoJournal::PushRedo(RedoStep step) {
+    mRedo.push_back(std::move(step));
+    ShowLast();
+}
+
+std::optional<RedoStep> UndoJournal::PopRedo() {
+    if (mRedo.empty()) return std::nullopt;
+    RedoStep last = std::move(mRedo.back());
+    mRedo.pop_back();
+    ShowLast();
+    return last;
+}
+
+void UndoJournal::PutBack(std::vector<UndoRecord> records) {
+    for (UndoRecord& r : records)
+        mRecords.push_back(std::move(r));
+    ShowLast();
+}
+
+void UndoJournal::ForgetRedo() {
+    if (mRedo.empty()) return;
+    mRedo.clear();
+    ShowLast();
+}
+
 void UndoJournal::Clear() {
     mRecords.clear();
+    mRedo.clear();
     ShowLast();
 }
 

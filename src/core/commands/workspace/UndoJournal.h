@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/commands/workspace/ChangeMarks.h"
-
+#include "core/commands/workspace/KeptRails.h"
 #include "core/commands/workspace/UndoRecord.h"
 
 namespace ferrovane::editor {
@@ -23,20 +23,40 @@ inline constexpr const char* UndoDisabledCaption = "元に戻せません";
 
 class UndoGroup;
 
+// An action taken back and not yet done again: its records, oldest first, and the rails
+// its undo changed, as they were before.
+struct RedoStep {
+    std::vector<UndoRecord> Records;
+    KeptRails Kept;
+};
+
 // The in-memory journal of edits, oldest first. A user action is one or more records;
-// its first record carries the group start.
+// its first record carries the group start. Beside it, the actions taken back, the
+// most recent last, wait to be done again until a new edit makes them meaningless.
 class UndoJournal {
 public:
     const std::vector<UndoRecord>& Records() const { return mRecords; }
     std::int32_t UndoCount() const { return static_cast<std::int32_t>(mRecords.size()); }
     const UndoMenuItem& MenuItem() const { return mMenu; }
+    std::int32_t RedoCount() const { return static_cast<std::int32_t>(mRedo.size()); }
 
     // Records a user action that is one record. An action of several records is
     // recorded through an UndoGroup.
     void Record(UndoPayload payload);
     // Takes the last record off and updates the menu item; nullopt when empty.
     std::optional<UndoRecord> PopUndo();
-    // Empties the journal, as a new or opened layout does.
+    // Keeps an action just taken back, to be done again.
+    void PushRedo(RedoStep step);
+    // Takes the action most recently taken back; nullopt when there is none.
+    std::optional<RedoStep> PopRedo();
+    // Puts the records of an action done again back on the journal. Unlike a new edit,
+    // it leaves the other actions waiting to be done again.
+    void PutBack(std::vector<UndoRecord> records);
+    // Drops the actions waiting to be done again, as an edit the journal does not record
+    // makes them stale.
+    void ForgetRedo();
+    // Empties the journal and the actions waiting to be done again, as a new or opened
+    // layout does.
     void Clear();
     // Where every change of the journal, and of the layout it records, is marked.
     void ReportTo(app::ChangeMarks* marks) { mMarks = marks; }
@@ -47,6 +67,7 @@ private:
     void ShowLast();
 
     std::vector<UndoRecord> mRecords;
+    std::vector<RedoStep> mRedo;
     UndoMenuItem mMenu{false, UndoDisabledCaption};
     app::ChangeMarks* mMarks = nullptr;
 };

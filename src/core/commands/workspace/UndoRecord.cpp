@@ -34,4 +34,12 @@ void UndoRecord::TakeBack(app::Workspace& ws, UndoPass& pass) const {
     std::visit([&](const auto& payload) { payload.TakeBack(ws, pass); }, Payload);
 }
 
+void UndoRecord::DoAgain(app::Workspace& ws) const {
+    std::visit(
+        [&](const auto& payload) {
+            if constexpr (requires { payload.DoAgain(ws); }) payload.DoAgain(ws);
+        },
+        Payload);
+}
+
 } // namespace ferrovane::editor

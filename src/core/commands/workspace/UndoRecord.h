@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <variant>
 #include <vector>
 
+#include "core/commands/workspace/KeptRails.h"
 #include "core/values/model/RailPositions.h"
 
 namespace ferrovane::app {
@@ -34,10 +36,27 @@ std::string_view UndoLabelOf(UndoCode code);
 struct UndoPass {
     // Rails were removed since the index was last brought up to date.
     bool IndexStale = false;
+    // Where the rails go, as they were, before a record changes them (null: not kept).
+    KeptRails* Kept = nullptr;
+
+    // Each record calls these before it changes a rail or moves the layout; a rail is
+    // kept once, on its first change, so what is kept is the state before the undo.
+    void Keep(const model::Layout& layout, int n) {
+        if (Kept && mKeptNumbers.insert(n).second) Kept->Keep(layout, n);
+    }
+    void KeepPositions(const model::Layout& layout) {
+        if (Kept) Kept->KeepPositions(layout);
+    }
+
+private:
+    std::unordered_set<int> mKeptNumbers;
 };
 
 // Each payload holds what its change needs to be taken back and done again, and knows
-// how to take it back. Rail numbers stay valid for as long as the layout is open.
+// how to take it back; what it changes in rails is kept in the pass as it goes, and
+// doing the action again puts that back. A payload whose change lies outside the rails
+// also knows how to do it again. Rail numbers stay valid for as long as the layout is
+// open.
 
 // A rail was deleted (a rail-box group: one record per removed member).
 struct RailDeleted {
@@ -99,6 +118,7 @@ struct LayoutResized {
     std::int32_t NewWidth = 0;
     std::int32_t NewHeight = 0;
     void TakeBack(app::Workspace& ws, UndoPass& pass) const;
+    void DoAgain(app::Workspace& ws) const;
 };
 
 // The selection list (SelRailList) before and after.
@@ -107,6 +127,7 @@ struct SelectionChanged {
     std::vector<std::int16_t> OldList;
     std::vector<std::int16_t> NewList;
     void TakeBack(app::Workspace& ws, UndoPass& pass) const;
+    void DoAgain(app::Workspace& ws) const;
 };
 
 // Two free ends were joined where they lay.
@@ -129,6 +150,8 @@ struct UndoRecord {
 
     UndoCode Code() const;
     void TakeBack(app::Workspace& ws, UndoPass& pass) const;
+    // Does again what lies outside the rails (their records come back from the pass).
+    void DoAgain(app::Workspace& ws) const;
 };
 
 } // namespace ferrovane::editor

@@ -36,7 +36,9 @@ void Widen(Extents& e, float x, float y) {
     e.MaxY = std::max(e.MaxY, iy);
 }
 
-bool Put(RailIndex& index, char letter, int rail, float cellX, float cellY) {
+// A token goes to the end of its cell, or with inOrder after every token of a rail
+// numbered no higher, where a rebuild would have put it.
+bool Put(RailIndex& index, char letter, int rail, float cellX, float cellY, bool inOrder) {
     if (!std::isfinite(cellX) || !std::isfinite(cellY)) return false;
     const double i = static_cast<double>(cellX) - index.OriginX;
     const double j = static_cast<double>(cellY) - index.OriginY;
@@ -47,7 +49,12 @@ bool Put(RailIndex& index, char letter, int rail, float cellX, float cellY) {
         if (index.SkippedOutside < INT32_MAX) ++index.SkippedOutside;
         return false;
     }
-    cell->push_back({letter, rail});
+    if (inOrder)
+        cell->insert(std::find_if(cell->begin(), cell->end(),
+                                  [rail](const IndexToken& t) { return t.Rail > rail; }),
+                     {letter, rail});
+    else
+        cell->push_back({letter, rail});
     return true;
 }
 
@@ -102,16 +109,16 @@ Extents WidenedByRail(Extents e, const Rail& r) {
 
 namespace {
 
-bool AddTokens(RailIndex& index, const Layout& layout, int n) {
+bool AddTokens(RailIndex& index, const Layout& layout, int n, bool inOrder = false) {
     const Rail& r = layout.Rails[n];
     bool ok = true;
     if (r.Kind < KindBoxMemberStraight || r.Kind == KindText)
-        ok &= Put(index, 'O', n, r.MidCellX, r.MidCellY);
+        ok &= Put(index, 'O', n, r.MidCellX, r.MidCellY, inOrder);
     if (r.Kind < KindText) {
-        ok &= Put(index, 'S', n, CellOf(r.X0), CellOf(r.Y0));
-        ok &= Put(index, 'E', n, CellOf(r.X1), CellOf(r.Y1));
+        ok &= Put(index, 'S', n, CellOf(r.X0), CellOf(r.Y0), inOrder);
+        ok &= Put(index, 'E', n, CellOf(r.X1), CellOf(r.Y1), inOrder);
     }
-    if (r.Kind == KindPoint) ok &= Put(index, 'F', n, CellOf(r.X2), CellOf(r.Y2));
+    if (r.Kind == KindPoint) ok &= Put(index, 'F', n, CellOf(r.X2), CellOf(r.Y2), inOrder);
     return ok;
 }
 
@@ -120,6 +127,11 @@ bool AddTokens(RailIndex& index, const Layout& layout, int n) {
 bool AddRailToIndex(RailIndex& index, const Layout& layout, int n) {
     index.Extent = WidenedByRail(index.Extent, layout.Rails[n]);
     return AddTokens(index, layout, n);
+}
+
+bool InsertRailInIndex(RailIndex& index, const Layout& layout, int n) {
+    index.Extent = WidenedByRail(index.Extent, layout.Rails[n]);
+    return AddTokens(index, layout, n, true);
 }
 
 RailIndex IndexGridFor(Extents e) {

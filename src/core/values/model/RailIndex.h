@@ -61,6 +61,11 @@ Extents WidenedByRail(Extents extents, const Rail& rail);
 // Returns false when any feature fell outside.
 bool AddRailToIndex(RailIndex& index, const Layout& layout, int rail);
 
+// The same for a rail that comes back among others: its tokens go where a rebuild puts
+// them, after those of every rail numbered lower, so the cells stay as a rebuild makes
+// them.
+bool InsertRailInIndex(RailIndex& index, const Layout& layout, int rail);
+
 // Recomputes the extents and rebuilds the index from scratch (nothing while the layout
 // is empty).
 void RebuildRailIndex(Layout& layout);
