@@ -177,6 +177,8 @@ void frmMain::BuildMenus() {
             &QAction::triggered, this, &frmMain::itmLayoutInformation_Click);
     connect(AddItem(tools, "ShowRailCount", QStringLiteral("総レール数の表示(&S)...")),
             &QAction::triggered, this, &frmMain::ShowRailCount_Click);
+    connect(AddItem(tools, "itmCloseGap", QStringLiteral("すき間を埋める...")), &QAction::triggered,
+            this, [this] { OpenToolWindow(editor::ToolCommand::CloseGap); });
     connect(AddItem(tools, "itmDesignCheck", QStringLiteral("レイアウトの検査...")),
             &QAction::triggered, this, &frmMain::OpenDesignCheck);
     tools->addSeparator();

@@ -3,6 +3,7 @@
 #include "gui/app/frmMain.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmChangeColor.h"
+#include "gui/editor/frmCloseGap.h"
 #include "gui/editor/frmDelete.h"
 #include "gui/editor/frmInsertString.h"
 #include "gui/editor/frmMakeFlex.h"
@@ -55,6 +56,9 @@ void frmMain::OpenToolWindow(editor::ToolCommand command) {
         break;
     case editor::ToolCommand::InsertText:
         ShowToolWindow(OpenWindow<frmInsertString>(*mBoard, this));
+        break;
+    case editor::ToolCommand::CloseGap:
+        ShowToolWindow(OpenWindow<frmCloseGap>(*mBoard, this));
         break;
     case editor::ToolCommand::None:
         break;

@@ -13,7 +13,7 @@ struct Workspace;
 namespace ferrovane::editor {
 
 // What choosing a command entry of the flexible or object list opens.
-enum class ToolCommand { None, FlexibleRail, InsertText, Elevate, Delete };
+enum class ToolCommand { None, FlexibleRail, InsertText, Elevate, Delete, CloseGap };
 
 // One line of the tool box's rail list.
 struct RailListEntry {

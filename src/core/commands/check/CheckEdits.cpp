@@ -184,7 +184,7 @@ namespace ferrovane::editor {
 
 // Taking a joint back frees both ends, unless one of them has been given to another
 // rail since.
-void EndsJoined::TakeBack(app::Workspace& ws, UndoPass&) const {
+void EndsJoined::TakeBack(app::Workspace& ws, UndoPass& pass) const {
     model::Layout& layout = ws.Layout;
     auto linked = [&](int n, int e, int m, int f) {
         if (n < 1 || n > layout.RailCount) return false;
@@ -192,6 +192,9 @@ void EndsJoined::TakeBack(app::Workspace& ws, UndoPass&) const {
         return !r.Free(e) && r.Link(e) == m && r.LinkEnd(e) == f;
     };
     if (!linked(RailA, EndA, RailB, EndB) || !linked(RailB, EndB, RailA, EndA)) return;
+    // Redo puts the two rails back as they were joined.
+    pass.Keep(layout, RailA);
+    pass.Keep(layout, RailB);
     layout.Rails[static_cast<std::size_t>(RailA)].Free(EndA) = true;
     layout.Rails[static_cast<std::size_t>(RailB)].Free(EndB) = true;
 }

@@ -30,6 +30,9 @@ enum class EditorMode : std::int16_t {
     FlexShaping = 1100, // the control handles are adjusted
     FlexDraggingStartHandle = 1500,
     FlexDraggingEndHandle = 1501,
+    CloseGapFirstEnd = 1200,  // the gap closer waits for its first free end
+    CloseGapSecondEnd = 1201, // and for its second
+    CloseGapChoosing = 1202,  // both chosen: the window lists the ways to join them
     NotPlaceable = 9998, // the tool box's choice cannot be placed by clicking
     BadTextSize = 9999,  // the text tool has no valid text size
 };
@@ -47,6 +50,9 @@ constexpr bool IsToolWindowMode(EditorMode mode) {
     case EditorMode::FlexShaping:
     case EditorMode::FlexDraggingStartHandle:
     case EditorMode::FlexDraggingEndHandle:
+    case EditorMode::CloseGapFirstEnd:
+    case EditorMode::CloseGapSecondEnd:
+    case EditorMode::CloseGapChoosing:
     case EditorMode::BadTextSize:
         return true;
     default:
