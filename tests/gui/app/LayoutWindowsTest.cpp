@@ -23,6 +23,7 @@
 #include "core/app/startup/StartUp.h"
 #include "core/commands/placement/Placement.h"
 #include "core/compute/output/PartsListCsv.h"
+#include "gui/app/StartedWindow.h"
 #include "gui/app/frmLayoutInformation.h"
 #include "gui/app/frmMain.h"
 #include "gui/editor/frmTool.h"
@@ -32,31 +33,10 @@ using namespace ferrovane;
 
 namespace {
 
-const std::string Catalogue =
-    std::string(FERROVANE_TEST_DATA) + "/../../data/catalogues/n-33mm.rtr";
-
 // A main window as a returning user starts it, with one straight laid.
-struct LayoutWindow {
-    app::MemorySettingsStore user;
-    app::MemorySettingsStore records;
-    std::unique_ptr<gui::frmMain> window;
+struct LayoutWindow : ferrovane::testing::StartedWindow {
+    LayoutWindow() { EXPECT_EQ(LayStraight(300, 300), 1); }
 
-    LayoutWindow() {
-        user.Set(app::RootSection, "RTypeFileName", Catalogue);
-        user.Set(app::StartupSection, "ZoomPosition", "0");
-        records.Set(app::OptionsSection, app::CurrentVersionKey, app::CurrentVersionText());
-        window =
-            std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user, records);
-        window->resize(900, 700);
-        EXPECT_EQ(app::RunStartUp(Ws(), window->Context()), document::CommandResult::Done);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        Ws().Editor.MouseX = 300;
-        Ws().Editor.MouseY = 300;
-        float angle = 270;
-        EXPECT_EQ(geometry::PlaceRail(Ws(), angle, 0, geometry::PlaceCommit, false), 1);
-    }
-
-    app::Workspace& Ws() { return window->Ws(); }
     const model::Rail& First() { return Ws().Layout.Rails[1]; }
 
     // Opens the window of a menu item; `whileOpen` gets it (nullptr when none opened)
@@ -170,7 +150,7 @@ TEST(LayoutWindows, LayoutInformationShowsTheFiguresOfTheOpenLayout) {
         Click(dialog, "closeButton");
     });
     EXPECT_EQ(pieces, QStringLiteral("1本"));
-    EXPECT_EQ(catalogue.toStdString(), Catalogue);
+    EXPECT_EQ(catalogue.toStdString(), ferrovane::testing::Catalogue);
     EXPECT_EQ(ends, QStringLiteral("2箇所"));
     EXPECT_TRUE(w.toolBoxHiddenWhileOpen);
 }

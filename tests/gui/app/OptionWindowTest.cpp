@@ -19,6 +19,7 @@
 #include "core/app/settings/SettingsStore.h"
 #include "core/app/startup/StartUp.h"
 #include "core/values/platform/ProgramContact.h"
+#include "gui/app/StartedWindow.h"
 #include "gui/app/frmAbout.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/frmOption.h"
@@ -28,25 +29,7 @@ using namespace ferrovane;
 
 namespace {
 
-const std::string Catalogue =
-    std::string(FERROVANE_TEST_DATA) + "/../../data/catalogues/n-33mm.rtr";
-
-struct Started {
-    app::MemorySettingsStore user;
-    app::MemorySettingsStore records;
-    std::unique_ptr<gui::frmMain> window;
-
-    Started() {
-        user.Set(app::RootSection, "RTypeFileName", Catalogue);
-        user.Set(app::StartupSection, "ZoomPosition", "0");
-        records.Set(app::OptionsSection, app::CurrentVersionKey, app::CurrentVersionText());
-        window =
-            std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user, records);
-        window->resize(900, 700);
-        EXPECT_EQ(app::RunStartUp(window->Ws(), window->Context()), document::CommandResult::Done);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
+struct Started : ferrovane::testing::StartedWindow {
     // Triggers the menu item and runs WORK on the window it opens, which must close it.
     template <class Window> void Open(const char* item, const std::function<void(Window*)>& work) {
         QAction* action = window->findChild<QAction*>(QString::fromLatin1(item));
