@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/OptionWords.h"
 #include "core/commands/catalogue/CatalogueReader.h"
 #include "core/commands/document/LayoutFile.h"
 #include "core/commands/workspace/Workspace.h"
@@ -30,18 +31,15 @@ int Usage(const std::string& problem) {
 // Parses the arguments; on a usage error returns the problem in problem.
 std::optional<LayoutArguments> Parse(const Arguments& args, std::string& problem) {
     LayoutArguments parsed;
-    bool haveInput = false;
+    bool haveInput = false, catalogueGiven = false, writeGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--catalogue" || arg == "--write") {
-            auto& slot = arg == "--catalogue" ? parsed.Catalogue : parsed.Output;
-            if (slot)
-                problem = arg + " given twice";
-            else if (i + 1 >= args.size() || args[i + 1].empty())
-                problem = arg + " needs a file";
-            else
-                slot = args[++i];
-        } else if (arg.size() > 1 && arg.front() == '-') {
+            const bool catalogue = arg == "--catalogue";
+            const auto file = TakeOptionValue(args, i, catalogue ? catalogueGiven : writeGiven,
+                                              problem, "a file", true);
+            if (file) (catalogue ? parsed.Catalogue : parsed.Output) = *file;
+        } else if (IsOptionWord(arg)) {
             problem = "unknown option " + arg;
         } else if (haveInput) {
             problem = "more than one layout file given";

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/GuiApplication.h"
+#include "cli/OptionWords.h"
 #include "cli/RenderPlanCommand.h"
 #include "core/commands/document/LayoutFile.h"
 #include "core/commands/output/ImageExport.h"
@@ -53,32 +54,23 @@ std::optional<RenderArguments> Parse(const Arguments& args, std::string& problem
     bool zoomGiven = false, gridGiven = false;
     for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--zoom" || arg == "--grid") {
-            bool& given = arg == "--zoom" ? zoomGiven : gridGiven;
-            if (given) {
-                problem = arg + " given twice";
-            } else if (i + 1 >= args.size()) {
-                problem = arg + " needs a value";
-            } else if (arg == "--zoom") {
-                const auto item = ZoomItemOf(args[++i]);
-                if (item)
-                    parsed.ZoomItem = *item;
-                else
-                    problem = "--zoom must be 100, 75, 50 or 25";
-            } else {
-                const std::string& value = args[++i];
-                if (value == "on" || value == "off")
-                    parsed.Grid = value == "on";
-                else
-                    problem = "--grid must be on or off";
-            }
-            given = true;
-        } else if (arg.size() > 1 && arg.front() == '-') {
-            problem = "unknown option " + arg;
-        } else if (arg.empty()) {
-            problem = "empty file name";
+        if (arg == "--zoom") {
+            const auto value = TakeOptionValue(args, i, zoomGiven, problem);
+            if (!value) break;
+            const auto item = ZoomItemOf(*value);
+            if (item)
+                parsed.ZoomItem = *item;
+            else
+                problem = "--zoom must be 100, 75, 50 or 25";
+        } else if (arg == "--grid") {
+            const auto value = TakeOptionValue(args, i, gridGiven, problem);
+            if (!value) break;
+            if (*value == "on" || *value == "off")
+                parsed.Grid = *value == "on";
+            else
+                problem = "--grid must be on or off";
         } else {
-            files.push_back(arg);
+            TakeFileWord(arg, files, problem);
         }
     }
     if (problem.empty() && files.size() != 2) problem = "needs a layout file and an image file";

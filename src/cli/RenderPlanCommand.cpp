@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/GuiApplication.h"
+#include "cli/OptionWords.h"
 #include "core/commands/document/LayoutFile.h"
 #include "core/commands/output/PrintPlan.h"
 #include "core/commands/output/SvgPlan.h"
@@ -38,10 +39,6 @@ struct PlanArguments {
 int Usage(const std::string& problem) {
     std::fprintf(stderr, "ferrovane-cli render: %s\n%s", problem.c_str(), RenderUsageText);
     return ExitUsage;
-}
-
-bool IsOption(const std::string& word) {
-    return word.size() > 1 && word.front() == '-';
 }
 
 std::string AsciiLower(std::string s) {
@@ -95,32 +92,24 @@ std::optional<PlanArguments> Parse(const Arguments& args, std::string& problem) 
     for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
         const std::string& arg = args[i];
         if (TakeFlag(arg, parsed, textsGiven, noTextsGiven)) continue;
-        if (arg == "--scale" || arg == "--paper") {
-            bool& given = arg == "--scale" ? scaleGiven : paperGiven;
-            if (given) {
-                problem = arg + " given twice";
-            } else if (i + 1 >= args.size()) {
-                problem = arg + " needs a value";
-            } else if (arg == "--scale") {
-                const auto scale = ScaleOf(args[++i]);
-                if (scale)
-                    parsed.Settings.ScaleDenominator = *scale;
-                else
-                    problem = "--scale must be fit, 1:1, 1:2, 1:5 or 1:10";
-            } else {
-                const auto paper = PaperOf(args[++i]);
-                if (paper)
-                    parsed.Paper = *paper;
-                else
-                    problem = "--paper must be A4, A3 or Letter";
-            }
-            given = true;
-        } else if (IsOption(arg)) {
-            problem = "unknown option " + arg;
-        } else if (arg.empty()) {
-            problem = "empty file name";
+        if (arg == "--scale") {
+            const auto value = TakeOptionValue(args, i, scaleGiven, problem);
+            if (!value) break;
+            const auto scale = ScaleOf(*value);
+            if (scale)
+                parsed.Settings.ScaleDenominator = *scale;
+            else
+                problem = "--scale must be fit, 1:1, 1:2, 1:5 or 1:10";
+        } else if (arg == "--paper") {
+            const auto value = TakeOptionValue(args, i, paperGiven, problem);
+            if (!value) break;
+            const auto paper = PaperOf(*value);
+            if (paper)
+                parsed.Paper = *paper;
+            else
+                problem = "--paper must be A4, A3 or Letter";
         } else {
-            files.push_back(arg);
+            TakeFileWord(arg, files, problem);
         }
     }
     if (problem.empty() && textsGiven && noTextsGiven)
@@ -159,7 +148,7 @@ bool RendersPlan(const Arguments& args) {
             ++i; // the image form's value
             continue;
         }
-        if (IsOption(arg)) continue;
+        if (IsOptionWord(arg)) continue;
         if (++files == 2) return output::PlanFormatForName(arg) != output::PlanFormat::None;
     }
     return false;

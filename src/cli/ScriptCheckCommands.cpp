@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/NumberWords.h"
 #include "core/commands/check/CheckEdits.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/check/NearestFreeEnd.h"
@@ -12,18 +13,10 @@ namespace ferrovane::cli {
 
 namespace {
 
-std::optional<int> IntArg(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    auto [at, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc{} || at != end) return std::nullopt;
-    return value;
-}
-
 // RAIL END at args[at], args[at + 1], naming a free end.
 std::optional<check::EndRef> FreeEndArg(const app::Workspace& ws, const ScriptWords& args,
                                         std::size_t at, std::string& problem) {
-    const auto rail = IntArg(args[at]), end = IntArg(args[at + 1]);
+    const auto rail = NumberWord<int>(args[at]), end = NumberWord<int>(args[at + 1]);
     if (!rail || !end) {
         problem = "bad rail end " + args[at] + " " + args[at + 1];
         return std::nullopt;
@@ -61,7 +54,7 @@ ScriptOutcome Close(ScriptContext& c, const ScriptWords& args) {
     if (*a == *b) return BadLine("the two ends are the same");
     const auto suggestions = check::SuggestClosers(c.Ws, *a, *b);
     if (args.size() == 5) {
-        const auto k = IntArg(args[4]);
+        const auto k = NumberWord<int>(args[4]);
         if (!k || *k < 1 || *k > static_cast<int>(suggestions.size()))
             return BadLine("no suggestion " + args[4]);
         check::LayCloser(c.Ws, *a, *b, suggestions[static_cast<std::size_t>(*k - 1)]);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/Commands.h"
+#include "cli/NumberWords.h"
 #include "cli/ScriptCheckCommands.h"
 #include "cli/ScriptEditCommands.h"
 #include "cli/ScriptFlexUndo.h"
@@ -23,22 +24,6 @@
 namespace ferrovane::cli {
 
 namespace {
-
-std::optional<float> FloatArg(const std::string& text) {
-    float value = 0;
-    const char* end = text.data() + text.size();
-    auto [at, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc{} || at != end || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
-
-std::optional<int> IntArg(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    auto [at, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc{} || at != end) return std::nullopt;
-    return value;
-}
 
 // Coordinates far beyond any board would only overflow the cell arithmetic.
 bool OnSomeBoard(float v) {
@@ -161,7 +146,7 @@ ScriptOutcome Upper(ScriptContext& c, const ScriptWords& args) {
 // DIR for the current tool: a flip flag, an orientation 0..5 or a joint number.
 std::optional<int> DirArg(const app::Workspace& ws, const ScriptWords& args, std::size_t at) {
     if (args.size() <= at) return 0;
-    const auto dir = IntArg(args[at]);
+    const auto dir = NumberWord<int>(args[at]);
     if (!dir || *dir < 0 || *dir > 32767) return std::nullopt;
     if (ws.Editor.PlaceKind == model::PieceKind::Point && *dir > 5) return std::nullopt;
     return dir;
@@ -173,7 +158,8 @@ bool ValidBox(const app::Workspace& ws) {
 
 ScriptOutcome Free(ScriptContext& c, const ScriptWords& args) {
     if (args.size() != 3 && args.size() != 4) return BadLine("free takes X Y ANGLE [DIR]");
-    const auto x = FloatArg(args[0]), y = FloatArg(args[1]), angle = FloatArg(args[2]);
+    const auto x = NumberWord<float>(args[0]), y = NumberWord<float>(args[1]),
+               angle = NumberWord<float>(args[2]);
     if (!x || !y || !angle || !OnSomeBoard(*x) || !OnSomeBoard(*y) || std::fabs(*angle) > 720)
         return BadLine("bad position or angle");
     const auto dir = DirArg(c.Ws, args, 3);
@@ -195,7 +181,7 @@ ScriptOutcome Free(ScriptContext& c, const ScriptWords& args) {
 
 ScriptOutcome At(ScriptContext& c, const ScriptWords& args) {
     if (args.size() != 2 && args.size() != 3) return BadLine("at takes RAIL END [DIR]");
-    const auto rail = IntArg(args[0]), end = IntArg(args[1]);
+    const auto rail = NumberWord<int>(args[0]), end = NumberWord<int>(args[1]);
     if (!rail || !end) return BadLine("bad rail end");
     const auto dir = DirArg(c.Ws, args, 2);
     if (!dir) return BadLine("bad direction " + args[2]);
@@ -227,7 +213,7 @@ ScriptOutcome At(ScriptContext& c, const ScriptWords& args) {
 
 ScriptOutcome Detect(ScriptContext& c, const ScriptWords& args) {
     if (args.size() != 2) return BadLine("detect takes X Y");
-    const auto x = FloatArg(args[0]), y = FloatArg(args[1]);
+    const auto x = NumberWord<float>(args[0]), y = NumberWord<float>(args[1]);
     if (!x || !y || !OnSomeBoard(*x) || !OnSomeBoard(*y)) return BadLine("bad position");
     PointerAt(c.Ws, *x, *y);
     const int status = geometry::DetectRail(c.Ws);
@@ -239,7 +225,7 @@ ScriptOutcome Detect(ScriptContext& c, const ScriptWords& args) {
 
 ScriptOutcome Print(ScriptContext& c, const ScriptWords& args) {
     if (args.size() != 1) return BadLine("print takes RAIL");
-    const auto rail = IntArg(args[0]);
+    const auto rail = NumberWord<int>(args[0]);
     const model::Layout& layout = c.Ws.Layout;
     if (!rail || *rail < 1 || *rail > layout.RailCount) return BadLine("no rail " + args[0]);
     // The record exactly as the layout file writes it, shown in UTF-8.

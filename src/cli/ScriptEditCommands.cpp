@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/NumberWords.h"
 #include "core/commands/edit/Clipboard.h"
 #include "core/commands/edit/DeleteRail.h"
 #include "core/commands/edit/Elevation.h"
@@ -26,18 +27,10 @@ namespace {
 // Colours are 24-bit RGB values as the colour dialog gives them.
 constexpr std::int32_t MaxColour = 0xFFFFFF;
 
-template <typename T> std::optional<T> NumberArg(const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    auto [at, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc{} || at != end) return std::nullopt;
-    return value;
-}
-
 // A rail number naming a live rail, else the reason the line is bad.
 std::optional<int> LiveRail(const app::Workspace& ws, const std::string& text,
                             std::string& problem) {
-    const auto rail = NumberArg<int>(text);
+    const auto rail = NumberWord<int>(text);
     if (!rail || !ws.Layout.IsLive(*rail)) {
         problem = "no rail " + text;
         return std::nullopt;
@@ -46,7 +39,7 @@ std::optional<int> LiveRail(const app::Workspace& ws, const std::string& text,
 }
 
 std::optional<std::int32_t> ColourArg(const std::string& text) {
-    const auto colour = NumberArg<std::int32_t>(text);
+    const auto colour = NumberWord<std::int32_t>(text);
     if (!colour || *colour < 0 || *colour > MaxColour) return std::nullopt;
     return colour;
 }
@@ -88,7 +81,7 @@ ScriptOutcome SelectBox(ScriptContext& c, const ScriptWords& args) {
     if (args.size() != 4) return BadLine("selectbox takes X0 Y0 X1 Y1");
     std::int32_t v[4];
     for (std::size_t i = 0; i < 4; ++i) {
-        const auto n = NumberArg<std::int32_t>(args[i]);
+        const auto n = NumberWord<std::int32_t>(args[i]);
         if (!n) return BadLine("bad coordinate " + args[i]);
         v[i] = *n;
     }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "cli/NumberWords.h"
 #include "core/commands/edit/PerformUndo.h"
 #include "core/commands/placement/FlexRail.h"
 #include "core/commands/workspace/Workspace.h"
@@ -14,21 +15,6 @@
 namespace ferrovane::cli {
 
 namespace {
-
-std::optional<float> FloatOf(std::string_view text) {
-    float value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> IntOf(std::string_view text) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 std::vector<std::string_view> Split(std::string_view text, char sep) {
     std::vector<std::string_view> parts;
@@ -44,8 +30,8 @@ std::vector<std::string_view> Split(std::string_view text, char sep) {
 std::string RecordSide(app::Workspace& ws, geometry::FlexSide side, const std::string& word) {
     const auto railEnd = Split(word, ':');
     if (railEnd.size() == 2) {
-        const auto rail = IntOf(railEnd[0]);
-        const auto end = IntOf(railEnd[1]);
+        const auto rail = NumberWord<int>(railEnd[0]);
+        const auto end = NumberWord<int>(railEnd[1]);
         if (!rail || !end) return "bad rail end: " + word;
         if (!geometry::RecordFlexSideAtEnd(ws, side, *rail, *end))
             return "no such rail end: " + word;
@@ -53,7 +39,8 @@ std::string RecordSide(app::Workspace& ws, geometry::FlexSide side, const std::s
     }
     const auto point = Split(word, ',');
     if (point.size() != 3) return "expected RAIL:END or X,Y,ANGLE: " + word;
-    const auto x = FloatOf(point[0]), y = FloatOf(point[1]), angle = FloatOf(point[2]);
+    const auto x = NumberWord<float>(point[0]), y = NumberWord<float>(point[1]),
+               angle = NumberWord<float>(point[2]);
     if (!x || !y || !angle) return "bad point: " + word;
     geometry::RecordFlexSideFree(ws, side, *x, *y, *angle);
     return {};
@@ -65,7 +52,7 @@ std::string RunFlexCommand(app::Workspace& ws, const std::vector<std::string>& a
     if (args.size() != 2 && args.size() != 6) return "flex takes A B [H1X H1Y H2X H2Y]";
     float handles[4] = {50, 50, 50, 50};
     for (std::size_t i = 0; i + 2 < args.size(); ++i) {
-        const auto h = FloatOf(args[i + 2]);
+        const auto h = NumberWord<float>(args[i + 2]);
         if (!h || *h < 0) return "bad handle: " + args[i + 2];
         handles[i] = *h;
     }

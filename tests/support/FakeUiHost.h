@@ -20,8 +20,15 @@ public:
     std::optional<long> ChooseColour(long initial) override;
     void ShowNote(const std::string& text) override { Notes.push_back(text); }
     void SetStatusText(const std::string& text) override { StatusTexts.push_back(text); }
-    void HideToolBox() override { ++ToolBoxHides; }
-    void ShowToolBox() override { ++ToolBoxShows; }
+    void HideToolBox() override {
+        ++ToolBoxHides;
+        ToolBoxVisible = false;
+    }
+    void ShowToolBox() override {
+        ++ToolBoxShows;
+        ToolBoxVisible = true;
+    }
+    bool IsToolBoxShown() const override { return ToolBoxVisible; }
     void RefreshRailLists() override { ++RailListRefreshes; }
     void SetTitle(const std::string& title) override { Titles.push_back(title); }
     void Beep() override { ++Beeps; }
@@ -33,6 +40,7 @@ public:
     std::vector<std::string> InputTitles, InputDefaults;
     std::vector<bool> CCEnabled;
     int ToolBoxHides = 0, ToolBoxShows = 0, RailListRefreshes = 0, Beeps = 0;
+    bool ToolBoxVisible = true;
 
     std::deque<platform::Answer> Answers;
     std::deque<std::optional<std::string>> TextAnswers;

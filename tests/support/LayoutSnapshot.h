@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
 #include <tuple>
 #include <vector>
 
@@ -90,3 +91,16 @@ inline void ExpectRestored(const LayoutSnapshot& before, const model::Layout& la
 }
 
 } // namespace ferrovane::testing
+
+namespace ferrovane::model {
+
+// Failure messages name a rail's fields instead of dumping its bytes.
+inline void PrintTo(const Rail& r, std::ostream* os) {
+    *os << "{No " << r.No << " Name '" << r.Name << "' Kind " << int(r.Kind) << " Valid " << r.Valid
+        << " at (" << r.X0 << ", " << r.Y0 << ") Free " << r.Free0 << r.Free1 << r.Free2
+        << " Links " << r.Link0 << ":" << int(r.LinkEnd0) << " " << r.Link1 << ":"
+        << int(r.LinkEnd1) << " " << r.Link2 << ":" << int(r.LinkEnd2) << " Upper " << r.Upper
+        << " Color " << r.Color << " BoxSeq " << r.BoxSeq << "}";
+}
+
+} // namespace ferrovane::model

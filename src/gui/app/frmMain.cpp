@@ -219,7 +219,6 @@ void frmMain::ApplyChanges() {
     if (changes.Has(Change::Layout) && mDesignCheck && mDesignCheck->isVisible())
         mDesignCheck->ShowFindings(check::CheckLayout(mWs));
     mPicture->update();
-    AutosaveTick();
 }
 
 void frmMain::SyncScrollBars() {

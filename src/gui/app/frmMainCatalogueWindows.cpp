@@ -1,5 +1,5 @@
 // The main window's catalogue windows: the catalogue editor and the user rail.
-#include "core/values/platform/ToolBoxHeldHost.h"
+#include "core/values/platform/UiHost.h"
 #include "gui/app/frmMain.h"
 #include "gui/catalogue/frmEditRail.h"
 #include "gui/catalogue/frmMakeUserRail.h"
@@ -9,25 +9,17 @@ namespace ferrovane::gui {
 
 namespace {
 
-// The tool box stays away while a catalogue window is open, whatever its questions
-// do; the workspace talks to the usual host again afterwards.
+// The tool box stays away while a catalogue window is open; the questions the window
+// asks leave it there.
 class ToolBoxAway {
 public:
-    explicit ToolBoxAway(app::Workspace& ws) : mWs(ws), mHost(*ws.Host), mHeld(mHost) {
-        mHost.HideToolBox();
-        mWs.Host = &mHeld;
-    }
-    ~ToolBoxAway() {
-        mWs.Host = &mHost;
-        mHost.ShowToolBox();
-    }
+    explicit ToolBoxAway(app::Workspace& ws) : mHost(*ws.Host) { mHost.HideToolBox(); }
+    ~ToolBoxAway() { mHost.ShowToolBox(); }
     ToolBoxAway(const ToolBoxAway&) = delete;
     ToolBoxAway& operator=(const ToolBoxAway&) = delete;
 
 private:
-    app::Workspace& mWs;
     platform::UiHost& mHost;
-    platform::ToolBoxHeldHost mHeld;
 };
 
 } // namespace

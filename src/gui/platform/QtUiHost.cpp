@@ -205,6 +205,10 @@ void QtUiHost::ShowToolBox() {
     if (OnToolBoxVisible) OnToolBoxVisible(true);
 }
 
+bool QtUiHost::IsToolBoxShown() const {
+    return ToolBoxShown && ToolBoxShown();
+}
+
 void QtUiHost::RefreshRailLists() {
     if (OnRailListsChanged) OnRailListsChanged();
 }

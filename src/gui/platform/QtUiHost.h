@@ -27,6 +27,7 @@ public:
     void SetStatusText(const std::string& text) override;
     void HideToolBox() override;
     void ShowToolBox() override;
+    bool IsToolBoxShown() const override;
     void RefreshRailLists() override;
     void SetTitle(const std::string& title) override;
     void SetBusy(bool busy) override;

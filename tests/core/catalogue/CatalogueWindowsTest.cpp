@@ -12,7 +12,6 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueEditing.h"
 #include "core/compute/catalogue/RTypeForm.h"
-#include "core/values/platform/ToolBoxHeldHost.h"
 #include "support/FakeUiHost.h"
 #include "support/LayoutFixtures.h"
 
@@ -110,17 +109,18 @@ TEST(CatalogueEditorClose, SavingAfterDeletesKeepsTheChosenPiecesInRange) {
     EXPECT_EQ(e.Ws.Catalogue.CurveTypes, written.CurveTypes);
 }
 
-TEST(CatalogueEditorClose, QuestionsDoNotBringTheHiddenToolBoxBack) {
-    testing::FakeUiHost inner;
-    platform::ToolBoxHeldHost held(inner);
-    inner.Answers = {Answer::Yes};
-    inner.ColourAnswers = {0x123456};
-    EXPECT_EQ(platform::ShowModal(held, {"q", "t"}), Answer::Yes);
-    EXPECT_EQ(held.ChooseColour(1), 0x123456);
-    held.RefreshRailLists();
-    EXPECT_EQ(inner.Messages.size(), 1u);
-    EXPECT_EQ(inner.ToolBoxShows + inner.ToolBoxHides, 0);
-    EXPECT_EQ(inner.RailListRefreshes, 1);
+TEST(ModalQuestion, LeavesTheToolBoxAsItFoundIt) {
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown);
+        testing::FakeUiHost host;
+        if (!shown) host.HideToolBox();
+        host.Answers = {Answer::Yes};
+        EXPECT_EQ(platform::ShowModal(host, {"q", "t"}), Answer::Yes);
+        EXPECT_EQ(host.IsToolBoxShown(), shown);
+        ASSERT_EQ(host.Messages.size(), 1u);
+        // Hidden for the question only when it was on the screen.
+        EXPECT_EQ(host.ToolBoxShows, shown ? 1 : 0);
+    }
 }
 
 TEST(RTypeForm, FieldsShownPerKind) {

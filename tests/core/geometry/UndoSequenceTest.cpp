@@ -9,6 +9,7 @@
 #include "core/commands/placement/RailBoxPlacement.h"
 #include "core/compute/geometry/Joints.h"
 #include "core/compute/geometry/RailBoxWork.h"
+#include "core/editor/RandomEdits.h"
 #include "core/values/model/RailIndex.h"
 #include "support/CatalogueFixtures.h"
 #include "support/LayoutSnapshot.h"
@@ -18,38 +19,12 @@
 namespace ferrovane::geometry {
 namespace {
 
-using testing::CatalogueWorkspace;
-using testing::Member;
-
-struct Sequence : CatalogueWorkspace {
-    std::mt19937 Rng;
+// The session's edits restricted to placements of every kind and deletes, each undo
+// checked against the layout its action found.
+struct Sequence : editor::Session {
     std::vector<testing::LayoutSnapshot> Before; // one per recorded action
-    int Boxes[2] = {0, 0};
 
-    explicit Sequence(unsigned seed) : Rng(seed) {
-        // A two-piece segmented box with a closed inner joint, and a loose pair.
-        CatalogueWorkspace scratch;
-        const int a = scratch.PlaceFree(0, 0, 0, 0, 180);
-        const model::Rail ra = scratch.Rail(a);
-        Boxes[0] = AddBox("SEG", {Member(0, 248, 0, false, true, false, 0, 0, 180),
-                                  Member(1, 541, 30, true, false, true, ra.X1, ra.Y1, 180)});
-        Boxes[1] = AddBox("PAIR", {Member(0, 124, 0, false, true, true, 0, 0, 90, true),
-                                   Member(1, 280, 45, false, true, true, 600, 0, 0, true)});
-    }
-
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(Rng); }
-    float Coord() { return std::uniform_real_distribution<float>(-3000, 3000)(Rng); }
-
-    std::vector<std::pair<int, int>> FreeEnds() {
-        std::vector<std::pair<int, int>> ends;
-        for (int n = 1; n <= Layout().RailCount; ++n) {
-            const model::Rail& r = Rail(n);
-            if (!r.Valid || r.Kind == model::KindText) continue;
-            for (int e = 0; e < (r.Kind == model::KindPoint ? 3 : 2); ++e)
-                if (r.Free(e)) ends.emplace_back(n, e);
-        }
-        return ends;
-    }
+    explicit Sequence(unsigned seed) : Session(seed) {}
 
     void Step() {
         const auto snapshot = testing::Snapshot(Layout());
@@ -66,22 +41,18 @@ struct Sequence : CatalogueWorkspace {
             Before.pop_back();
             return;
         } else if (op == 2 || op == 3) {
-            const auto [rail, end] =
-                ends[static_cast<std::size_t>(Pick(static_cast<int>(ends.size())))];
+            const auto [rail, end] = PickOf(ends);
             PlaceAt(Pick(3), 0, rail, end, Pick(6));
         } else if (op == 4) {
-            const auto [rail, end] =
-                ends[static_cast<std::size_t>(Pick(static_cast<int>(ends.size())))];
+            const auto [rail, end] = PickOf(ends);
             SnapTo(rail, end);
             e.SelBox = static_cast<std::int16_t>(Boxes[Pick(2)]);
             e.BoxTurn = static_cast<std::int16_t>(Pick(6));
             PreviewRailBox(Ws, e.SnapAngle, e.BoxTurn, true);
             PlaceRailBox(Ws, e.SnapAngle, e.BoxTurn, true);
         } else if (op == 5) {
-            const auto [r0, e0] =
-                ends[static_cast<std::size_t>(Pick(static_cast<int>(ends.size())))];
-            const auto [r1, e1] =
-                ends[static_cast<std::size_t>(Pick(static_cast<int>(ends.size())))];
+            const auto [r0, e0] = PickOf(ends);
+            const auto [r1, e1] = PickOf(ends);
             RecordFlexSideAtEnd(Ws, FlexSide::Start, r0, e0);
             if (Pick(2) == 0)
                 RecordFlexSideAtEnd(Ws, FlexSide::End, r1, e1);
@@ -92,8 +63,7 @@ struct Sequence : CatalogueWorkspace {
             CreateFlexRail(Ws);
         } else {
             // The delete command: the rail removed, a record, a fresh index.
-            const int rail =
-                ends[static_cast<std::size_t>(Pick(static_cast<int>(ends.size())))].first;
+            const int rail = PickOf(ends).first;
             RemoveRail(Layout(), rail);
             Ws.Undo.Record(editor::RailDeleted{rail});
             bool anyLive = false;

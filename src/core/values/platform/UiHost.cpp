@@ -3,9 +3,10 @@
 namespace ferrovane::platform {
 
 Answer ShowModal(UiHost& host, const Message& message) {
-    host.HideToolBox();
+    const bool shown = host.IsToolBoxShown();
+    if (shown) host.HideToolBox();
     const Answer answer = host.ShowMessage(message);
-    host.ShowToolBox();
+    if (shown) host.ShowToolBox();
     return answer;
 }
 

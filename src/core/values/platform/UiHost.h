@@ -49,6 +49,8 @@ public:
     virtual void SetStatusText(const std::string& /*text*/) {}
     virtual void HideToolBox() {}
     virtual void ShowToolBox() {}
+    // Whether the tool box is on the screen now (a host without one says it is).
+    virtual bool IsToolBoxShown() const { return true; }
     // The catalogue changed: the tool box refills its rail lists.
     virtual void RefreshRailLists() {}
     virtual void SetTitle(const std::string& /*title*/) {}
@@ -71,7 +73,8 @@ private:
 };
 
 // Shows a message with the tool box hidden for the time of the question, as every
-// modal message of the editor does.
+// modal message of the editor does, and leaves the tool box as it found it: a question
+// asked while a window has put the tool box away does not bring it back.
 Answer ShowModal(UiHost& host, const Message& message);
 
 } // namespace ferrovane::platform
