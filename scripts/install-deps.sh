@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libgl-dev libfontconfig-dev
-    qt6-translations-l10n xvfb xauth fonts-noto-cjk
+    qt6-translations-l10n qt6-l10n-tools qt6-tools-dev xvfb xauth fonts-noto-cjk
     poppler-utils desktop-file-utils libxml2-utils
 )
 

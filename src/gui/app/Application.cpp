@@ -2,10 +2,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "core/app/startup/StartUp.h"
+#include "gui/app/ProgramLanguage.h"
 #include "gui/app/QSettingsStore.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/frmWelcome.h"
@@ -16,12 +15,6 @@ int RunFerrovane(QApplication& app) {
     app.setApplicationName(QStringLiteral("Ferrovane"));
     app.setOrganizationName(QStringLiteral("Quillon"));
     app.setQuitOnLastWindowClosed(false);
-    // The program speaks Japanese; Qt's own buttons and dialogs should too.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTexts);
-
     QString programDir = QCoreApplication::applicationDirPath();
     if (!programDir.endsWith(QLatin1Char('/'))) programDir += QLatin1Char('/');
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -31,6 +24,8 @@ int RunFerrovane(QApplication& app) {
     // the letters would differ ("Ferrovane.conf" and "ferrovane.conf").
     QSettingsStore appStore(QStringLiteral("Quillon"),
                             exeName + QStringLiteral(" program records"));
+    // The windows are built in the language the settings ask for.
+    StartLanguage(userStore);
 
     frmMain main(programDir, userStore, appStore);
     frmWelcome welcome;

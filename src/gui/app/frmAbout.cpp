@@ -52,8 +52,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     big.setPointSizeF(big.pointSizeF() * 1.4);
     name->setFont(big);
 
-    auto* purpose = new QLabel(
-        QStringLiteral("カタログ通りの線路部品でレイアウトを設計するエディタです。"), this);
+    auto* purpose =
+        new QLabel(tr("カタログ通りの線路部品でレイアウトを設計するエディタです。"), this);
     auto* system = new QLabel(QStringLiteral("Qt %1<br>%2<br>%3")
                                   .arg(Q(facts.QtVersion), Q(facts.System).toHtmlEscaped(),
                                        Q(facts.Kernel).toHtmlEscaped()),
@@ -63,7 +63,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     const QString web = QString::fromUtf8(app::WebPage);
     const QString mail = QString::fromUtf8(app::MailAddress);
-    auto* links = new QLabel(QStringLiteral("Web : %1<br>メール : %2")
+    auto* links = new QLabel(tr("Web : %1<br>メール : %2")
                                  .arg(Link(web, web), Link(QStringLiteral("mailto:") + mail, mail)),
                              this);
     links->setObjectName(QStringLiteral("lblLinks"));

@@ -11,7 +11,7 @@ namespace ferrovane::gui {
 frmLayoutInformation::frmLayoutInformation(const editor::LayoutInformation& info, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmLayoutInformation"));
-    setWindowTitle(QStringLiteral("レイアウト情報"));
+    setWindowTitle(tr("レイアウト情報"));
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout();
     for (const auto& [caption, value] : editor::LayoutInformationFields(info)) {
@@ -24,7 +24,7 @@ frmLayoutInformation::frmLayoutInformation(const editor::LayoutInformation& info
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    auto* close = new QPushButton(QStringLiteral("閉じる (&C)"), this);
+    auto* close = new QPushButton(tr("閉じる (&C)"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -25,17 +25,17 @@ frmMoveAll::frmMoveAll(app::Workspace& ws, QWidget* parent) : QDialog(parent), m
 
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    form->addRow(QStringLiteral("X 方向 :"), mX);
-    form->addRow(QStringLiteral("Y 方向 :"), mY);
+    form->addRow(tr("X 方向 :"), mX);
+    form->addRow(tr("Y 方向 :"), mY);
     column->addLayout(form);
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    auto* move = new QPushButton(QStringLiteral("移動 (&M)"), this);
+    auto* move = new QPushButton(tr("移動 (&M)"), this);
     move->setObjectName(QStringLiteral("moveButton"));
     move->setDefault(true);
     connect(move, &QPushButton::clicked, this, &frmMoveAll::Move);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <string_view>
 
 #include "core/app/startup/StartUp.h"
 #include "core/commands/workspace/Workspace.h"
@@ -59,10 +61,26 @@ constexpr FieldSpec FieldSpecs[] = {
 
 // The rail-information lines a user may show, in slot order.
 constexpr const char* AboutItemTexts[] = {
-    "レール名",           "レールの長さ",       "レールの半径",       "レールの角度",
-    "レールの傾き(始点)", "レールの傾き(終点)", "レールの中心位置",   "レールの端位置(１)",
-    "レールの端位置(２)", "隣レールの番号(１)", "隣レールの番号(２)",
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "レール名"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "レールの長さ"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "レールの半径"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "レールの角度"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "レールの傾き(始点)"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "レールの傾き(終点)"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "レールの中心位置"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "レールの端位置(１)"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "レールの端位置(２)"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "隣レールの番号(１)"),
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "隣レールの番号(２)"),
 };
+
+// A language choice as the combo shows it: a language by its own name, the automatic
+// choice in the language of the windows.
+QString LanguageCaption(const app::LanguageChoice& choice) {
+    if (std::string_view(choice.Setting) == "auto")
+        return QCoreApplication::translate("ferrovane::gui::frmOption", "自動");
+    return Q(choice.Caption);
+}
 
 } // namespace
 
@@ -112,7 +130,7 @@ frmOption::frmOption(app::Workspace& ws, const app::StartUpContext& context, frm
     : QDialog(parent), mWs(ws), mContext(context), mToolBox(toolBox),
       mValues(app::OptionValuesOf(ws.Settings)) {
     setObjectName(QStringLiteral("frmOption"));
-    setWindowTitle(Q("オプション"));
+    setWindowTitle(tr("オプション"));
     Build();
     ShowValues();
 }
@@ -129,8 +147,8 @@ void frmOption::Build() {
         mFields[spec.Field] = edit;
     }
     // A caption that gives its field the keyboard focus by its mnemonic.
-    const auto caption = [this](const char* text, QWidget* buddy) {
-        auto* label = new QLabel(Q(text), this);
+    const auto caption = [this](const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text, this);
         label->setBuddy(buddy);
         return label;
     };
@@ -147,32 +165,33 @@ void frmOption::Build() {
     using F = app::OptionField;
 
     // Rails.
-    auto* rails = new QGroupBox(Q("レール"), this);
+    auto* rails = new QGroupBox(tr("レール"), this);
     auto* railGrid = new QGridLayout(rails);
     mRailColour = colourBox("railColourBox", false, &mValues.RailColor);
     mNextRailColour = colourBox("nextRailColourBox", false, &mValues.NextRailColor);
     mHighlightRailColour = colourBox("highlightRailColourBox", false, &mValues.HighlightRailColor);
-    railGrid->addWidget(caption("レールの幅 :", Field(F::RailWidth)), 0, 0);
+    railGrid->addWidget(caption(tr("レールの幅 :"), Field(F::RailWidth)), 0, 0);
     railGrid->addWidget(Field(F::RailWidth), 0, 1);
-    railGrid->addWidget(caption("センターサークルの大きさ :", Field(F::RailCenter)), 1, 0);
+    railGrid->addWidget(caption(tr("センターサークルの大きさ :"), Field(F::RailCenter)), 1, 0);
     railGrid->addWidget(Field(F::RailCenter), 1, 1);
-    railGrid->addWidget(caption("標準レールの色(&R) :", mRailColour), 2, 0);
+    railGrid->addWidget(caption(tr("標準レールの色(&R) :"), mRailColour), 2, 0);
     railGrid->addWidget(mRailColour, 2, 1);
-    railGrid->addWidget(caption("ネクストレールの色(&N) :", mNextRailColour), 3, 0);
+    railGrid->addWidget(caption(tr("ネクストレールの色(&N) :"), mNextRailColour), 3, 0);
     railGrid->addWidget(mNextRailColour, 3, 1);
-    railGrid->addWidget(caption("ハイライトレールの色(&H):", mHighlightRailColour), 4, 0);
+    railGrid->addWidget(caption(tr("ハイライトレールの色(&H):"), mHighlightRailColour), 4, 0);
     railGrid->addWidget(mHighlightRailColour, 4, 1);
-    railGrid->addWidget(caption("フレキシブルレールの細かさ :", Field(F::FlexibleDivides)), 5, 0);
+    railGrid->addWidget(caption(tr("フレキシブルレールの細かさ :"), Field(F::FlexibleDivides)), 5,
+                        0);
     railGrid->addWidget(Field(F::FlexibleDivides), 5, 1);
-    railGrid->addWidget(new QLabel(Q("部分"), this), 5, 2);
+    railGrid->addWidget(new QLabel(tr("部分"), this), 5, 2);
     mFlexScroll = new QScrollBar(Qt::Horizontal, this);
     mFlexScroll->setObjectName(QStringLiteral("flexibleDividesScroll"));
     mFlexScroll->setRange(app::FlexibleDividesMin, app::FlexibleDividesMax);
     mFlexScroll->setPageStep(10);
     railGrid->addWidget(mFlexScroll, 6, 0, 1, 3);
-    railGrid->addWidget(caption("レールの端点認知範囲 :", Field(F::DetectRange)), 7, 0);
+    railGrid->addWidget(caption(tr("レールの端点認知範囲 :"), Field(F::DetectRange)), 7, 0);
     railGrid->addWidget(Field(F::DetectRange), 7, 1);
-    railGrid->addWidget(new QLabel(Q("ピクセル"), this), 7, 2);
+    railGrid->addWidget(new QLabel(tr("ピクセル"), this), 7, 2);
     railGrid->setColumnStretch(3, 1);
     connect(mFlexScroll, &QScrollBar::valueChanged, this, [this](int value) {
         mValues.FlexibleDivides = value;
@@ -180,80 +199,84 @@ void frmOption::Build() {
     });
 
     // Grid and scrolling.
-    auto* grid = new QGroupBox(Q("グリッド"), this);
+    auto* grid = new QGroupBox(tr("グリッド"), this);
     auto* gridGrid = new QGridLayout(grid);
     mGridColour = colourBox("gridColourBox", true, &mValues.GridColor);
-    mGridColour->setToolTip(Q("ダブルクリックで変更"));
-    gridGrid->addWidget(caption("グリッドの色 :", mGridColour), 0, 0);
+    mGridColour->setToolTip(tr("ダブルクリックで変更"));
+    gridGrid->addWidget(caption(tr("グリッドの色 :"), mGridColour), 0, 0);
     gridGrid->addWidget(mGridColour, 0, 1, 1, 3, Qt::AlignLeft);
-    gridGrid->addWidget(caption("横(&H) :", Field(F::GridWidth)), 1, 0);
+    gridGrid->addWidget(caption(tr("横(&H) :"), Field(F::GridWidth)), 1, 0);
     gridGrid->addWidget(Field(F::GridWidth), 1, 1);
-    gridGrid->addWidget(caption("縦(&V) :", Field(F::GridHeight)), 1, 2);
+    gridGrid->addWidget(caption(tr("縦(&V) :"), Field(F::GridHeight)), 1, 2);
     gridGrid->addWidget(Field(F::GridHeight), 1, 3);
     gridGrid->setColumnStretch(4, 1);
 
-    auto* scroll = new QGroupBox(Q("スクロール"), this);
+    auto* scroll = new QGroupBox(tr("スクロール"), this);
     auto* scrollGrid = new QGridLayout(scroll);
-    scrollGrid->addWidget(caption("横(&O) :", Field(F::ScrollWidth)), 0, 0);
+    scrollGrid->addWidget(caption(tr("横(&O) :"), Field(F::ScrollWidth)), 0, 0);
     scrollGrid->addWidget(Field(F::ScrollWidth), 0, 1);
-    scrollGrid->addWidget(caption("縦(&E) :", Field(F::ScrollHeight)), 0, 2);
+    scrollGrid->addWidget(caption(tr("縦(&E) :"), Field(F::ScrollHeight)), 0, 2);
     scrollGrid->addWidget(Field(F::ScrollHeight), 0, 3);
-    mHorizontalScrollBar = new QCheckBox(Q("水平スクロールバー"), this);
+    mHorizontalScrollBar = new QCheckBox(tr("水平スクロールバー"), this);
     mHorizontalScrollBar->setObjectName(QStringLiteral("horizontalScrollBarCheck"));
-    mAutoScroll = new QCheckBox(Q("範囲選択中の自動スクロール"), this);
+    mAutoScroll = new QCheckBox(tr("範囲選択中の自動スクロール"), this);
     mAutoScroll->setObjectName(QStringLiteral("autoScrollCheck"));
     scrollGrid->addWidget(mHorizontalScrollBar, 1, 0, 1, 5);
     scrollGrid->addWidget(mAutoScroll, 2, 0, 1, 5);
     scrollGrid->setColumnStretch(4, 1);
 
     // The tool box.
-    auto* tool = new QGroupBox(Q("ツールボックス"), this);
+    auto* tool = new QGroupBox(tr("ツールボックス"), this);
     auto* toolGrid = new QGridLayout(tool);
-    mLargeToolBox = new QRadioButton(Q("大きなツールボックス"), tool);
+    mLargeToolBox = new QRadioButton(tr("大きなツールボックス"), tool);
     mLargeToolBox->setObjectName(QStringLiteral("largeToolBoxOption"));
-    mSmallToolBox = new QRadioButton(Q("小さなツールボックス"), tool);
+    mSmallToolBox = new QRadioButton(tr("小さなツールボックス"), tool);
     mSmallToolBox->setObjectName(QStringLiteral("smallToolBoxOption"));
     toolGrid->addWidget(mLargeToolBox, 0, 0, 1, 3);
     toolGrid->addWidget(mSmallToolBox, 1, 0, 1, 3);
-    toolGrid->addWidget(caption("フォントサイズ :", Field(F::RailListFontSize)), 2, 0);
+    toolGrid->addWidget(caption(tr("フォントサイズ :"), Field(F::RailListFontSize)), 2, 0);
     toolGrid->addWidget(Field(F::RailListFontSize), 2, 1);
     lstItems = new QListWidget(this);
     lstItems->setObjectName(QStringLiteral("lstItems"));
     for (const char* text : AboutItemTexts) {
-        auto* item = new QListWidgetItem(Q(text), lstItems);
+        auto* item = new QListWidgetItem(tr(text), lstItems);
         item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
     lstItems->setMinimumHeight(lstItems->sizeHintForRow(0) * 11 + 2 * lstItems->frameWidth());
-    toolGrid->addWidget(caption("レール情報表示項目 :", lstItems), 3, 0, 1, 3);
+    toolGrid->addWidget(caption(tr("レール情報表示項目 :"), lstItems), 3, 0, 1, 3);
     toolGrid->addWidget(lstItems, 4, 0, 1, 3);
     toolGrid->setColumnStretch(2, 1);
 
     // Windows.
-    auto* windows = new QGroupBox(Q("ウィンドウ"), this);
+    auto* windows = new QGroupBox(tr("ウィンドウ"), this);
     auto* windowGrid = new QGridLayout(windows);
     mZoomCombo = new QComboBox(this);
     mZoomCombo->setObjectName(QStringLiteral("zoomPositionCombo"));
     for (const char* text : app::ZoomPositionTexts)
         mZoomCombo->addItem(Q(text));
-    windowGrid->addWidget(caption("起動時の表示倍率 :", mZoomCombo), 0, 0);
+    windowGrid->addWidget(caption(tr("起動時の表示倍率 :"), mZoomCombo), 0, 0);
     windowGrid->addWidget(mZoomCombo, 0, 1);
-    mAccurateAngle = new QCheckBox(Q("精巧な角度選択ウィンドウ"), this);
+    mAccurateAngle = new QCheckBox(tr("精巧な角度選択ウィンドウ"), this);
     mAccurateAngle->setObjectName(QStringLiteral("accurateAngleCheck"));
     windowGrid->addWidget(mAccurateAngle, 1, 0, 1, 3);
     mLanguageCombo = new QComboBox(this);
     mLanguageCombo->setObjectName(QStringLiteral("languageCombo"));
     for (const auto& choice : app::LanguageChoices)
-        mLanguageCombo->addItem(Q(choice.Caption));
-    windowGrid->addWidget(caption("言語 :", mLanguageCombo), 2, 0);
+        mLanguageCombo->addItem(LanguageCaption(choice));
+    windowGrid->addWidget(caption(tr("言語 :"), mLanguageCombo), 2, 0);
     windowGrid->addWidget(mLanguageCombo, 2, 1);
-    windowGrid->addWidget(caption("自動保存の間隔 :", Field(F::AutoSaveMinutes)), 3, 0);
+    // The windows are built in one language; another one shows from the next start.
+    auto* languageNote = new QLabel(tr("(次回の起動から有効)"), this);
+    languageNote->setObjectName(QStringLiteral("languageNote"));
+    windowGrid->addWidget(languageNote, 2, 2);
+    windowGrid->addWidget(caption(tr("自動保存の間隔 :"), Field(F::AutoSaveMinutes)), 3, 0);
     auto* minutesRow = new QHBoxLayout();
     minutesRow->addWidget(Field(F::AutoSaveMinutes));
-    minutesRow->addWidget(new QLabel(Q("分 (0 : 保存しない)"), this));
+    minutesRow->addWidget(new QLabel(tr("分 (0 : 保存しない)"), this));
     windowGrid->addLayout(minutesRow, 3, 1, 1, 2);
     windowGrid->setColumnStretch(2, 1);
 
-    auto* fonts = new QGroupBox(Q("使用フォント"), this);
+    auto* fonts = new QGroupBox(tr("使用フォント"), this);
     auto* fontColumn = new QVBoxLayout(fonts);
     for (std::size_t i = 0; i < mFontOptions.size(); ++i) {
         mFontOptions[i] = new QRadioButton(Q(app::WindowFontChoices[i].Name), fonts);
@@ -273,9 +296,9 @@ void frmOption::Build() {
     mOk = new QPushButton(QStringLiteral("OK"), this);
     mOk->setObjectName(QStringLiteral("OKButton"));
     mOk->setDefault(true);
-    mCancel = new QPushButton(Q("キャンセル(&C)"), this);
+    mCancel = new QPushButton(tr("キャンセル(&C)"), this);
     mCancel->setObjectName(QStringLiteral("CancelButton"));
-    mHelp = new QPushButton(Q("ヘルプ (&L)"), this);
+    mHelp = new QPushButton(tr("ヘルプ (&L)"), this);
     mHelp->setObjectName(QStringLiteral("HelpButton"));
     mHelp->setAutoDefault(false);
     SetUpHelpButton(mHelp, platform::OptionsHelpAnchor);

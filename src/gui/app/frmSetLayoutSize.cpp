@@ -26,8 +26,8 @@ frmSetLayoutSize::frmSetLayoutSize(app::Workspace& ws, QWidget* parent) : QDialo
 
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout();
-    form->addRow(QStringLiteral("幅 :"), mWidth);
-    form->addRow(QStringLiteral("高さ :"), mHeight);
+    form->addRow(tr("幅 :"), mWidth);
+    form->addRow(tr("高さ :"), mHeight);
     column->addLayout(form);
 
     auto* buttons = new QHBoxLayout();
@@ -36,7 +36,7 @@ frmSetLayoutSize::frmSetLayoutSize(app::Workspace& ws, QWidget* parent) : QDialo
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmSetLayoutSize::Accept);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

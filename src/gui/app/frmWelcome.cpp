@@ -27,14 +27,14 @@ frmWelcome::frmWelcome(QWidget* parent) : QWidget(parent) {
     title->setFont(big);
     title->setAlignment(Qt::AlignCenter);
     title->setStyleSheet(QStringLiteral("color: #f3ead8;"));
-    auto* version = new QLabel(QStringLiteral("Ver %1.%2.%3 — 線路レイアウト設計エディタ")
+    auto* version = new QLabel(tr("Ver %1.%2.%3 — 線路レイアウト設計エディタ")
                                    .arg(app::VersionMajor)
                                    .arg(app::VersionMinor)
                                    .arg(app::VersionRevision),
                                this);
     version->setAlignment(Qt::AlignCenter);
     version->setStyleSheet(QStringLiteral("color: #d8ccb4;"));
-    auto* start = new QPushButton(QStringLiteral("新しいレイアウトを始める(&N)"), this);
+    auto* start = new QPushButton(tr("新しいレイアウトを始める(&N)"), this);
     start->setObjectName(QStringLiteral("newLayoutButton"));
     start->setDefault(true);
     start->setMinimumHeight(34);

@@ -11,7 +11,7 @@ namespace ferrovane::gui {
 
 frmZoom::frmZoom(float zoom, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmZoom"));
-    setWindowTitle(QStringLiteral("倍率の指定"));
+    setWindowTitle(tr("倍率の指定"));
     const int percent = render::ZoomPercent(zoom);
 
     mPercent = new QLineEdit(QString::number(percent), this);
@@ -35,7 +35,7 @@ frmZoom::frmZoom(float zoom, QWidget* parent) : QDialog(parent) {
             [this](int v) { mPercent->setText(QString::number(v)); });
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("倍率 :"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("倍率 :"), this), 0, 0);
     auto* percentRow = new QHBoxLayout();
     percentRow->addWidget(mPercent);
     percentRow->addWidget(new QLabel(QStringLiteral("%"), this));
@@ -61,7 +61,7 @@ frmZoom::frmZoom(float zoom, QWidget* parent) : QDialog(parent) {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(ok, &QPushButton::clicked, this, &frmZoom::Accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -74,8 +74,7 @@ void frmZoom::Accept() {
     mResult = render::ApplyZoomDialog(mPercent->text().toStdString());
     if (!mResult) {
         // Refused with a word, and the window stays for another try.
-        QMessageBox::warning(this, QStringLiteral("警告"),
-                             QString::fromUtf8(render::ZoomRangeText));
+        QMessageBox::warning(this, tr("警告"), QString::fromUtf8(render::ZoomRangeText));
         mPercent->setFocus();
         mPercent->selectAll();
         return;

@@ -11,8 +11,8 @@ namespace {
 
 class HintFilter : public QObject {
 public:
-    HintFilter(QObject* parent, platform::UiHost& host, const char* hint)
-        : QObject(parent), mHost(host), mHint(hint) {}
+    HintFilter(QObject* parent, platform::UiHost& host, const QString& hint)
+        : QObject(parent), mHost(host), mHint(hint.toStdString()) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -28,8 +28,8 @@ private:
 
 } // namespace
 
-void SetStatusHint(QWidget* control, platform::UiHost& host, const char* hint) {
-    control->setToolTip(QString::fromUtf8(hint));
+void SetStatusHint(QWidget* control, platform::UiHost& host, const QString& hint) {
+    control->setToolTip(hint);
     control->installEventFilter(new HintFilter(control, host, hint));
 }
 

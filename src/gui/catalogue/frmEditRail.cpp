@@ -32,7 +32,7 @@ constexpr int LengthBox = 0, RadiusBox = 1, AngleBox = 2;
 
 frmEditRail::frmEditRail(app::Workspace& ws, QWidget* parent) : QDialog(parent), mWs(ws) {
     setObjectName(QStringLiteral("frmEditRail"));
-    setWindowTitle(QStringLiteral("レールの編集"));
+    setWindowTitle(tr("レールの編集"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     mSession = catalogue::OpenCatalogueEditor(mWs);
     BuildControls();
@@ -42,28 +42,27 @@ frmEditRail::frmEditRail(app::Workspace& ws, QWidget* parent) : QDialog(parent),
 void frmEditRail::BuildControls() {
     cmbObjType = new QComboBox(this);
     cmbObjType->setObjectName(QStringLiteral("cmbObjType"));
-    cmbObjType->addItems({QStringLiteral("ストレートレール"), QStringLiteral("カーブレール"),
-                          QStringLiteral("ポイントレール")});
+    cmbObjType->addItems({tr("ストレートレール"), tr("カーブレール"), tr("ポイントレール")});
     connect(cmbObjType, &QComboBox::currentIndexChanged, this, &frmEditRail::KindChanged);
 
     railList = new QListWidget(this);
     railList->setObjectName(QStringLiteral("railList"));
-    SetStatusHint(railList, *mWs.Host, "編集したいレールを選んでください。");
+    SetStatusHint(railList, *mWs.Host, tr("編集したいレールを選んでください。"));
     connect(railList, &QListWidget::currentRowChanged, this, &frmEditRail::ListRowChanged);
 
-    const auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+    const auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
         return b;
     };
-    addButton = button("addButton", "レール追加(&A)");
-    deleteButton = button("deleteButton", "レール削除(&D)");
-    renameButton = button("renameButton", "レール名の変更(&R)");
-    registerButton = button("registerButton", "登録 (&G)");
-    autoColourButton = button("autoColourButton", "レール色自動設定");
-    applyColourButton = button("applyColourButton", "レール色反映");
-    saveCloseButton = button("saveCloseButton", "保存して閉じる(&E)");
+    addButton = button("addButton", tr("レール追加(&A)"));
+    deleteButton = button("deleteButton", tr("レール削除(&D)"));
+    renameButton = button("renameButton", tr("レール名の変更(&R)"));
+    registerButton = button("registerButton", tr("登録 (&G)"));
+    autoColourButton = button("autoColourButton", tr("レール色自動設定"));
+    applyColourButton = button("applyColourButton", tr("レール色反映"));
+    saveCloseButton = button("saveCloseButton", tr("保存して閉じる(&E)"));
     connect(addButton, &QPushButton::clicked, this, &frmEditRail::AddEntry);
     connect(deleteButton, &QPushButton::clicked, this, &frmEditRail::DeleteEntry);
     connect(renameButton, &QPushButton::clicked, this, &frmEditRail::RenameEntry);
@@ -72,11 +71,11 @@ void frmEditRail::BuildControls() {
     connect(applyColourButton, &QPushButton::clicked, this, &frmEditRail::ApplyColours);
     connect(saveCloseButton, &QPushButton::clicked, this, &frmEditRail::SaveAndClose);
     // There is no user's guide to open yet.
-    QPushButton* helpButton = button("helpButton", "ヘルプ(&H)");
+    QPushButton* helpButton = button("helpButton", tr("ヘルプ(&H)"));
     helpButton->hide();
 
     const std::array<const char*, 3> editNames = {"lengthEdit", "radiusEdit", "angleEdit"};
-    const std::array<const char*, 3> captions = {"長さ :", "半径 :", "角度 :"};
+    const std::array<QString, 3> captions = {tr("長さ :"), tr("半径 :"), tr("角度 :")};
     for (int i = 0; i < 3; ++i) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(editNames[static_cast<std::size_t>(i)]));
@@ -85,7 +84,7 @@ void frmEditRail::BuildControls() {
         connect(edit, &QLineEdit::editingFinished, this, [this, i] { CheckNumber(i); });
         numberEdits[static_cast<std::size_t>(i)] = edit;
         numberLabels[static_cast<std::size_t>(i)] =
-            new QLabel(QString::fromUtf8(captions[static_cast<std::size_t>(i)]), this);
+            new QLabel(captions[static_cast<std::size_t>(i)], this);
     }
     connect(numberEdits[AngleBox], &QLineEdit::textChanged, this, &frmEditRail::AngleTextChanged);
     angleScroll = new QScrollBar(Qt::Horizontal, this);
@@ -97,18 +96,18 @@ void frmEditRail::BuildControls() {
     angleLabel->setObjectName(QStringLiteral("angleLabel"));
     angleLabel->setMinimumWidth(60);
 
-    colourLabel = new QLabel(QStringLiteral("表示色 :"), this);
+    colourLabel = new QLabel(tr("表示色 :"), this);
     colourButton = new QPushButton(this);
     colourButton->setObjectName(QStringLiteral("colourButton"));
     colourButton->setFixedSize(60, 22);
     colourButton->setAutoDefault(false);
     connect(colourButton, &QPushButton::clicked, this, &frmEditRail::ChooseColour);
 
-    curvePointCheck = new QCheckBox(QStringLiteral("カーブポイントレール"), this);
+    curvePointCheck = new QCheckBox(tr("カーブポイントレール"), this);
     curvePointCheck->setObjectName(QStringLiteral("curvePointCheck"));
-    leftFacingOption = new QRadioButton(QStringLiteral("左向き"), this);
+    leftFacingOption = new QRadioButton(tr("左向き"), this);
     leftFacingOption->setObjectName(QStringLiteral("leftFacingOption"));
-    rightFacingOption = new QRadioButton(QStringLiteral("右向き"), this);
+    rightFacingOption = new QRadioButton(tr("右向き"), this);
     rightFacingOption->setObjectName(QStringLiteral("rightFacingOption"));
     auto* hand = new QButtonGroup(this);
     hand->addButton(leftFacingOption);
@@ -116,8 +115,7 @@ void frmEditRail::BuildControls() {
 
     levelCombo = new QComboBox(this);
     levelCombo->setObjectName(QStringLiteral("levelCombo"));
-    levelCombo->addItems(
-        {QStringLiteral("地上レール"), QStringLiteral("高架レール"), QStringLiteral("両方")});
+    levelCombo->addItems({tr("地上レール"), tr("高架レール"), tr("両方")});
 
     auto* left = new QVBoxLayout;
     left->addWidget(cmbObjType);

@@ -45,11 +45,11 @@ frmEditRailBox::frmEditRailBox(app::Workspace& ws, QWidget* parent)
     mPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     connect(mList, &QListWidget::currentRowChanged, this, [this] { ShowPreview(); });
 
-    auto* make = Button(this, "makeFromSelection", QStringLiteral("選択からレール箱を作る(&M)..."));
-    auto* rename = Button(this, "renameBox", QStringLiteral("名前の変更(&N)..."));
-    auto* remove = Button(this, "deleteBox", QStringLiteral("削除(&D)"));
-    auto* save = Button(this, "saveAndClose", QStringLiteral("保存して閉じる(&S)"));
-    auto* close = Button(this, "closeButton", QStringLiteral("閉じる"));
+    auto* make = Button(this, "makeFromSelection", tr("選択からレール箱を作る(&M)..."));
+    auto* rename = Button(this, "renameBox", tr("名前の変更(&N)..."));
+    auto* remove = Button(this, "deleteBox", tr("削除(&D)"));
+    auto* save = Button(this, "saveAndClose", tr("保存して閉じる(&S)"));
+    auto* close = Button(this, "closeButton", tr("閉じる"));
     connect(make, &QPushButton::clicked, this, [this] {
         if (catalogue::MakeRailBoxFromSelection(mWs)) {
             const auto entries = catalogue::RailBoxEntries(mWs.Catalogue);
@@ -109,7 +109,7 @@ void frmEditRailBox::FillList(int currentHeader) {
     mList->clear();
     for (const catalogue::RailBoxEntry& e : catalogue::RailBoxEntries(mWs.Catalogue)) {
         auto* item = new QListWidgetItem(
-            QStringLiteral("%1  (%2本)").arg(QString::fromStdString(e.Name)).arg(e.Members), mList);
+            tr("%1  (%2本)").arg(QString::fromStdString(e.Name)).arg(e.Members), mList);
         item->setData(Qt::UserRole, e.Header);
         if (e.Header == currentHeader) mList->setCurrentItem(item);
     }

@@ -31,7 +31,7 @@ QString Q(const std::string& s) {
 
 frmMakeUserRail::frmMakeUserRail(app::Workspace& ws, QWidget* parent) : QDialog(parent), mWs(ws) {
     setObjectName(QStringLiteral("frmMakeUserRail"));
-    setWindowTitle(QStringLiteral("ユーザーレールの作成"));
+    setWindowTitle(tr("ユーザーレールの作成"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     const catalogue::ShapeFieldsShown shown =
         catalogue::ShapeFieldsOf(model::KindIndex(mWs.Editor.PlaceKind));
@@ -39,9 +39,10 @@ frmMakeUserRail::frmMakeUserRail(app::Workspace& ws, QWidget* parent) : QDialog(
 
     auto* fields = new QGridLayout;
     const std::array<const char*, 3> names = {"lengthEdit", "radiusEdit", "angleEdit"};
-    const std::array<const char*, 3> captions = {"長さ :", "半径 :", "角度 :"};
-    const std::array<const char*, 3> hints = {
-        "長さを設定してください。", "半径を設定してください。", "角度を設定してください。"};
+    const std::array<QString, 3> captions = {tr("長さ :"), tr("半径 :"), tr("角度 :")};
+    const std::array<QString, 3> hints = {tr("長さを設定してください。"),
+                                          tr("半径を設定してください。"),
+                                          tr("角度を設定してください。")};
     const std::array<float, 3> values = {input.Length, input.Radius, input.Angle};
     const std::array<bool, 3> carried = {shown.Length, shown.Radius, shown.Angle};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -53,31 +54,31 @@ frmMakeUserRail::frmMakeUserRail(app::Workspace& ws, QWidget* parent) : QDialog(
         connect(edit, &QLineEdit::editingFinished, this,
                 [this, i] { LeaveField(static_cast<int>(i)); });
         numberEdits[i] = edit;
-        auto* caption = new QLabel(QString::fromUtf8(captions[i]), this);
+        auto* caption = new QLabel(captions[i], this);
         const int row = static_cast<int>(i);
         fields->addWidget(caption, row, 0);
         fields->addWidget(edit, row, 1);
         caption->setVisible(carried[i]);
         edit->setVisible(carried[i]);
         if (i == 2) {
-            auto* unit = new QLabel(QStringLiteral(" 度"), this);
+            auto* unit = new QLabel(tr(" 度"), this);
             fields->addWidget(unit, row, 2);
             unit->setVisible(carried[i]);
         }
     }
     fields->setColumnStretch(2, 1);
 
-    curvePointCheck = new QCheckBox(QStringLiteral("カーブポイントレール"), this);
+    curvePointCheck = new QCheckBox(tr("カーブポイントレール"), this);
     curvePointCheck->setObjectName(QStringLiteral("curvePointCheck"));
     curvePointCheck->setChecked(input.CurvePoint);
     SetStatusHint(curvePointCheck, *mWs.Host,
-                  "カーブポイントレールを作成する場合はチェックしてください。");
+                  tr("カーブポイントレールを作成する場合はチェックしてください。"));
     curvePointCheck->setVisible(shown.CurvePoint);
     fields->addWidget(curvePointCheck, 3, 0, 1, 3);
 
-    leftFacingOption = new QRadioButton(QStringLiteral("左向き"), this);
+    leftFacingOption = new QRadioButton(tr("左向き"), this);
     leftFacingOption->setObjectName(QStringLiteral("leftFacingOption"));
-    rightFacingOption = new QRadioButton(QStringLiteral("右向き"), this);
+    rightFacingOption = new QRadioButton(tr("右向き"), this);
     rightFacingOption->setObjectName(QStringLiteral("rightFacingOption"));
     auto* hand = new QButtonGroup(this);
     hand->addButton(leftFacingOption);
@@ -91,13 +92,13 @@ frmMakeUserRail::frmMakeUserRail(app::Workspace& ws, QWidget* parent) : QDialog(
     handRow->addStretch(1);
     fields->addLayout(handRow, 4, 0, 1, 3);
 
-    createButton = new QPushButton(QStringLiteral("作成"), this);
+    createButton = new QPushButton(tr("作成"), this);
     createButton->setObjectName(QStringLiteral("createButton"));
     createButton->setDefault(true);
-    SetStatusHint(createButton, *mWs.Host, "このボタンを押すと作成します");
+    SetStatusHint(createButton, *mWs.Host, tr("このボタンを押すと作成します"));
     connect(createButton, &QPushButton::clicked, this, &frmMakeUserRail::Create);
     // There is no user's guide to open yet.
-    auto* helpButton = new QPushButton(QStringLiteral("ヘルプ(&H)"), this);
+    auto* helpButton = new QPushButton(tr("ヘルプ(&H)"), this);
     helpButton->setObjectName(QStringLiteral("helpButton"));
     helpButton->setAutoDefault(false);
     helpButton->hide();

@@ -8,7 +8,7 @@ ColourSample::ColourSample(QWidget* parent, QSize size) : QPushButton(parent) {
     setObjectName(QStringLiteral("colourSample"));
     setFixedSize(size);
     setAutoDefault(false);
-    setToolTip(QStringLiteral("クリックで色を選びます"));
+    setToolTip(tr("クリックで色を選びます"));
 }
 
 void ColourSample::SetColour(std::int32_t colour) {

@@ -9,18 +9,16 @@
 
 namespace ferrovane::gui {
 
-DesignCheckDock::DesignCheckDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("レイアウトの検査"), parent) {
+DesignCheckDock::DesignCheckDock(QWidget* parent) : QDockWidget(tr("レイアウトの検査"), parent) {
     setObjectName(QStringLiteral("DesignCheckDock"));
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     mList = new QTreeWidget(body);
     mList->setObjectName(QStringLiteral("findingList"));
     mList->setRootIsDecorated(false);
-    mList->setHeaderLabels(
-        {QStringLiteral("種類"), QStringLiteral("レール"), QStringLiteral("数値")});
+    mList->setHeaderLabels({tr("種類"), tr("レール"), tr("数値")});
     mList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    mJoin = new QPushButton(QStringLiteral("接続"), body);
+    mJoin = new QPushButton(tr("接続"), body);
     mJoin->setObjectName(QStringLiteral("joinButton"));
     mJoin->setEnabled(false);
     layout->addWidget(mList);

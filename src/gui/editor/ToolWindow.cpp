@@ -26,7 +26,7 @@ QLayout* ToolWindow::ClosingRow(std::initializer_list<QPushButton*> buttons) {
     row->addStretch(1);
     for (QPushButton* b : buttons)
         row->addWidget(b);
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* close = new QPushButton(tr("閉じる"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -48,7 +48,7 @@ frmAngle2::frmAngle2(app::Workspace& ws, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), mWs(ws),
       mState(editor::OpenTypedAngle(ws)) {
     setObjectName(QStringLiteral("frmAngle2"));
-    setWindowTitle(QStringLiteral("角度"));
+    setWindowTitle(tr("角度"));
     setModal(true);
     setMouseTracking(true);
 
@@ -60,7 +60,7 @@ frmAngle2::frmAngle2(app::Workspace& ws, QWidget* parent)
 
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
-    mAngleCaption = new QLabel(QStringLiteral("角度"), this);
+    mAngleCaption = new QLabel(tr("角度"), this);
     mAngleCaption->setMouseTracking(true);
     mAngleEdit = new QLineEdit(this);
     mAngleEdit->setObjectName(QStringLiteral("angleEdit"));
@@ -68,7 +68,7 @@ frmAngle2::frmAngle2(app::Workspace& ws, QWidget* parent)
     mAngleEdit->setMaxLength(16);
     mAngleEdit->setMinimumWidth(60);
     mAngleEdit->installEventFilter(this);
-    auto* unit = new QLabel(QStringLiteral("度"), this);
+    auto* unit = new QLabel(tr("度"), this);
     unit->setMouseTracking(true);
     row->addWidget(mAngleCaption);
     row->addWidget(mAngleEdit, 1);

@@ -10,21 +10,20 @@
 namespace ferrovane::gui {
 
 frmChangeColor::frmChangeColor(editor::Board& board, QWidget* mainWindow)
-    : ToolWindow(mainWindow, "frmChangeColor", QStringLiteral("レールの色の変更")),
-      mTool(board, *this) {
+    : ToolWindow(mainWindow, "frmChangeColor", tr("レールの色の変更")), mTool(board, *this) {
     auto* column = new QVBoxLayout(this);
     mTarget = new QLabel(this);
     mTarget->setObjectName(QStringLiteral("targetLabel"));
     mTarget->setMinimumWidth(220);
     column->addWidget(mTarget);
     auto* sampleRow = new QHBoxLayout();
-    sampleRow->addWidget(new QLabel(QStringLiteral("色 :"), this));
+    sampleRow->addWidget(new QLabel(tr("色 :"), this));
     mSample = new ColourSample(this, QSize(64, 24));
     connect(mSample, &QPushButton::clicked, this, [this] { mTool.ChooseColour(); });
     sampleRow->addWidget(mSample);
     sampleRow->addStretch(1);
     column->addLayout(sampleRow);
-    auto* apply = new QPushButton(QStringLiteral("変更"), this);
+    auto* apply = new QPushButton(tr("変更"), this);
     apply->setObjectName(QStringLiteral("applyButton"));
     connect(apply, &QPushButton::clicked, this, [this] {
         mTool.Apply();

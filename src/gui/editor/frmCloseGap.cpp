@@ -8,7 +8,7 @@
 namespace ferrovane::gui {
 
 frmCloseGap::frmCloseGap(editor::Board& board, QWidget* mainWindow)
-    : ToolWindow(mainWindow, "frmCloseGap", QStringLiteral("すき間を埋める")), mTool(board, *this) {
+    : ToolWindow(mainWindow, "frmCloseGap", tr("すき間を埋める")), mTool(board, *this) {
     auto* column = new QVBoxLayout(this);
     mInstruction = new QLabel(this);
     mInstruction->setObjectName(QStringLiteral("instructionLabel"));
@@ -19,9 +19,9 @@ frmCloseGap::frmCloseGap(editor::Board& board, QWidget* mainWindow)
     mList->setObjectName(QStringLiteral("suggestionList"));
     mList->setMinimumHeight(160);
     column->addWidget(mList);
-    mLay = new QPushButton(QStringLiteral("敷設"), this);
+    mLay = new QPushButton(tr("敷設"), this);
     mLay->setObjectName(QStringLiteral("layButton"));
-    mFlexible = new QPushButton(QStringLiteral("フレキシブルレールで結ぶ"), this);
+    mFlexible = new QPushButton(tr("フレキシブルレールで結ぶ"), this);
     mFlexible->setObjectName(QStringLiteral("flexibleButton"));
     mFlexible->setAutoDefault(false);
     const auto laid = [this](bool done) {

@@ -9,10 +9,9 @@
 namespace ferrovane::gui {
 
 frmDelete::frmDelete(editor::Board& board, QWidget* mainWindow)
-    : ToolWindow(mainWindow, "frmDelete", QStringLiteral("レールや文字の削除")),
-      mTool(board, *this) {
+    : ToolWindow(mainWindow, "frmDelete", tr("レールや文字の削除")), mTool(board, *this) {
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral("クリックしたレールや文字を削除します。"), this));
+    column->addWidget(new QLabel(tr("クリックしたレールや文字を削除します。"), this));
     mRailField = new QLineEdit(this);
     mRailField->setObjectName(QStringLiteral("railField"));
     mRailField->setReadOnly(true);

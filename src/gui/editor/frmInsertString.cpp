@@ -19,17 +19,16 @@
 namespace ferrovane::gui {
 
 frmInsertString::frmInsertString(editor::Board& board, QWidget* mainWindow)
-    : ToolWindow(mainWindow, "frmInsertString", QStringLiteral("文字の挿入")),
-      mTool(board, QtTextMeasure()) {
+    : ToolWindow(mainWindow, "frmInsertString", tr("文字の挿入")), mTool(board, QtTextMeasure()) {
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral("挿入する文字 (半角80字以内) :"), this));
+    column->addWidget(new QLabel(tr("挿入する文字 (半角80字以内) :"), this));
     mText = new QLineEdit(this);
     mText->setObjectName(QStringLiteral("textEdit"));
     mText->setMinimumWidth(280);
     column->addWidget(mText);
 
     auto* grid = new QGridLayout();
-    grid->addWidget(new QLabel(QStringLiteral("フォント :"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("フォント :"), this), 0, 0);
     mFont = new QComboBox(this);
     mFont->setObjectName(QStringLiteral("fontList"));
     mFont->addItems(QFontDatabase::families());
@@ -38,7 +37,7 @@ frmInsertString::frmInsertString(editor::Board& board, QWidget* mainWindow)
     const int desktopFont = mFont->findText(QApplication::font().family());
     if (desktopFont >= 0) mFont->setCurrentIndex(desktopFont);
     grid->addWidget(mFont, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("サイズ :"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("サイズ :"), this), 1, 0);
     mSize = new QLineEdit(QStringLiteral("12"), this);
     mSize->setObjectName(QStringLiteral("sizeEdit"));
     mSize->setMaximumWidth(60);
@@ -49,9 +48,9 @@ frmInsertString::frmInsertString(editor::Board& board, QWidget* mainWindow)
     column->addLayout(grid);
 
     auto* styleRow = new QHBoxLayout();
-    mBold = new QCheckBox(QStringLiteral("太字 (&B)"), this);
+    mBold = new QCheckBox(tr("太字 (&B)"), this);
     mBold->setObjectName(QStringLiteral("boldCheck"));
-    mItalic = new QCheckBox(QStringLiteral("斜体 (&I)"), this);
+    mItalic = new QCheckBox(tr("斜体 (&I)"), this);
     mItalic->setObjectName(QStringLiteral("italicCheck"));
     styleRow->addWidget(mBold);
     styleRow->addWidget(mItalic);

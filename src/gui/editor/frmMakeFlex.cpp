@@ -12,8 +12,7 @@
 namespace ferrovane::gui {
 
 frmMakeFlex::frmMakeFlex(editor::Board& board, QWidget* mainWindow)
-    : ToolWindow(mainWindow, "frmMakeFlex", QStringLiteral("フレキシブルレール")),
-      mTool(board, *this) {
+    : ToolWindow(mainWindow, "frmMakeFlex", tr("フレキシブルレール")), mTool(board, *this) {
     auto* column = new QVBoxLayout(this);
     auto* stepRow = new QHBoxLayout();
     mStep = new QLabel(this);
@@ -33,7 +32,7 @@ frmMakeFlex::frmMakeFlex(editor::Board& board, QWidget* mainWindow)
     mInstruction->setMinimumWidth(260);
     column->addWidget(mInstruction);
     auto* railRow = new QHBoxLayout();
-    railRow->addWidget(new QLabel(QStringLiteral("レール番号 :"), this));
+    railRow->addWidget(new QLabel(tr("レール番号 :"), this));
     txtRailNum = new QLineEdit(this);
     txtRailNum->setObjectName(QStringLiteral("txtRailNum"));
     txtRailNum->setReadOnly(true);
@@ -51,7 +50,7 @@ frmMakeFlex::frmMakeFlex(editor::Board& board, QWidget* mainWindow)
             emit Changed();
         }
     });
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

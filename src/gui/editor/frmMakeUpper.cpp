@@ -11,25 +11,24 @@
 namespace ferrovane::gui {
 
 frmMakeUpper::frmMakeUpper(editor::Board& board, QWidget* mainWindow)
-    : ToolWindow(mainWindow, "frmMakeUpper", QStringLiteral("レールの高架化")),
-      mTool(board, *this) {
+    : ToolWindow(mainWindow, "frmMakeUpper", tr("レールの高架化")), mTool(board, *this) {
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral("変換するレール :"), this));
+    column->addWidget(new QLabel(tr("変換するレール :"), this));
     txtSrcRail = new QLineEdit(this);
     txtSrcRail->setObjectName(QStringLiteral("txtSrcRail"));
     txtSrcRail->setReadOnly(true);
     column->addWidget(txtSrcRail);
-    column->addWidget(new QLabel(QStringLiteral("変換後のレール :"), this));
+    column->addWidget(new QLabel(tr("変換後のレール :"), this));
     lstDestRail = new QListWidget(this);
     lstDestRail->setObjectName(QStringLiteral("lstDestRail"));
     lstDestRail->setMinimumSize(220, 140);
     column->addWidget(lstDestRail);
-    chkIntelliChange = new QCheckBox(QStringLiteral("賢い変換"), this);
+    chkIntelliChange = new QCheckBox(tr("賢い変換"), this);
     chkIntelliChange->setObjectName(QStringLiteral("chkIntelliChange"));
     connect(chkIntelliChange, &QCheckBox::toggled, this,
             [this](bool on) { mTool.SetIntelliChange(on); });
     column->addWidget(chkIntelliChange);
-    auto* convert = new QPushButton(QStringLiteral("変換"), this);
+    auto* convert = new QPushButton(tr("変換"), this);
     convert->setObjectName(QStringLiteral("convertButton"));
     connect(convert, &QPushButton::clicked, this, [this] {
         mTool.ConvertSourceRail();

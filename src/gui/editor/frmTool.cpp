@@ -43,7 +43,8 @@ QString FromUtf8(const std::string& s) {
 }
 
 // The widest line the panel is expected to show, to keep its size steady.
-constexpr const char* WidestAboutLine = "端位置(1) : (-12345.6, -12345.6)";
+constexpr const char* WidestAboutLine =
+    QT_TRANSLATE_NOOP("ferrovane::gui::frmTool", "端位置(1) : (-12345.6, -12345.6)");
 constexpr int AboutLineCount = 11;
 // Room the window manager takes beside the title for its icon and buttons, and how much
 // wider its (often bold, larger) title font may set the text than the program's font.
@@ -62,7 +63,7 @@ frmTool::frmTool(app::Workspace& ws, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), mWs(ws) {
     InitToolBoxResources();
     setObjectName(QStringLiteral("frmTool"));
-    setWindowTitle(QStringLiteral("ツールボックス"));
+    setWindowTitle(tr("ツールボックス"));
     setMouseTracking(true);
 
     auto* column = new QVBoxLayout(this);
@@ -126,9 +127,9 @@ frmTool::frmTool(app::Workspace& ws, QWidget* mainWindow)
     auto* labels = new QGridLayout;
     labels->setHorizontalSpacing(6);
     labels->setVerticalSpacing(1);
-    const auto addLabel = [&](int row, const char* caption, const char* name, QLabel*& captionLabel,
-                              QLabel*& valueLabel) {
-        captionLabel = new QLabel(QString::fromUtf8(caption), this);
+    const auto addLabel = [&](int row, const QString& caption, const char* name,
+                              QLabel*& captionLabel, QLabel*& valueLabel) {
+        captionLabel = new QLabel(caption, this);
         valueLabel = new QLabel(this);
         valueLabel->setObjectName(QLatin1String(name));
         valueLabel->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -139,9 +140,9 @@ frmTool::frmTool(app::Workspace& ws, QWidget* mainWindow)
         labels->addWidget(captionLabel, row, 0);
         labels->addWidget(valueLabel, row, 1);
     };
-    addLabel(0, "長さ", "lblLength2", lblLength, lblLength2);
-    addLabel(1, "半径", "lblRadian2", lblRadian, lblRadian2);
-    addLabel(2, "角度", "lblDegree2", lblDegree, lblDegree2);
+    addLabel(0, tr("長さ"), "lblLength2", lblLength, lblLength2);
+    addLabel(1, tr("半径"), "lblRadian2", lblRadian, lblRadian2);
+    addLabel(2, tr("角度"), "lblDegree2", lblDegree, lblDegree2);
     labels->setColumnStretch(1, 1);
     column->addLayout(labels);
 
@@ -326,7 +327,7 @@ void frmTool::SetSize() {
     // taller than the font's own line spacing), so the window does not jump.
     QStringList sample;
     for (int i = 0; i < AboutLineCount; ++i)
-        sample << QString::fromUtf8(WidestAboutLine);
+        sample << tr(WidestAboutLine);
     const QRect extent = QFontMetrics(aboutFont).boundingRect(
         QRect(0, 0, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, sample.join(QLatin1Char('\n')));
     const int margin = 3;

@@ -45,7 +45,7 @@ QCheckBox* Check(QWidget* parent, const char* objectName, const QString& text, b
 frmPreview::frmPreview(app::Workspace& ws, PrintChoice& choice, QWidget* parent)
     : QDialog(parent), mWs(ws), mChoice(choice) {
     setObjectName(QStringLiteral("frmPreview"));
-    setWindowTitle(QStringLiteral("Ferrovane - 印刷プリビュー"));
+    setWindowTitle(tr("Ferrovane - 印刷プリビュー"));
     const output::PrintSettings& s = choice.Settings;
 
     mPrinter = new QComboBox(this);
@@ -60,52 +60,51 @@ frmPreview::frmPreview(app::Workspace& ws, PrintChoice& choice, QWidget* parent)
         mPaper->addItem(QString::fromLatin1(p.Name), static_cast<int>(p.Id));
         if (p.Id == choice.Paper) mPaper->setCurrentIndex(mPaper->count() - 1);
     }
-    mPortrait = new QRadioButton(QStringLiteral("縦向き"), this);
+    mPortrait = new QRadioButton(tr("縦向き"), this);
     mPortrait->setObjectName(QStringLiteral("portrait"));
-    mLandscape = new QRadioButton(QStringLiteral("横向き"), this);
+    mLandscape = new QRadioButton(tr("横向き"), this);
     mLandscape->setObjectName(QStringLiteral("landscape"));
     (choice.Orientation == QPageLayout::Landscape ? mLandscape : mPortrait)->setChecked(true);
     mScale = new QComboBox(this);
     mScale->setObjectName(QStringLiteral("scaleList"));
-    mScale->addItem(QStringLiteral("全体を1ページに"), 0);
+    mScale->addItem(tr("全体を1ページに"), 0);
     for (const int n : output::PrintScales) {
         mScale->addItem(QStringLiteral("1:%1").arg(n), n);
         if (n == s.ScaleDenominator) mScale->setCurrentIndex(mScale->count() - 1);
     }
     mMagnification = new QComboBox(this);
     mMagnification->setObjectName(QStringLiteral("previewScale"));
-    mMagnification->addItem(QStringLiteral("全体"), 1);
-    mMagnification->addItem(QStringLiteral("2倍"), 2);
-    mMagnification->addItem(QStringLiteral("4倍"), 4);
-    mTexts = Check(this, "printTexts", QStringLiteral("文字を印刷する"), s.Texts);
-    mParts = Check(this, "printParts", QStringLiteral("2枚目にレール総計を印刷する"), s.PartsPage);
-    mColour = Check(this, "printColour", QStringLiteral("カラーで印刷する"), s.InColour);
-    mRuler = Check(this, "printRuler", QStringLiteral("目盛りを印刷する"), s.Ruler);
-    mGrid = Check(this, "printGrid", QStringLiteral("グリッドを印刷する"), s.Grid);
-    mAutoRange = Check(this, "autoRange", QStringLiteral("自動範囲調整(&A)"), s.AutoRange);
-    mSkipEmpty = Check(this, "skipEmpty", QStringLiteral("レールのないページは印刷しない"),
-                       s.SkipEmptyPages);
+    mMagnification->addItem(tr("全体"), 1);
+    mMagnification->addItem(tr("2倍"), 2);
+    mMagnification->addItem(tr("4倍"), 4);
+    mTexts = Check(this, "printTexts", tr("文字を印刷する"), s.Texts);
+    mParts = Check(this, "printParts", tr("2枚目にレール総計を印刷する"), s.PartsPage);
+    mColour = Check(this, "printColour", tr("カラーで印刷する"), s.InColour);
+    mRuler = Check(this, "printRuler", tr("目盛りを印刷する"), s.Ruler);
+    mGrid = Check(this, "printGrid", tr("グリッドを印刷する"), s.Grid);
+    mAutoRange = Check(this, "autoRange", tr("自動範囲調整(&A)"), s.AutoRange);
+    mSkipEmpty = Check(this, "skipEmpty", tr("レールのないページは印刷しない"), s.SkipEmptyPages);
     mPageCount = new QLabel(this);
     mPageCount->setObjectName(QStringLiteral("pageCount"));
 
-    auto* print = new QPushButton(QStringLiteral("印刷 (&P)"), this);
+    auto* print = new QPushButton(tr("印刷 (&P)"), this);
     print->setObjectName(QStringLiteral("printButton"));
     print->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* close = new QPushButton(tr("閉じる"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAutoDefault(false);
     connect(print, &QPushButton::clicked, this, &frmPreview::Print);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* form = new QFormLayout();
-    form->addRow(QStringLiteral("プリンタ :"), mPrinter);
-    form->addRow(QStringLiteral("用紙 :"), mPaper);
+    form->addRow(tr("プリンタ :"), mPrinter);
+    form->addRow(tr("用紙 :"), mPaper);
     auto* orientation = new QHBoxLayout();
     orientation->addWidget(mPortrait);
     orientation->addWidget(mLandscape);
-    form->addRow(QStringLiteral("向き :"), orientation);
-    form->addRow(QStringLiteral("縮尺 :"), mScale);
-    form->addRow(QStringLiteral("プレビュー :"), mMagnification);
+    form->addRow(tr("向き :"), orientation);
+    form->addRow(tr("縮尺 :"), mScale);
+    form->addRow(tr("プレビュー :"), mMagnification);
     auto* controls = new QVBoxLayout();
     controls->addLayout(form);
     for (QCheckBox* box : {mTexts, mParts, mColour, mRuler, mGrid, mAutoRange, mSkipEmpty})
@@ -169,7 +168,7 @@ void frmPreview::Rebuild(bool railsChanged) {
     mPlan = output::MakePrintPlan(mWs, PrintableArea(ChosenPageLayout()), mChoice.Settings);
     mPreview->ShowPlan(mPlan, mChoice.Settings, railsChanged);
     const output::PageGrid& grid = mPlan.Grid;
-    mPageCount->setText(QStringLiteral("ページ数 : %1  (%2 行 × %3 列)")
+    mPageCount->setText(tr("ページ数 : %1  (%2 行 × %3 列)")
                             .arg(mPlan.SheetCount())
                             .arg(grid.Rows)
                             .arg(grid.Columns));

@@ -19,7 +19,7 @@ namespace {
 // The counts are padded for a font whose full-width characters are twice as wide as
 // the others: the Japanese fixed-pitch font where there is one, else the system's.
 QFont ReportFont() {
-    const QString japanese = QStringLiteral("ＭＳ ゴシック");
+    const QString japanese = QStringLiteral("ＭＳ ゴシック"); // untranslated: a font's name
     if (QFontDatabase::hasFamily(japanese)) return QFont(japanese, 10);
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
@@ -35,7 +35,7 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
 
 frmRailCount::frmRailCount(app::Workspace& ws, QWidget* parent) : QDialog(parent), mWs(ws) {
     setObjectName(QStringLiteral("frmRailCount"));
-    setWindowTitle(QStringLiteral("総レール数の表示"));
+    setWindowTitle(tr("総レール数の表示"));
     resize(480, 420);
     mText = new QPlainTextEdit(this);
     mText->setObjectName(QStringLiteral("reportText"));
@@ -46,16 +46,16 @@ frmRailCount::frmRailCount(app::Workspace& ws, QWidget* parent) : QDialog(parent
     auto* column = new QVBoxLayout(this);
     column->addWidget(mText);
     auto* buttons = new QHBoxLayout();
-    auto* copy = Button(QStringLiteral("クリップボードにコピー (&P)"), "copyButton", this);
+    auto* copy = Button(tr("クリップボードにコピー (&P)"), "copyButton", this);
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(mCopyText); });
-    auto* saveText = Button(QStringLiteral("テキストで保存 (&T)..."), "saveTextButton", this);
+    auto* saveText = Button(tr("テキストで保存 (&T)..."), "saveTextButton", this);
     connect(saveText, &QPushButton::clicked, this, [this] { output::SavePartsListText(mWs); });
-    auto* saveCsv = Button(QStringLiteral("CSVで保存 (&V)..."), "saveCsvButton", this);
+    auto* saveCsv = Button(tr("CSVで保存 (&V)..."), "saveCsvButton", this);
     connect(saveCsv, &QPushButton::clicked, this, [this] { output::SavePartsListCsv(mWs); });
-    auto* close = Button(QStringLiteral("閉じる (&C)"), "closeButton", this);
+    auto* close = Button(tr("閉じる (&C)"), "closeButton", this);
     close->setDefault(true);
-    close->setToolTip(QStringLiteral("このダイアログを閉じます"));
+    close->setToolTip(tr("このダイアログを閉じます"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(copy);
     buttons->addWidget(saveText);

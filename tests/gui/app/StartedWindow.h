@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,8 @@
 #include "core/app/settings/SettingsStore.h"
 #include "core/app/startup/StartUp.h"
 #include "core/commands/placement/Placement.h"
+#include "core/values/text/Language.h"
+#include "gui/app/ProgramLanguage.h"
 #include "gui/app/frmMain.h"
 
 namespace ferrovane::testing {
@@ -38,6 +41,9 @@ struct StartedWindow {
             user.Set(app::RootSection, key, value);
         user.Set(app::StartupSection, "ZoomPosition", "0");
         records.Set(app::OptionsSection, app::CurrentVersionKey, app::CurrentVersionText());
+        // The language as the program takes it at start-up, with "auto" read in an
+        // environment that names no locale (Japanese), whatever the test run's own is.
+        gui::StartLanguage(user, [](const char*) { return std::optional<std::string>(); });
         window =
             std::make_unique<gui::frmMain>(QCoreApplication::applicationDirPath(), user, records);
         window->resize(900, 700);
@@ -46,6 +52,12 @@ struct StartedWindow {
         // What the start left for the event loop (the tool box sized for the window
         // font) is done before a test looks.
         QCoreApplication::processEvents();
+    }
+
+    // The window goes before the language is back to the program's own.
+    ~StartedWindow() {
+        window.reset();
+        gui::UseLanguage(text::Language::Japanese);
     }
 
     app::Workspace& Ws() { return window->Ws(); }
