@@ -42,7 +42,10 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
 fi
 
-work=$(mktemp -d /tmp/ferrovane-guide.XXXXXX)
+# A fixed folder, so the window titles in the pictures read the same every time.
+work=/tmp/ferrovane-guide
+rm -rf "$work"
+mkdir -p "$work"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -67,33 +70,57 @@ catalogue=$root/data/catalogues/n-33mm.rtr
 layouts=$work/layouts
 mkdir -p "$layouts"
 
-# The layouts of the pictures. Pieces go from (x, y) at an angle: 90 runs right, 0 up.
-script() { "$cli" script - >/dev/null; }
-script <<EOF
-catalogue $catalogue
-size 2400 1500
-tool box "#小判 R249"
-free 500 500 90
-label 620 420 "Ferrovane" "Noto Sans CJK JP" 20 bold 204080
-save $layouts/oval.fvl
-EOF
-script <<EOF
+# The layouts of the pictures. A piece goes from (x, y) at an angle: 270 runs right.
+make_layout() { "$cli" script - >/dev/null 2>&1; }
+make_layout <<EOF
 catalogue $catalogue
 size 2400 1500
 tool straight S248
-free 300 500 90
-at 1 1
-at 2 1
-save $layouts/open-track.fvl
+free 700 250 270
+tool curve R249-45
+at 1 1 1
+at 2 1 1
+at 3 1 1
+at 4 1 1
+tool straight S248
+at 5 1 1
+tool curve R249-45
+at 6 1 1
+at 7 1 1
+at 8 1 1
+at 9 1 1
+save $layouts/oval.fvl
 EOF
-script <<EOF
+make_layout <<EOF
 catalogue $catalogue
 size 2400 1500
-tool box "#小判 R249"
-free 500 500 90
-label 560 380 "中央駅" "Noto Sans CJK JP" 24 bold 000080
-label 560 820 "Central" "Noto Sans CJK JP" 18 italic 800000
+tool straight S248
+free 700 250 270
+tool curve R249-45
+at 1 1 1
+at 2 1 1
+at 3 1 1
+at 4 1 1
+tool straight S248
+at 5 1 1
+tool curve R249-45
+at 6 1 1
+at 7 1 1
+at 8 1 1
+at 9 1 1
+label 640 420 "中央駅" "Noto Sans CJK JP" 24 bold 000080
+label 640 520 "Central station" "Noto Sans CJK JP" 14 italic 800000
 save $layouts/labelled.fvl
+EOF
+make_layout <<EOF
+catalogue $catalogue
+size 2400 1500
+tool straight S248
+free 150 500 270
+at 1 1
+at 2 1
+free 1150 750 270
+save $layouts/open-track.fvl
 EOF
 
 # The program in LANG with a layout (or none), past its welcome window.
@@ -125,8 +152,8 @@ board_origin() {
     local id
     id=$(xdotool search --onlyvisible --pid "$program" --name '\.fvl|Ferrovane' | head -1)
     eval "$(xdotool getwindowgeometry --shell "$id")"
-    # Below the menu bar.
-    echo "$X $((Y + 30))"
+    # Below the menu bar and the ruler.
+    echo "$X $((Y + 3))"
 }
 menu() { # ALT-LETTER ITEM-LETTER
     xdotool key --clearmodifiers "alt+$1"
@@ -149,10 +176,15 @@ for language in "${languages[@]}"; do
     # First start: the catalogue is asked for.
     start_program "$lang"
     proceed
+    # A word of welcome, then the file dialog in the bundled catalogues' folder.
+    xdotool key --clearmodifiers Return
+    sleep 2
     shot "$out/first-start.png"
     xdotool type --delay 20 "$catalogue"
-    xdotool key Return
+    xdotool key --clearmodifiers Return
     sleep 3
+    xdotool key --clearmodifiers ctrl+q
+    sleep 1
     stop_program
 
     start_program "$lang" "$layouts/oval.fvl"
@@ -163,22 +195,34 @@ for language in "${languages[@]}"; do
     start_program "$lang" "$layouts/open-track.fvl"
     proceed
     read -r bx by < <(board_origin)
-    # The free end of the third straight, at x = 300 + 3 * 248, y = 500 (at 100 %).
-    xdotool mousemove $((bx + 1044)) $((by + 500))
+    # The free end of the third straight, at x = 150 + 3 * 248, y = 500, at 75 %.
+    ex=$((bx + 894 * 3 / 4))
+    ey=$((by + 500 * 3 / 4))
+    xdotool mousemove $((ex - 4)) "$ey" mousemove "$ex" "$ey"
     sleep 1.5
     shot "$out/laying-track.png"
     xdotool key --clearmodifiers Right Right
     sleep 0.5
-    xdotool mousemove $((bx + 1040)) $((by + 500)) mousemove $((bx + 1044)) $((by + 500))
+    xdotool mousemove $((ex - 4)) "$ey" mousemove "$ex" "$ey"
     sleep 1.5
     shot "$out/points.png"
+    xdotool key --clearmodifiers Escape
+    # A flexible rail from that end to the start of the lone straight at (1150, 750).
     menu t f
+    xdotool mousemove "$ex" "$ey" click 1
+    sleep 1
+    xdotool mousemove $((bx + 1150 * 3 / 4)) $((by + 750 * 3 / 4)) click 1
+    sleep 1.5
     shot "$out/flexible-rail.png"
     stop_program
 
     start_program "$lang" "$layouts/oval.fvl"
     proceed
     menu t u
+    read -r bx by < <(board_origin)
+    # The pointer on the centre of a curve at the oval's left end, (471, 403).
+    xdotool mousemove $((bx + 471 * 3 / 4)) $((by + 403 * 3 / 4))
+    sleep 1.5
     shot "$out/elevation.png"
     stop_program
 
