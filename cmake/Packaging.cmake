@@ -25,7 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://ferrovane.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The menu entry's icon folders belong to the icon theme; the layout and catalogue file
 # types need the MIME database. Both update their caches by trigger when this installs.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info, hicolor-icon-theme")
+# The window icons are SVG, drawn by the Qt SVG plugin, which no symbol of the programs
+# names.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, shared-mime-info, hicolor-icon-theme")
 # A font for the Japanese texts, and the desktop's cache of menu entries.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, desktop-file-utils")
 
