@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins libgl-dev libfontconfig-dev
     qt6-translations-l10n qt6-l10n-tools qt6-tools-dev xvfb xauth fonts-noto-cjk
     poppler-utils desktop-file-utils libxml2-utils
+    python3-markdown dpkg-dev
 )
 
 missing=()

@@ -25,26 +25,23 @@
 #include "core/commands/render/AutoScroll.h"
 #include "core/compute/render/WheelView.h"
 #include "core/compute/render/Zoom.h"
+#include "core/values/platform/InstallLocations.h"
 #include "gui/app/FormFont.h"
 #include "gui/app/frmGeneral.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmAngle2.h"
 #include "gui/editor/frmTool.h"
+#include "gui/platform/ProgramPlaces.h"
 
 namespace ferrovane::gui {
 
 namespace {
 
-// The bundled catalogues sit beside the program; a build tree falls back to the
-// sources.
-QString CatalogueDir(const QString& programDir) {
-    const QString beside = QDir(programDir).filePath(QStringLiteral("data/catalogues"));
-    if (QDir(beside).exists()) return beside;
-#ifdef FERROVANE_SOURCE_CATALOGUE_DIR
-    return QStringLiteral(FERROVANE_SOURCE_CATALOGUE_DIR);
-#else
-    return beside;
-#endif
+// The bundled catalogues: beside the program, in the installation's data folder, or in
+// the sources of a build tree.
+std::string CatalogueDir(const QString& programDir) {
+    return platform::FirstExistingDir(
+        platform::CatalogueDirCandidates(ProgramPlacesOf(programDir)));
 }
 
 std::string StartLogPath(const QString& programDir) {
@@ -69,7 +66,7 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
     mContext.AppStore = &appStore;
     mContext.Shell = this;
     mContext.Document.LayoutDir = programDir.toStdString();
-    mContext.Document.CatalogueDir = CatalogueDir(programDir).toStdString();
+    mContext.Document.CatalogueDir = CatalogueDir(programDir);
     mContext.Document.WorkingDir = QDir::currentPath().toStdString();
     mContext.Document.Frame = this;
 

@@ -12,6 +12,7 @@
 #include "gui/app/frmZoom.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmTool.h"
+#include "gui/platform/UserGuide.h"
 #include "gui/render/ImageFileWriter.h"
 
 namespace ferrovane::gui {
@@ -193,6 +194,8 @@ void frmMain::BuildMenus() {
     connect(AddItem(help, "About_Item", tr("バージョン情報(&A)...")), &QAction::triggered, this,
             &frmMain::ShowAboutBox);
     SyncMenus();
+
+    AddUserGuideItem(help);
 }
 
 void frmMain::BuildContextMenus() {

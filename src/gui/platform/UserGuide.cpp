@@ -1,25 +1,23 @@
 #include "gui/platform/UserGuide.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QMenu>
 #include <QUrl>
 
+#include "core/values/platform/InstallLocations.h"
 #include "core/values/platform/UserGuide.h"
+#include "core/values/text/Language.h"
+#include "gui/platform/ProgramPlaces.h"
 
 namespace ferrovane::gui {
 
 std::optional<QString> UserGuidePath() {
-    const QString program = QCoreApplication::applicationDirPath();
-    std::vector<std::string> dirs{
-        QDir(program).filePath(QStringLiteral("doc")).toStdString(),
-        QDir(program).filePath(QStringLiteral("../share/doc/ferrovane")).toStdString(),
-    };
-#ifdef FERROVANE_SOURCE_DOC_DIR
-    dirs.push_back(FERROVANE_SOURCE_DOC_DIR);
-#endif
-    const auto path = platform::FindUserGuide(dirs);
+    const auto path = platform::FindUserGuide(
+        platform::UserGuideDirCandidates(RunningProgramPlaces()), text::CurrentLanguage());
     if (!path) return std::nullopt;
     return QDir::cleanPath(QString::fromStdString(*path));
 }
@@ -36,6 +34,20 @@ void SetUpHelpButton(QAbstractButton* button, const std::string& anchor) {
     button->setVisible(UserGuidePath().has_value());
     QObject::connect(button, &QAbstractButton::clicked, button,
                      [anchor] { OpenUserGuide(anchor); });
+}
+
+QAction* AddUserGuideItem(QMenu* menu) {
+    auto* item = new QAction(
+        QCoreApplication::translate("ferrovane::gui::UserGuide", "ユーザーズガイド(&G)"), menu);
+    item->setObjectName(QStringLiteral("UserGuide_Item"));
+    item->setShortcut(QKeySequence::HelpContents);
+    item->setShortcutContext(Qt::ApplicationShortcut);
+    item->setVisible(UserGuidePath().has_value());
+    QObject::connect(item, &QAction::triggered, menu, [] { OpenUserGuide(""); });
+    const QList<QAction*> items = menu->actions();
+    menu->insertAction(items.isEmpty() ? nullptr : items.front(), item);
+    if (!items.isEmpty()) menu->insertSeparator(items.front());
+    return item;
 }
 
 } // namespace ferrovane::gui

@@ -24,6 +24,7 @@
 #include "gui/app/frmMain.h"
 #include "gui/app/frmOption.h"
 #include "gui/editor/frmTool.h"
+#include "gui/platform/UserGuide.h"
 
 using namespace ferrovane;
 
@@ -73,8 +74,10 @@ TEST(OptionWindow, OkWritesTheSettingsStoreAndResizesTheToolBox) {
     s.Open<gui::frmOption>("Option_Item", [&](gui::frmOption* w) {
         EXPECT_EQ(w->windowTitle(), QStringLiteral("オプション"));
         EXPECT_FALSE(tool->isVisible()); // out of the way while the window is open
-        // Nothing installs the user's guide yet: its button is hidden, not dead.
-        EXPECT_FALSE(w->findChild<QPushButton*>(QStringLiteral("HelpButton"))->isVisible());
+        // The Help button is there when the user's guide is, hidden rather than dead
+        // without one.
+        EXPECT_EQ(w->findChild<QPushButton*>(QStringLiteral("HelpButton"))->isVisible(),
+                  gui::UserGuidePath().has_value());
         auto* grid = w->Field(app::OptionField::GridWidth);
         EXPECT_EQ(grid->text(), QStringLiteral("100"));
         grid->setText(QStringLiteral("50"));

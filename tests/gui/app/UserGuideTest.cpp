@@ -1,0 +1,71 @@
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include "core/values/text/Language.h"
+#include "gui/app/StartedWindow.h"
+#include "gui/platform/UserGuide.h"
+
+namespace ferrovane {
+namespace {
+
+using Started = testing::StartedWindow;
+
+// What the desktop would be asked to open: file addresses go to a browser of our own.
+struct OpenedUrls {
+    QTextBrowser browser;
+    OpenedUrls() { QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "setSource"); }
+    ~OpenedUrls() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+};
+
+struct LanguageFor {
+    explicit LanguageFor(text::Language language) { text::SetCurrentLanguage(language); }
+    ~LanguageFor() { text::SetCurrentLanguage(text::Language::Japanese); }
+};
+
+TEST(UserGuide, HelpMenuOpensTheGuideInTheUsersLanguage) {
+    if (!gui::UserGuidePath()) GTEST_SKIP() << "this build has no user's guide";
+    struct Case {
+        text::Language language;
+        const char* file;
+    };
+    for (const Case& c : {Case{text::Language::Japanese, "/guide/index.html"},
+                          Case{text::Language::English, "/guide/index.en.html"}}) {
+        LanguageFor language(c.language);
+        Started s;
+        QAction* item = s.Action("UserGuide_Item");
+        ASSERT_NE(item, nullptr);
+        // The Help menu's first item, with F1, shown because there is a guide.
+        QMenu* help = s.window->menuBar()->actions().last()->menu();
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->actions().first(), item);
+        EXPECT_EQ(item->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        EXPECT_TRUE(item->isVisible());
+
+        OpenedUrls opened;
+        item->trigger();
+        const QUrl url = opened.browser.source();
+        EXPECT_TRUE(url.isLocalFile()) << url.toString().toStdString();
+        EXPECT_TRUE(url.toLocalFile().endsWith(QString::fromLatin1(c.file)))
+            << url.toString().toStdString();
+        EXPECT_TRUE(url.fragment().isEmpty());
+    }
+}
+
+TEST(UserGuide, HelpButtonOpensTheGuideAtItsTopic) {
+    if (!gui::UserGuidePath()) GTEST_SKIP() << "this build has no user's guide";
+    QPushButton button;
+    gui::SetUpHelpButton(&button, "options");
+    OpenedUrls opened;
+    button.click();
+    EXPECT_EQ(opened.browser.source().fragment(), QStringLiteral("options"));
+    EXPECT_EQ(opened.browser.source().toLocalFile(), *gui::UserGuidePath());
+}
+
+} // namespace
+} // namespace ferrovane
