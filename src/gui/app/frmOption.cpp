@@ -243,7 +243,7 @@ void frmOption::Build() {
     mLanguageCombo = new QComboBox(this);
     mLanguageCombo->setObjectName(QStringLiteral("languageCombo"));
     for (const auto& choice : app::LanguageChoices)
-        mLanguageCombo->addItem(Q(choice.Caption));
+        mLanguageCombo->addItem(Q(choice.Caption()));
     windowGrid->addWidget(caption("言語 :", mLanguageCombo), 2, 0);
     windowGrid->addWidget(mLanguageCombo, 2, 1);
     windowGrid->addWidget(caption("自動保存の間隔 :", Field(F::AutoSaveMinutes)), 3, 0);

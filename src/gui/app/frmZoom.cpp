@@ -75,7 +75,7 @@ void frmZoom::Accept() {
     if (!mResult) {
         // Refused with a word, and the window stays for another try.
         QMessageBox::warning(this, QStringLiteral("警告"),
-                             QString::fromUtf8(render::ZoomRangeText));
+                             QString::fromUtf8(render::ZoomRangeText()));
         mPercent->setFocus();
         mPercent->selectAll();
         return;

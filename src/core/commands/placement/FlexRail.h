@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,7 +18,9 @@ enum class FlexSide { Start, End };
 using FlexAnglePicker = std::function<std::optional<float>()>;
 
 inline constexpr const char* FlexRailName = "フレキシブルレール";
-inline constexpr const char* FlexEndJoinedText = "このレールの端はすでに接続されています。";
+inline const char* FlexEndJoinedText() {
+    return text::Msg(text::MessageId::FlexEndJoinedText);
+}
 
 // Starts laying a flexible rail: the start is chosen next.
 void OpenFlexRail(app::Workspace& ws);
