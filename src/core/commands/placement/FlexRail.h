@@ -17,6 +17,7 @@ enum class FlexSide { Start, End };
 // the window is closed without a pick.
 using FlexAnglePicker = std::function<std::optional<float>()>;
 
+// The name a flexible rail is saved under in the layout: data, not translated.
 inline constexpr const char* FlexRailName = "フレキシブルレール";
 inline const char* FlexEndJoinedText() {
     return text::Msg(text::MessageId::FlexEndJoinedText);
