@@ -8,7 +8,8 @@
 
 namespace ferrovane::document {
 
-// The Japanese texts of file errors: what the numbered file messages show after "説明 : ".
+// The texts of file errors, in the current language: what the numbered file messages show
+// after "説明 : " ("Description: ").
 // A description is the error number's text, then an optional reason, then an optional
 // place (a line and a field, or a path) in parentheses.
 
@@ -37,7 +38,7 @@ std::string ReasonRecordTooLong(int items);
 std::string ReasonTooManyRails(int most);
 std::string ReasonTooManyEntries(std::string_view section, int count, int most);
 
-// The reason an operating-system error number gives, in Japanese; writing tells a save
+// The reason an operating-system error number gives; writing tells a save
 // from a read where the same number means different things to the user.
 std::string SystemErrorReason(int errnoValue, bool writing);
 
