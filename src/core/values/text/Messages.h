@@ -9,7 +9,10 @@
 
 namespace ferrovane::text {
 
-// Every text the program shows the user, named by what it says.
+// Every text the program shows the user, named by what it says. A new text gets its
+// identifier here and its row at the same place in Messages.cpp, which checks the order
+// when it compiles. Names stored in files (the user rail, the clipboard box) are data and
+// stay out of the table.
 enum class MessageId {
     // File errors: reasons, fields and sections
     ReasonNotShiftJis,
