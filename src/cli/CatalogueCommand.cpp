@@ -41,7 +41,7 @@ int RunCatalogueCommand(const Arguments& args) {
     case catalogue::CatalogueReadStatus::Loaded:
         break;
     case catalogue::CatalogueReadStatus::Missing:
-        std::fprintf(stderr, "エラー: ファイルが見つかりません。: %s\n", in.c_str());
+        ReportMissingFile(in);
         return ExitReadFailed;
     case catalogue::CatalogueReadStatus::Failed:
         return ExitReadFailed;

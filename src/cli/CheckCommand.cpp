@@ -36,8 +36,7 @@ int RunCheckCommand(const Arguments& args) {
     app::Workspace ws(host);
     if (!cataloguePath.empty()) {
         const auto status = catalogue::ReadCatalogue(ws, cataloguePath);
-        if (status == catalogue::CatalogueReadStatus::Missing)
-            std::fprintf(stderr, "エラー: ファイルが見つかりません。: %s\n", cataloguePath.c_str());
+        if (status == catalogue::CatalogueReadStatus::Missing) ReportMissingFile(cataloguePath);
         if (status != catalogue::CatalogueReadStatus::Loaded) return ExitReadFailed;
     }
     document::LoadOptions options;

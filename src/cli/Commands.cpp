@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include <cstdio>
+
 #include "cli/CatalogueCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/LayoutCommand.h"
@@ -8,8 +10,14 @@
 #ifdef FERROVANE_HAVE_QTRENDER
 #include "cli/RenderCommand.h"
 #endif
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::cli {
+
+void ReportMissingFile(const std::string& path) {
+    std::fprintf(stderr, "%s: %s: %s\n", text::Msg(text::MessageId::ErrorTitle),
+                 text::Msg(text::MessageId::FileNotFound), path.c_str());
+}
 
 const std::vector<CommandEntry>& CommandTable() {
     static const std::vector<CommandEntry> table = {

@@ -20,4 +20,8 @@ struct CommandEntry {
 // The sub-commands, each in a file of its own.
 const std::vector<CommandEntry>& CommandTable();
 
+// Tells on standard error that a file the command needs is not there, as the program's
+// messages are told: "title: text: path".
+void ReportMissingFile(const std::string& path);
+
 } // namespace ferrovane::cli

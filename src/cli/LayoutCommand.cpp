@@ -73,8 +73,7 @@ int RunLayoutCommand(const Arguments& args) {
             break;
         case catalogue::CatalogueReadStatus::Missing:
             // The reader leaves a missing file to its caller, which here asks nobody.
-            std::fprintf(stderr, "エラー: ファイルが見つかりません。: %s\n",
-                         parsed->Catalogue->c_str());
+            ReportMissingFile(*parsed->Catalogue);
             return ExitReadFailed;
         case catalogue::CatalogueReadStatus::Failed:
             return ExitReadFailed;

@@ -4,12 +4,16 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "core/values/text/Language.h"
 
 namespace {
 
 void PrintUsage(std::FILE* out) {
-    std::fputs("usage: ferrovane-cli COMMAND ...\n"
+    std::fputs("usage: ferrovane-cli [--lang ja|en] COMMAND ...\n"
                "\n"
+               "  --lang ja|en\n"
+               "      the language of the program's messages; without it, English for an\n"
+               "      English locale (LC_ALL, LC_MESSAGES, LANG) and Japanese otherwise\n"
                "  catalogue IN.rtr [--write OUT.rtr]\n"
                "      read a rail catalogue; with --write, write it again to OUT\n"
                "  layout IN.fvl [--catalogue C.rtr] [--write OUT.fvl]\n"
@@ -42,7 +46,20 @@ void PrintUsage(std::FILE* out) {
 } // namespace
 
 int main(int argc, char** argv) {
+    namespace text = ferrovane::text;
     std::vector<std::string> args(argv + 1, argv + argc);
+    std::string languageChoice = "auto";
+    if (!args.empty() && args.front() == "--lang") {
+        const auto chosen = args.size() >= 2 ? text::LanguageOfChoice(args[1]) : std::nullopt;
+        if (!chosen) {
+            std::fprintf(stderr, "ferrovane-cli: --lang takes ja or en\n");
+            PrintUsage(stderr);
+            return ferrovane::cli::ExitUsage;
+        }
+        languageChoice = args[1];
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    text::SetCurrentLanguage(text::ChooseLanguage(languageChoice, text::ProcessEnvironment));
     if (args.empty()) {
         PrintUsage(stderr);
         return ferrovane::cli::ExitUsage;

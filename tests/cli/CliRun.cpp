@@ -61,7 +61,8 @@ int CliRun::RunScript(const std::string& script) {
 int CliRun::RunWords(const std::vector<std::string>& words) {
     const std::string outFile = Temp("cli-stdout.txt");
     const std::string errFile = Temp("cli-stderr.txt");
-    std::string command = Quote(FERROVANE_CLI);
+    std::string command =
+        "env -u LC_ALL -u LC_MESSAGES LANG=" + Quote(Lang) + " " + Quote(FERROVANE_CLI);
     for (const auto& w : words)
         command += " " + Quote(w);
     command += " >" + Quote(outFile) + " 2>" + Quote(errFile);

@@ -39,6 +39,10 @@ protected:
     std::string Out;
     std::string Err;
 
+    // The LANG every run gets, with LC_ALL and LC_MESSAGES unset: the program's language
+    // follows the test, not the locale of whoever runs it. "C" gives Japanese.
+    std::string Lang = "C";
+
 private:
     int RunWords(const std::vector<std::string>& words);
 

@@ -36,7 +36,7 @@ app::AboutFacts frmAbout::Facts() {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromUtf8(app::AboutTitle));
+    setWindowTitle(QString::fromUtf8(app::AboutTitle()));
     const app::AboutFacts facts = Facts();
     mReport = Q(app::AboutReport(facts));
 
@@ -73,7 +73,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     // In place of a system-information tool: everything a bug report asks for, in one
     // paste.
-    auto* copy = new QPushButton(QString::fromUtf8(app::CopyAboutCaption), this);
+    auto* copy = new QPushButton(QString::fromUtf8(app::CopyAboutCaption()), this);
     copy->setObjectName(QStringLiteral("copyButton"));
     copy->setAutoDefault(false);
     connect(copy, &QPushButton::clicked, this, &frmAbout::CopyReport);

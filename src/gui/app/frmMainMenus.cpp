@@ -69,13 +69,13 @@ void frmMain::BuildMenus() {
     QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
     mItmUndo = AddItem(edit, "itmUndo", QString(), QKeySequence::Undo);
     connect(mItmUndo, &QAction::triggered, this, &frmMain::itmUndo_Click);
-    mItmRedo = AddItem(edit, "itmRedo", QString::fromUtf8(editor::RedoCaption),
+    mItmRedo = AddItem(edit, "itmRedo", QString::fromUtf8(editor::RedoCaption()),
                        QKeySequence(Qt::CTRL | Qt::Key_Y));
     mItmRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(mItmRedo, &QAction::triggered, this, &frmMain::itmRedo_Click);
     connect(mItmRedo, &QAction::hovered, this,
-            [this] { editor::SetStatusText(mWs, editor::RedoStatusText); });
+            [this] { editor::SetStatusText(mWs, editor::RedoStatusText()); });
     edit->addSeparator();
     mItmCut = AddItem(edit, "itmCut", tr("切り取り(&T)"), QKeySequence::Cut);
     mItmCopy = AddItem(edit, "itmCopy", tr("コピー(&C)"), QKeySequence::Copy);

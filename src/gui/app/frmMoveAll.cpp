@@ -12,7 +12,7 @@ namespace ferrovane::gui {
 
 frmMoveAll::frmMoveAll(app::Workspace& ws, QWidget* parent) : QDialog(parent), mWs(ws) {
     setObjectName(QStringLiteral("frmMoveAll"));
-    setWindowTitle(QString::fromUtf8(editor::MoveAllTitle));
+    setWindowTitle(QString::fromUtf8(editor::MoveAllTitle()));
     KeepTitleWhole(this);
     mX = new QLineEdit(QStringLiteral("0"), this);
     mX->setObjectName(QStringLiteral("xOffsetEdit"));

@@ -74,14 +74,6 @@ constexpr const char* AboutItemTexts[] = {
     QT_TRANSLATE_NOOP("ferrovane::gui::frmOption", "隣レールの番号(２)"),
 };
 
-// A language choice as the combo shows it: a language by its own name, the automatic
-// choice in the language of the windows.
-QString LanguageCaption(const app::LanguageChoice& choice) {
-    if (std::string_view(choice.Setting) == "auto")
-        return QCoreApplication::translate("ferrovane::gui::frmOption", "自動");
-    return Q(choice.Caption);
-}
-
 } // namespace
 
 // A box painted in a setting's colour; a click (or, for the grid, a double click) or the
@@ -262,7 +254,7 @@ void frmOption::Build() {
     mLanguageCombo = new QComboBox(this);
     mLanguageCombo->setObjectName(QStringLiteral("languageCombo"));
     for (const auto& choice : app::LanguageChoices)
-        mLanguageCombo->addItem(LanguageCaption(choice));
+        mLanguageCombo->addItem(Q(choice.Caption()));
     windowGrid->addWidget(caption(tr("言語 :"), mLanguageCombo), 2, 0);
     windowGrid->addWidget(mLanguageCombo, 2, 1);
     // The windows are built in one language; another one shows from the next start.

@@ -13,7 +13,7 @@ namespace ferrovane::gui {
 
 frmSetLayoutSize::frmSetLayoutSize(app::Workspace& ws, QWidget* parent) : QDialog(parent), mWs(ws) {
     setObjectName(QStringLiteral("frmSetLayoutSize"));
-    setWindowTitle(QString::fromUtf8(editor::LayoutSizeTitle));
+    setWindowTitle(QString::fromUtf8(editor::LayoutSizeTitle()));
     KeepTitleWhole(this);
     mWidth = new QLineEdit(QString::number(ws.Layout.LayoutWidth), this);
     mWidth->setObjectName(QStringLiteral("widthEdit"));

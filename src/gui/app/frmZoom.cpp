@@ -74,7 +74,7 @@ void frmZoom::Accept() {
     mResult = render::ApplyZoomDialog(mPercent->text().toStdString());
     if (!mResult) {
         // Refused with a word, and the window stays for another try.
-        QMessageBox::warning(this, tr("警告"), QString::fromUtf8(render::ZoomRangeText));
+        QMessageBox::warning(this, tr("警告"), QString::fromUtf8(render::ZoomRangeText()));
         mPercent->setFocus();
         mPercent->selectAll();
         return;

@@ -34,7 +34,7 @@ QPushButton* Button(QWidget* parent, const char* objectName, const QString& text
 frmEditRailBox::frmEditRailBox(app::Workspace& ws, QWidget* parent)
     : QDialog(parent), mWs(ws), mOpened(ws.Catalogue) {
     setObjectName(QStringLiteral("frmEditRailBox"));
-    setWindowTitle(QString::fromUtf8(catalogue::RailBoxEditorTitle));
+    setWindowTitle(QString::fromUtf8(catalogue::RailBoxEditorTitle()));
 
     mList = new QListWidget(this);
     mList->setObjectName(QStringLiteral("boxList"));

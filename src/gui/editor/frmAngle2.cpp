@@ -126,7 +126,7 @@ void frmAngle2::PatternMove(QPoint pos) {
     editor::PickAngleAtPointer(mWs, mState, static_cast<float>(pos.x() - r.left()),
                                static_cast<float>(pos.y() - r.top()), static_cast<float>(r.width()),
                                static_cast<float>(r.height()));
-    if (OverImage1(pos)) mWs.Host->SetStatusText(editor::TypedAngleCancelText);
+    if (OverImage1(pos)) mWs.Host->SetStatusText(editor::TypedAngleCancelText());
     update();
 }
 

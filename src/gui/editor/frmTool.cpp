@@ -346,17 +346,17 @@ bool frmTool::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         const char* text = nullptr;
         if (watched == lstRails->viewport())
-            text = editor::HoverRailList;
+            text = editor::HoverRailList();
         else if (watched == lblDegree)
-            text = editor::HoverDegree;
+            text = editor::HoverDegree();
         else if (watched == lblDegree2)
-            text = editor::HoverDegree2;
+            text = editor::HoverDegree2();
         else if (watched == lblLength2 || watched == lblLength)
-            text = editor::HoverLength2;
+            text = editor::HoverLength2();
         else if (watched == lblRadian2 || watched == lblRadian)
-            text = editor::HoverRadian2;
+            text = editor::HoverRadian2();
         else if (watched == picRailAbout)
-            text = editor::HoverRailAbout;
+            text = editor::HoverRailAbout();
         if (text != nullptr && editor::PointerOverToolBoxText(mWs, text, mLook)) ApplyLook();
     }
     return QWidget::eventFilter(watched, event);

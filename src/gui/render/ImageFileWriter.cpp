@@ -28,7 +28,7 @@ const char* FormatName(output::ImageFormat format) {
 bool WriteImageFile(const QImage& image, const std::string& path, output::ImageFormat format,
                     document::FileError& error) {
     if (image.isNull()) {
-        error = document::MakeFileError(document::ErrPathAccess, document::ReasonNoImage, path);
+        error = document::MakeFileError(document::ErrPathAccess, document::ReasonNoImage(), path);
         return false;
     }
     QByteArray bytes;
@@ -40,8 +40,8 @@ bool WriteImageFile(const QImage& image, const std::string& path, output::ImageF
     // level costs three times the time for a few percent of file size.
     if (format == output::ImageFormat::Png) writer.setQuality(80);
     if (!writer.write(image)) {
-        error =
-            document::MakeFileError(document::ErrPathAccess, document::ReasonImageNotEncoded, path);
+        error = document::MakeFileError(document::ErrPathAccess, document::ReasonImageNotEncoded(),
+                                        path);
         return false;
     }
     buffer.close();

@@ -70,7 +70,8 @@ bool WritePlanPdf(const app::Workspace& ws, const output::PrintSettings& setting
         writer.setPageLayout(pageLayout);
         writer.setCreator(QStringLiteral("Ferrovane"));
         if (!PaintPlan(ws, plan, settings, writer)) {
-            error = document::MakeFileError(document::ErrPathAccess, document::ReasonNoPages, path);
+            error =
+                document::MakeFileError(document::ErrPathAccess, document::ReasonNoPages(), path);
             return false;
         }
     }

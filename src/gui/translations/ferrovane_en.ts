@@ -611,10 +611,6 @@
         <translation>Neighbour rail number (2)</translation>
     </message>
     <message>
-        <source>自動</source>
-        <translation>Automatic</translation>
-    </message>
-    <message>
         <source>オプション</source>
         <translation>Options</translation>
     </message>

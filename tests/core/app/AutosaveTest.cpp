@@ -193,7 +193,7 @@ TEST_F(AutosaveTest, StartOffersALeftOverAutosaveAndYesRestoresIt) {
     const auto& question = run.host.Messages[0];
     EXPECT_EQ(question.Title, "復元");
     EXPECT_EQ(question.Buttons, platform::MessageButtons::YesNo);
-    EXPECT_EQ(question.Text.rfind(RecoveryQuestionText, 0), 0u);
+    EXPECT_EQ(question.Text.rfind(RecoveryQuestionText(), 0), 0u);
     EXPECT_NE(question.Text.find(LocalTimeText(Wall)), std::string::npos);
     EXPECT_NE(question.Text.find(original), std::string::npos);
 
@@ -254,7 +254,7 @@ TEST_F(AutosaveTest, DamagedAutosaveIsReportedAndKeptAside) {
         ASSERT_EQ(run.host.Messages.size(), 1u) << c.what;
         EXPECT_EQ(run.host.Messages[0].Title, "復元");
         EXPECT_EQ(run.host.Messages[0].Icon, platform::MessageIcon::Exclamation);
-        EXPECT_EQ(run.host.Messages[0].Text.rfind(DamagedAutosaveText, 0), 0u);
+        EXPECT_EQ(run.host.Messages[0].Text.rfind(DamagedAutosaveText(), 0), 0u);
         EXPECT_NE(run.host.Messages[0].Text.find(left.Layout + ".damaged"), std::string::npos);
         EXPECT_FALSE(fs::exists(left.Layout));
         EXPECT_EQ(ReadBytes((c.layout ? left.Layout : left.Record) + ".damaged"), broken);

@@ -18,18 +18,18 @@ TEST(OptionFieldTest, LeavingAFieldChecksItAndResetsWhatItRefuses) {
         const char* message; // nullptr: none
     };
     const Case cases[] = {
-        {F::RailWidth, "abc", C::Reset, "5", EnterNumberText},
+        {F::RailWidth, "abc", C::Reset, "5", EnterNumberText()},
         {F::RailWidth, "7", C::Accepted, "7", nullptr},
         {F::RailWidth, "-2", C::Accepted, "-2", nullptr}, // only a number is asked for
-        {F::RailCenter, "", C::Reset, "5", EnterNumberText},
-        {F::GridWidth, "0", C::Reset, "100", AboveZeroText},
-        {F::GridWidth, "x", C::Reset, "100", EnterNumberText},
-        {F::GridHeight, "-5", C::Reset, "100", AboveZeroText},
+        {F::RailCenter, "", C::Reset, "5", EnterNumberText()},
+        {F::GridWidth, "0", C::Reset, "100", AboveZeroText()},
+        {F::GridWidth, "x", C::Reset, "100", EnterNumberText()},
+        {F::GridHeight, "-5", C::Reset, "100", AboveZeroText()},
         {F::GridHeight, "20", C::Accepted, "20", nullptr},
         {F::ScrollWidth, "0.5", C::Accepted, "0.5", nullptr},
-        {F::ScrollHeight, "0", C::Reset, "100", AboveZeroText},
-        {F::FlexibleDivides, "0.5", C::Reset, "10", OneOrMoreText},
-        {F::FlexibleDivides, "many", C::Reset, "10", OneOrMoreText},
+        {F::ScrollHeight, "0", C::Reset, "100", AboveZeroText()},
+        {F::FlexibleDivides, "0.5", C::Reset, "10", OneOrMoreText()},
+        {F::FlexibleDivides, "many", C::Reset, "10", OneOrMoreText()},
         {F::FlexibleDivides, "40", C::Accepted, "40", nullptr},
         {F::FlexibleDivides, "99999", C::Accepted, "1000", nullptr}, // the scroll bar's end
         {F::DetectRange, "abc", C::KeepFocus, "abc", "数値を代入して下さい!"},
@@ -38,8 +38,8 @@ TEST(OptionFieldTest, LeavingAFieldChecksItAndResetsWhatItRefuses) {
         {F::RailListFontSize, "big", C::KeepFocus, "big", "数値を代入して下さい!"},
         {F::RailListFontSize, "9.5", C::Accepted, "9.5", nullptr},
         {F::AutoSaveMinutes, "0", C::Accepted, "0", nullptr},
-        {F::AutoSaveMinutes, "-1", C::Reset, "2", ZeroOrMoreText},
-        {F::AutoSaveMinutes, "soon", C::Reset, "2", EnterNumberText},
+        {F::AutoSaveMinutes, "-1", C::Reset, "2", ZeroOrMoreText()},
+        {F::AutoSaveMinutes, "soon", C::Reset, "2", EnterNumberText()},
     };
     for (const Case& c : cases) {
         testing::FakeUiHost host;

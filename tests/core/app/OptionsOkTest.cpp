@@ -81,8 +81,8 @@ TEST(OptionsOkTest, AFieldNeverLeftIsCheckedByOk) {
     f.values.ScrollWidth = "0";
     EXPECT_EQ(f.Ok(), std::nullopt);
     ASSERT_EQ(f.host.Messages.size(), 2u);
-    EXPECT_EQ(f.host.Messages[0].Text, EnterNumberText);
-    EXPECT_EQ(f.host.Messages[1].Text, AboveZeroText);
+    EXPECT_EQ(f.host.Messages[0].Text, EnterNumberText());
+    EXPECT_EQ(f.host.Messages[1].Text, AboveZeroText());
     EXPECT_EQ(f.values.RailWidth, "5");
     EXPECT_EQ(f.ws.Settings.RailWidth, 5);
     EXPECT_EQ(f.ws.Settings.ScrollWidth, 100);

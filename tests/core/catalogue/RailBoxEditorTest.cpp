@@ -82,7 +82,7 @@ TEST(RailBoxEditor, MakingABoxNeedsAStraightOrCurveAndAName) {
     editor::ToggleSelection(t.Ws, 3); // a point only
     EXPECT_FALSE(MakeRailBoxFromSelection(t.Ws));
     ASSERT_EQ(t.Host.Messages.size(), 1u);
-    EXPECT_EQ(t.Host.Messages[0].Title, RailBoxEditorTitle);
+    EXPECT_EQ(t.Host.Messages[0].Title, RailBoxEditorTitle());
     editor::ToggleSelection(t.Ws, 1);
     t.Host.TextAnswers.push_back(std::nullopt); // the name question cancelled
     EXPECT_FALSE(MakeRailBoxFromSelection(t.Ws));

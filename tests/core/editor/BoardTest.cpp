@@ -109,12 +109,12 @@ TEST(BoardTest, RailBoxKindWithoutBoxesLaysNothingAndSaysWhy) {
     f.ws.Catalogue.RailBoxRailMax = -1;
     // The rail-box kind chosen in the tool box, after the straight was laid.
     ChooseKindButton(f.ws, 5);
-    EXPECT_EQ(FillRailList(f.ws).front().Text, NoRailBoxesText);
+    EXPECT_EQ(FillRailList(f.ws).front().Text, NoRailBoxesText());
     const float ex = f.Rail(1).X1, ey = f.Rail(1).Y1;
     for (const auto& e : {f.At(ex, ey), f.At(ex - 500, ey - 500)}) {
         f.board.MouseMove(e);
         f.board.MouseDown(e);
-        EXPECT_EQ(f.host.StatusTexts.back(), NoRailBoxesText);
+        EXPECT_EQ(f.host.StatusTexts.back(), NoRailBoxesText());
     }
     EXPECT_EQ(f.ws.Layout.RailCount, 1);
     EXPECT_EQ(f.view.AngleWindows, 0);

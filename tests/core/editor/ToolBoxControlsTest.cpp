@@ -65,8 +65,8 @@ TEST(ToolBoxControlsTest, ExecuteRunsOnlyACommandAndLabelHoverClearsTheButton) {
     ButtonLook look;
     ws.ToolBox.ButtonId = 1;
     RefreshToolButtons(ws, look);
-    PointerOverToolBoxText(ws, HoverLength2, look);
-    EXPECT_EQ(host.StatusTexts.back(), HoverLength2);
+    PointerOverToolBoxText(ws, HoverLength2(), look);
+    EXPECT_EQ(host.StatusTexts.back(), HoverLength2());
     ws.ToolBox.ButtonId = 1;
     EXPECT_TRUE(RefreshToolButtons(ws, look));
     EXPECT_EQ(host.StatusTexts.back(), "曲線レールを作成します");

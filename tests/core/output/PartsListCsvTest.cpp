@@ -134,7 +134,7 @@ TEST(PartsListSave, ALayoutNeverSavedOffersADefaultName) {
     ferrovane::testing::FakeUiHost host;
     app::Workspace ws(host);
     const auto request =
-        output::PartsFileRequest(ws, output::PartsTextTitle, output::PartsTextFilter, ".txt");
+        output::PartsFileRequest(ws, output::PartsTextTitle(), output::PartsTextFilter(), ".txt");
     EXPECT_EQ(request.InitialName, "総レール数.txt");
     EXPECT_EQ(request.InitialDir, ".");
 }

@@ -113,7 +113,7 @@ TEST(AutosaveRecovery, KilledEditorOffersItsLayoutAtTheNextStart) {
     yes.timer.stop();
     ASSERT_EQ(yes.Asked.size(), 1);
     EXPECT_TRUE(yes.Asked[0].startsWith(QStringLiteral("復元|") +
-                                        QString::fromUtf8(app::RecoveryQuestionText)))
+                                        QString::fromUtf8(app::RecoveryQuestionText())))
         << yes.Asked[0].toStdString();
     app::Workspace& ws = w.Ws();
     EXPECT_EQ(ws.Layout.RailCount, 2);

@@ -197,7 +197,7 @@ TEST(MainWindow, TheZoomLastChosenIsTheOneTheNextStartOpensAt) {
         dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
     w.window->findChild<QToolButton*>(QStringLiteral("picZoom"))->click();
-    EXPECT_EQ(warning.toStdString(), render::ZoomRangeText);
+    EXPECT_EQ(warning.toStdString(), render::ZoomRangeText());
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(w.Ws().Settings.ZoomPosition, 3);
     // What shutdown stores is what the next start reads.

@@ -2,6 +2,7 @@
 
 #include "core/values/format/Version.h"
 #include "core/values/platform/ProgramContact.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 
@@ -13,10 +14,11 @@ std::string VersionText() {
 std::string AboutReport(const AboutFacts& facts) {
     std::string report = std::string(ProgramName) + " " + VersionText() + "\n";
     report += "Qt " + facts.QtVersion + "\n";
-    report += "システム : " + facts.System + "\n";
-    if (!facts.Kernel.empty()) report += "カーネル : " + facts.Kernel + "\n";
+    report += text::Msg(text::MessageId::AboutSystem, {facts.System}) + "\n";
+    if (!facts.Kernel.empty())
+        report += text::Msg(text::MessageId::AboutKernel, {facts.Kernel}) + "\n";
     report += "Web : " + std::string(WebPage) + "\n";
-    report += "メール : " + std::string(MailAddress) + "\n";
+    report += text::Msg(text::MessageId::AboutMail, {MailAddress}) + "\n";
     return report;
 }
 

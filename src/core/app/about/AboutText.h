@@ -1,12 +1,17 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
 #include <string>
 
 namespace ferrovane::app {
 
-inline constexpr const char* AboutTitle = "バージョン情報";
+inline const char* AboutTitle() {
+    return text::Msg(text::MessageId::AboutTitle);
+}
 inline constexpr const char* ProgramName = "Ferrovane";
-inline constexpr const char* CopyAboutCaption = "情報をコピー(&C)";
+inline const char* CopyAboutCaption() {
+    return text::Msg(text::MessageId::CopyAboutCaption);
+}
 
 // "Ver 1.2.3", as the main window's title shows it.
 std::string VersionText();

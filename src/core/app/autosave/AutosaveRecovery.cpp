@@ -7,6 +7,7 @@
 #include "core/compute/document/LayoutReader.h"
 #include "core/values/platform/FileSystem.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 
@@ -38,10 +39,11 @@ std::string LocalTimeText(std::int64_t secondsSince1970) {
 }
 
 std::string RecoveryQuestion(const document::AutosaveRecord& record) {
-    const std::string file =
-        record.LayoutFileName.empty() ? std::string("(未保存のレイアウト)") : record.LayoutFileName;
-    return std::string(RecoveryQuestionText) +
-           "\r\n\r\n保存日時 : " + LocalTimeText(record.SavedAt) + "\r\nファイル : " + file;
+    const std::string file = record.LayoutFileName.empty()
+                                 ? std::string(text::Msg(text::MessageId::UnsavedLayoutName))
+                                 : record.LayoutFileName;
+    return std::string(RecoveryQuestionText()) +
+           text::Msg(text::MessageId::RecoveryDetails, {LocalTimeText(record.SavedAt), file});
 }
 
 std::optional<RecoveredLayout> OfferLeftOverAutosaves(Workspace& ws, const Autosaver& autosaver) {
@@ -54,13 +56,13 @@ std::optional<RecoveredLayout> OfferLeftOverAutosaves(Workspace& ws, const Autos
         if (!recovered) {
             const std::string aside = document::PutAutosaveAside(files);
             ws.Log("[frmMain] Autosave damaged, kept as " + aside);
-            host.ShowMessage({std::string(DamagedAutosaveText) + "\r\n" + aside, RecoveryTitle,
+            host.ShowMessage({std::string(DamagedAutosaveText()) + "\r\n" + aside, RecoveryTitle(),
                               platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
             continue;
         }
         // The tool box is not shown yet at this point of the start.
         const auto answer =
-            host.ShowMessage({RecoveryQuestion(recovered->Record), RecoveryTitle,
+            host.ShowMessage({RecoveryQuestion(recovered->Record), RecoveryTitle(),
                               platform::MessageIcon::Question, platform::MessageButtons::YesNo});
         if (answer == platform::Answer::Yes) {
             ws.Log("[frmMain] Autosave restored");

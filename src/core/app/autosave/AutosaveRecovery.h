@@ -7,17 +7,22 @@
 #include "core/compute/document/AutosaveFiles.h"
 #include "core/compute/document/AutosaveRecord.h"
 #include "core/values/model/Layout.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 
 struct Workspace;
 class Autosaver;
 
-inline constexpr const char* RecoveryQuestionText =
-    "前回、正常に終了しなかったときの編集内容が残っています。復元しますか?";
-inline constexpr const char* RecoveryTitle = "復元";
-inline constexpr const char* DamagedAutosaveText =
-    "自動保存された編集内容が壊れているため、復元できません。";
+inline const char* RecoveryQuestionText() {
+    return text::Msg(text::MessageId::RecoveryQuestionText);
+}
+inline const char* RecoveryTitle() {
+    return text::Msg(text::MessageId::RecoveryTitle);
+}
+inline const char* DamagedAutosaveText() {
+    return text::Msg(text::MessageId::DamagedAutosaveText);
+}
 
 // An autosave the user chose to restore, read completely.
 struct RecoveredLayout {

@@ -14,6 +14,7 @@
 #include "core/commands/render/AutoScroll.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -243,7 +244,7 @@ bool Board::ToggleRangeSelection(bool checked) {
 }
 
 void Board::PointerOverStatusLine() {
-    mWs.Host->SetStatusText("各種の情報が表示されます");
+    mWs.Host->SetStatusText(text::Msg(text::MessageId::StatusLineHover));
     mWs.View.AutoScrollState = render::AutoScrollNone;
 }
 

@@ -144,7 +144,7 @@ void RulerMode::MouseMove(Board& board, const BoardEvent&) {
     app::Workspace& ws = board.Ws();
     board.View().SetMainPointer(BoardPointer::Cross);
     if (ws.Editor.AStatus == EditorMode::RulerArmed) {
-        SetStatusText(ws, RulerHint);
+        SetStatusText(ws, RulerHint());
         board.DrawRuler();
         return;
     }
@@ -170,7 +170,7 @@ namespace {
 
 // What the status line says while nothing can be laid: why, where the tool box knows.
 std::string NotPlaceableText(const app::Workspace& ws) {
-    return ws.ToolBox.ObjectIndex == PieceKind::RailBox ? NoRailBoxesText : "";
+    return ws.ToolBox.ObjectIndex == PieceKind::RailBox ? NoRailBoxesText() : "";
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/app/board/Board.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
-inline constexpr const char* RulerHint = "測定したい2点間をドラッグして下さい";
+inline const char* RulerHint() {
+    return text::Msg(text::MessageId::RulerHint);
+}
 
 // Place: extend the track at free ends, select rails, open the typed-angle window
 // and the context menus.

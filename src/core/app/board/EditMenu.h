@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
+
 namespace ferrovane::app {
 struct Workspace;
 }
@@ -8,8 +10,12 @@ namespace ferrovane::editor {
 
 // The redo item of the Edit menu: its caption, and what the status line says while the
 // pointer is on it.
-inline constexpr const char* RedoCaption = "やり直し(&R)";
-inline constexpr const char* RedoStatusText = "取り消した操作をやり直します";
+inline const char* RedoCaption() {
+    return text::Msg(text::MessageId::RedoCaption);
+}
+inline const char* RedoStatusText() {
+    return text::Msg(text::MessageId::RedoStatusText);
+}
 
 // What the Edit menu and the board's context menus offer at this moment.
 struct EditMenuState {

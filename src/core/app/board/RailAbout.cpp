@@ -9,10 +9,14 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/render/TextLabelDrawer.h"
 #include "core/values/format/ListDirected.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
 namespace {
+
+using text::Msg;
+using Id = text::MessageId;
 
 std::string Printf(const char* format, double value) {
     char buffer[64];
@@ -39,8 +43,9 @@ std::string Point(float x, float y) {
     return Cat({"(", FormatOneDecimal(x), ", ", FormatOneDecimal(y), ")"});
 }
 
-std::string Neighbour(const char* head, bool free, std::int16_t link) {
-    return Cat({head, free ? std::string("なし") : std::to_string(link)});
+std::string Neighbour(text::MessageId head, bool free, std::int16_t link) {
+    return Cat({text::Msg(head), free ? std::string(text::Msg(text::MessageId::AboutNoNeighbour))
+                                      : std::to_string(link)});
 }
 
 } // namespace
@@ -59,23 +64,23 @@ RailAbout RailAboutFor(const model::Rail& r, const std::array<bool, 16>& shown) 
     RailAbout about;
     about.Color = r.Color;
     if (r.Kind == model::KindText) {
-        about.Lines = {Cat({"文字列:", render::LabelText(r)}),
-                       Cat({"フォントサイズ: ", General(r.Length)}),
-                       Cat({"フォント名: ", render::LabelFontName(r)})};
+        about.Lines = {Cat({Msg(Id::AboutLabelText), render::LabelText(r)}),
+                       Cat({Msg(Id::AboutFontSize), General(r.Length)}),
+                       Cat({Msg(Id::AboutFontName), render::LabelFontName(r)})};
         return about;
     }
     const std::string lines[11] = {
-        Cat({"名前      : ", r.Name, " (", std::to_string(r.No), ")"}),
-        Cat({"長さ      : ", General(r.Length)}),
-        Cat({"半径      : ", General(r.Radius)}),
-        Cat({"角度      : ", FormatOneDecimalAtMost(r.Angle)}),
-        Cat({"傾き(始点): ", FormatOneDecimalAtMost(r.Angle0)}),
-        Cat({"傾き(終点): ", FormatOneDecimalAtMost(r.Angle1)}),
-        Cat({"中心位置  : ", Point(r.MidX, r.MidY)}),
-        Cat({"端位置(1) : ", Point(r.X0, r.Y0)}),
-        Cat({"端位置(2) : ", Point(r.X1, r.Y1)}),
-        Neighbour("隣番号(1) : ", r.Free0, r.Link0),
-        Neighbour("隣番号(2) : ", r.Free1, r.Link1),
+        Cat({Msg(Id::AboutName), r.Name, " (", std::to_string(r.No), ")"}),
+        Cat({Msg(Id::AboutLength), General(r.Length)}),
+        Cat({Msg(Id::AboutRadius), General(r.Radius)}),
+        Cat({Msg(Id::AboutAngle), FormatOneDecimalAtMost(r.Angle)}),
+        Cat({Msg(Id::AboutAngleStart), FormatOneDecimalAtMost(r.Angle0)}),
+        Cat({Msg(Id::AboutAngleEnd), FormatOneDecimalAtMost(r.Angle1)}),
+        Cat({Msg(Id::AboutCentre), Point(r.MidX, r.MidY)}),
+        Cat({Msg(Id::AboutEnd1), Point(r.X0, r.Y0)}),
+        Cat({Msg(Id::AboutEnd2), Point(r.X1, r.Y1)}),
+        Neighbour(Id::AboutNext1, r.Free0, r.Link0),
+        Neighbour(Id::AboutNext2, r.Free1, r.Link1),
     };
     for (int i = 0; i < 11; ++i) {
         if (shown[static_cast<std::size_t>(i)]) about.Lines.push_back(lines[i]);

@@ -5,6 +5,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/geometry/RailBoxWork.h"
 #include "core/values/format/ListDirected.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -59,12 +60,16 @@ std::vector<RailListEntry> RailListFor(const app::Workspace& ws, PieceKind kind)
     }
     switch (kind) {
     case PieceKind::Flexible:
-        list.push_back({Type::Command, "フレキシブルレール", 0, ToolCommand::FlexibleRail});
+        list.push_back({Type::Command, text::Msg(text::MessageId::ListFlexibleRail), 0,
+                        ToolCommand::FlexibleRail});
         break;
     case PieceKind::Object:
-        list.push_back({Type::Command, "文字の挿入", 0, ToolCommand::InsertText});
-        list.push_back({Type::Command, "レールの高架", 0, ToolCommand::Elevate});
-        list.push_back({Type::Command, "レールや文字の削除", 0, ToolCommand::Delete});
+        list.push_back({Type::Command, text::Msg(text::MessageId::ListInsertText), 0,
+                        ToolCommand::InsertText});
+        list.push_back(
+            {Type::Command, text::Msg(text::MessageId::ListElevate), 0, ToolCommand::Elevate});
+        list.push_back(
+            {Type::Command, text::Msg(text::MessageId::ListDelete), 0, ToolCommand::Delete});
         break;
     case PieceKind::RailBox: {
         const auto& rails = ws.Catalogue.RailBoxRails;
@@ -73,7 +78,7 @@ std::vector<RailListEntry> RailListFor(const app::Workspace& ws, PieceKind kind)
             if (r.MemberIndex == 0 && !r.Name.empty() && geometry::IsRailBox(ws.Catalogue, i))
                 list.push_back({Type::RailBox, r.Name, i});
         }
-        if (list.empty()) list.push_back({Type::Note, NoRailBoxesText});
+        if (list.empty()) list.push_back({Type::Note, NoRailBoxesText()});
         break;
     }
     default:
@@ -114,9 +119,12 @@ RailChoice ChooseRailListEntry(app::Workspace& ws, const RailListEntry& entry) {
         if (kind != PieceKind::Curve) choice.Labels.Length = Number(t.Length);
         if (kind != PieceKind::Straight) {
             choice.Labels.Radius = Number(t.Radius);
-            choice.Labels.Angle = Number(t.Angle) + "度";
+            choice.Labels.Angle = text::Msg(text::MessageId::TypedAngleDegrees, {Number(t.Angle)});
         }
-        if (kind == PieceKind::Point) choice.Labels.Angle += t.Hand == 0 ? " 右向き" : " 左向き";
+        if (kind == PieceKind::Point)
+            choice.Labels.Angle +=
+                std::string(" ") + (t.Hand == 0 ? text::Msg(text::MessageId::PointRightHand)
+                                                : text::Msg(text::MessageId::PointLeftHand));
         break;
     }
     case RailListEntry::Type::RailBox:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/values/model/PieceKind.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -25,7 +26,9 @@ struct RailListEntry {
     bool operator==(const RailListEntry&) const = default;
 };
 
-inline constexpr const char* NoRailBoxesText = "レール箱にはレールがありません。";
+inline const char* NoRailBoxesText() {
+    return text::Msg(text::MessageId::NoRailBoxesText);
+}
 
 // The entries of the tool box's rail list for a kind. Catalogue kinds list the types for the
 // current mode (ground: levels 0 and 2, elevated: levels 1 and 2) and end with the user-rail entry.

@@ -2,6 +2,7 @@
 
 #include "core/commands/edit/StatusText.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -16,32 +17,32 @@ ButtonFace RaiseUnlessSunken(ButtonFace face) {
 std::string ButtonStatusText(int id) {
     switch (id) {
     case 0:
-        return "直線レールを作成します";
+        return text::Msg(text::MessageId::ButtonStraight);
     case 1:
-        return "曲線レールを作成します";
+        return text::Msg(text::MessageId::ButtonCurve);
     case 2:
-        return "ポイントレールを作成します";
+        return text::Msg(text::MessageId::ButtonPoint);
     case 3:
-        return "フレキシブルレールを作成します";
+        return text::Msg(text::MessageId::ButtonFlexible);
     case 4:
-        return "オブジェクトを作成します";
+        return text::Msg(text::MessageId::ButtonObject);
     case 5:
-        return "レール箱から作成します";
+        return text::Msg(text::MessageId::ButtonRailBox);
     case ButtonAbout:
-        return "レール情報を表示/非表示します";
+        return text::Msg(text::MessageId::ButtonAbout);
     case ButtonUpper:
-        return "高架レールの設定/解除をします";
+        return text::Msg(text::MessageId::ButtonUpper);
     case ButtonSize:
-        return "ツールボックスを大型化/小型化します";
+        return text::Msg(text::MessageId::ButtonSize);
     case ButtonExecute0:
     case ButtonExecute1:
-        return "フレキシブルレール/オブジェクトを作成します";
+        return text::Msg(text::MessageId::ButtonExecute);
     case ButtonZoom:
-        return "倍率を変更します";
+        return text::Msg(text::MessageId::ButtonZoom);
     case ButtonArrow:
-        return "レールを範囲選択します";
+        return text::Msg(text::MessageId::ButtonArrow);
     case ButtonRuler:
-        return "2点間の距離を測ります";
+        return text::Msg(text::MessageId::ButtonRuler);
     default:
         return "";
     }

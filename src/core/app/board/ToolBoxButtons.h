@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
 #include <cstdint>
 #include <string>
 
@@ -14,14 +15,27 @@ namespace ferrovane::editor {
 std::string ButtonStatusText(int buttonId);
 
 // Hover texts of the tool box's labels and list.
-inline constexpr const char* HoverDegree = "角度が表示されます。下のスクロールで変更できます。";
-inline constexpr const char* HoverDegree2 =
-    "角度が表示されます。曲線レールの場合は、ここをクリックすることで変更できます。";
-inline constexpr const char* HoverLength2 = "長さが表示されます";
-inline constexpr const char* HoverRadian2 = "半径が表示されます";
-inline constexpr const char* HoverSetDegree = "下のスクロールで角度を選択します";
-inline constexpr const char* HoverRailList = "レール/項目を選択します。";
-inline constexpr const char* HoverRailAbout = "レール情報が表示されます";
+inline const char* HoverDegree() {
+    return text::Msg(text::MessageId::HoverDegree);
+}
+inline const char* HoverDegree2() {
+    return text::Msg(text::MessageId::HoverDegree2);
+}
+inline const char* HoverLength2() {
+    return text::Msg(text::MessageId::HoverLength2);
+}
+inline const char* HoverRadian2() {
+    return text::Msg(text::MessageId::HoverRadian2);
+}
+inline const char* HoverSetDegree() {
+    return text::Msg(text::MessageId::HoverSetDegree);
+}
+inline const char* HoverRailList() {
+    return text::Msg(text::MessageId::HoverRailList);
+}
+inline const char* HoverRailAbout() {
+    return text::Msg(text::MessageId::HoverRailAbout);
+}
 
 enum class ButtonFace { Flat, Raised, Sunken };
 

@@ -8,6 +8,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/platform/UiHost.h"
 #include "core/values/settings/SettingConversions.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -72,18 +73,18 @@ float PatternAngle(float x, float y, float width, float height) {
 }
 
 std::string PickedAngleStatusText(const app::Workspace& ws, float angle) {
-    std::string text = WholeDegrees(angle);
-    if (ChoosingFlexEnd(ws)) return text + "度で選択されたフレキシブルレールの端を指定します。";
+    const std::string degrees = WholeDegrees(angle);
+    if (ChoosingFlexEnd(ws)) return text::Msg(text::MessageId::AngleFlexEndStatus, {degrees});
     switch (ws.Editor.PlaceKind) {
     case PieceKind::Straight:
-        return text + "度で選択されたレールを作成します。";
+        return text::Msg(text::MessageId::AnglePlaceStatus, {degrees});
     case PieceKind::Curve:
     case PieceKind::Point:
-        return text + "度で選択されたレールを作成します。右クリックで方向転換";
+        return text::Msg(text::MessageId::AnglePlaceTurnStatus, {degrees});
     case PieceKind::RailBox:
-        return text + "度で選択されたレールを作成します。右クリックで接続場所変更";
+        return text::Msg(text::MessageId::AnglePlaceBoxStatus, {degrees});
     default:
-        return text;
+        return degrees;
     }
 }
 
@@ -96,7 +97,7 @@ TypedAngleState OpenTypedAngle(app::Workspace& ws) {
         if (kind == PieceKind::Curve) st.PickedDir = ws.Editor.CurveFlip ? 1 : 0;
         if (kind == PieceKind::Point) st.PickedDir = ws.Editor.PointOrient;
     }
-    ws.Host->SetStatusText(TypedAngleOpenText);
+    ws.Host->SetStatusText(TypedAngleOpenText());
     return st;
 }
 
@@ -119,8 +120,9 @@ void ApplyTypedAngleText(app::Workspace& ws, TypedAngleState& st, std::string& t
     st.PickedAngle = v;
     if (v >= 0 && v != st.LastAngle) {
         Preview(ws, st, v);
-        ws.Host->SetStatusText(std::string(TypedAngleOpenText) + " (" + app::SingleToText(v) +
-                               "度)");
+        ws.Host->SetStatusText(
+            std::string(TypedAngleOpenText()) + " (" +
+            text::Msg(text::MessageId::TypedAngleDegrees, {app::SingleToText(v)}) + ")");
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,9 +12,12 @@ struct Workspace;
 namespace ferrovane::editor {
 
 inline constexpr float NoAngle = -100; // the middle of the pattern: nothing picked
-inline constexpr const char* TypedAngleOpenText =
-    "角度を記入してクリックしてください。スペースで設置場所変更。";
-inline constexpr const char* TypedAngleCancelText = "キャンセル";
+inline const char* TypedAngleOpenText() {
+    return text::Msg(text::MessageId::TypedAngleOpenText);
+}
+inline const char* TypedAngleCancelText() {
+    return text::Msg(text::MessageId::TypedAngleCancelText);
+}
 
 // The typed-angle window's own state.
 struct TypedAngleState {

@@ -52,18 +52,18 @@ FieldCheck LeaveOptionField(platform::UiHost& host, OptionField field, OptionVal
     switch (field) {
     case OptionField::RailWidth:
     case OptionField::RailCenter:
-        if (!number) return Refuse(host, EnterNumberText, text, "5");
+        if (!number) return Refuse(host, EnterNumberText(), text, "5");
         return FieldCheck::Accepted;
     case OptionField::GridWidth:
     case OptionField::GridHeight:
     case OptionField::ScrollWidth:
     case OptionField::ScrollHeight:
-        if (!number) return Refuse(host, EnterNumberText, text, "100");
-        if (*number <= 0) return Refuse(host, AboveZeroText, text, "100");
+        if (!number) return Refuse(host, EnterNumberText(), text, "100");
+        if (*number <= 0) return Refuse(host, AboveZeroText(), text, "100");
         return FieldCheck::Accepted;
     case OptionField::FlexibleDivides:
         if (!number || *number < 1) {
-            Refuse(host, OneOrMoreText, text, "10");
+            Refuse(host, OneOrMoreText(), text, "10");
             values.FlexibleDivides = 10;
             return FieldCheck::Reset;
         }
@@ -76,8 +76,8 @@ FieldCheck LeaveOptionField(platform::UiHost& host, OptionField field, OptionVal
     case OptionField::RailListFontSize:
         return IsNumericInput(host, text, false) ? FieldCheck::Accepted : FieldCheck::KeepFocus;
     case OptionField::AutoSaveMinutes:
-        if (!number) return Refuse(host, EnterNumberText, text, "2");
-        if (*number < 0) return Refuse(host, ZeroOrMoreText, text, "2");
+        if (!number) return Refuse(host, EnterNumberText(), text, "2");
+        if (*number < 0) return Refuse(host, ZeroOrMoreText(), text, "2");
         return FieldCheck::Accepted;
     }
     return FieldCheck::Accepted;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/options/OptionValues.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::platform {
 class UiHost;
@@ -29,10 +30,18 @@ inline constexpr OptionField AllOptionFields[] = {
 };
 
 inline constexpr const char* OptionMessageTitle = "Ferrovane";
-inline constexpr const char* EnterNumberText = "数値を入力して下さい。";
-inline constexpr const char* AboveZeroText = "0より大きな数を入力して下さい。";
-inline constexpr const char* OneOrMoreText = "1以上の数を入力して下さい。";
-inline constexpr const char* ZeroOrMoreText = "0以上の数を入力して下さい。";
+inline const char* EnterNumberText() {
+    return text::Msg(text::MessageId::EnterNumberText);
+}
+inline const char* AboveZeroText() {
+    return text::Msg(text::MessageId::AboveZeroText);
+}
+inline const char* OneOrMoreText() {
+    return text::Msg(text::MessageId::OneOrMoreText);
+}
+inline const char* ZeroOrMoreText() {
+    return text::Msg(text::MessageId::ZeroOrMoreText);
+}
 
 // The text of a field in VALUES.
 std::string& FieldText(OptionValues& values, OptionField field);

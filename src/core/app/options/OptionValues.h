@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/values/settings/Settings.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 
@@ -41,10 +42,13 @@ inline constexpr std::array<const char*, 4> ZoomPositionTexts{"100 %", "75 %", "
 
 struct LanguageChoice {
     const char* Setting; // the stored text
-    const char* Caption;
+    const char* OwnName; // a language is offered by its own name; none for "auto"
+    const char* Caption() const {
+        return OwnName ? OwnName : text::Msg(text::MessageId::LanguageAuto);
+    }
 };
 inline constexpr std::array<LanguageChoice, 3> LanguageChoices{
-    {{"auto", "自動"}, {"ja", "日本語"}, {"en", "English"}}};
+    {{"auto", nullptr}, {"ja", "日本語"}, {"en", "English"}}};
 
 // Opening the window: every control shows its setting's current value.
 OptionValues OptionValuesOf(const Settings& settings);

@@ -8,13 +8,12 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/platform/FileSystem.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 
 std::string UpgradeNoticeText() {
-    return std::string("旧バージョンのユーザーへ : ") + "\r" +
-           " 新しいFerrovaneではRTRファイル形式が変更になりました。" + "\r" +
-           " また、インポートを使って以前のバージョンのファイルを読み込んでください。";
+    return text::Msg(text::MessageId::UpgradeNoticeText);
 }
 
 void WelcomeLoad(const StartUpContext& context, const std::string& programDir) {
@@ -33,7 +32,7 @@ int MainLoad(Workspace& ws, const StartUpContext& context) {
     LoadSettings(*context.UserStore, ws.Settings, ws.Layout.RecentFiles);
     shell.SetStatusFont(ws.Settings.WindowFontName);
     if (lastVersion == 0 && !ws.Settings.RTypeFileName.empty()) {
-        ws.Host->ShowMessage({UpgradeNoticeText(), UpgradeNoticeTitle,
+        ws.Host->ShowMessage({UpgradeNoticeText(), UpgradeNoticeTitle(),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok,
                               UpgradeNoticeHelpTopic});
     }
@@ -81,7 +80,7 @@ bool RunShutdown(Workspace& ws, const StartUpContext& context) {
     platform::UiHost& host = *ws.Host;
     if (ws.Layout.RailCount >= 1 && ws.Layout.Modified) {
         host.HideToolBox();
-        const auto answer = host.ShowMessage({document::SaveQuestionText, ShutdownQuestionTitle,
+        const auto answer = host.ShowMessage({document::SaveQuestionText(), ShutdownQuestionTitle(),
                                               platform::MessageIcon::Question,
                                               platform::MessageButtons::YesNoCancel});
         const bool goOn =

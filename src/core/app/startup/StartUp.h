@@ -5,6 +5,7 @@
 #include "core/app/settings/SettingsStore.h"
 #include "core/app/startup/MainWindowShell.h"
 #include "core/commands/document/DocumentContext.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 
@@ -20,7 +21,9 @@ struct StartUpContext {
     Autosaver* Autosave = nullptr; // none: no autosave, nothing recovered
 };
 
-inline constexpr const char* UpgradeNoticeTitle = "新バージョンでの変更点";
+inline const char* UpgradeNoticeTitle() {
+    return text::Msg(text::MessageId::UpgradeNoticeTitle);
+}
 inline constexpr int UpgradeNoticeHelpTopic = 156;
 std::string UpgradeNoticeText();
 
@@ -38,7 +41,9 @@ int MainLoad(Workspace& ws, const StartUpContext& context);
 // the user closed the welcome notice: the program ends.
 document::CommandResult RunStartUp(Workspace& ws, const StartUpContext& context);
 
-inline constexpr const char* ShutdownQuestionTitle = "質問";
+inline const char* ShutdownQuestionTitle() {
+    return text::Msg(text::MessageId::ShutdownQuestionTitle);
+}
 
 // Closing the main window: asks about a modified layout, stores the view origin and
 // every setting. False when the user cancelled, or asked to save and the layout was

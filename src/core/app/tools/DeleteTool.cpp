@@ -12,7 +12,7 @@ void DeleteTool::Open() {
     app::Workspace& ws = mBoard.Ws();
     OpenDeleteTool(ws);
     Claim({EditorMode::Delete}, EditorMode::Delete);
-    mView.ShowRailField(NoRailChosenText);
+    mView.ShowRailField(NoRailChosenText());
 }
 
 void DeleteTool::Close() {
@@ -24,7 +24,7 @@ void DeleteTool::Close() {
 void DeleteTool::MouseDown(Board& board, const BoardEvent&) {
     if (board.DetectStatus() != geometry::DetectMiddle) return;
     DeleteRail(board.Ws());
-    mView.ShowRailField(NoRailChosenText);
+    mView.ShowRailField(NoRailChosenText());
 }
 
 void DeleteTool::MouseMove(Board& board, const BoardEvent&) {
@@ -36,7 +36,7 @@ void DeleteTool::MouseMove(Board& board, const BoardEvent&) {
     } else {
         board.View().SetMainPointer(BoardPointer::Cross);
         SetStatusText(ws, "");
-        mView.ShowRailField(NoRailChosenText);
+        mView.ShowRailField(NoRailChosenText());
     }
 }
 

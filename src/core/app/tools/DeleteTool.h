@@ -3,10 +3,13 @@
 #include <string>
 
 #include "core/app/tools/BoardTool.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
-inline constexpr const char* NoRailChosenText = "レールが選択されていません";
+inline const char* NoRailChosenText() {
+    return text::Msg(text::MessageId::NoRailChosenText);
+}
 
 // What the delete window shows: the rail a click would delete.
 class DeleteToolView {

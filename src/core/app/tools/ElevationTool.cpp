@@ -13,7 +13,7 @@ void ElevationTool::Open() {
     Claim({EditorMode::Elevate}, EditorMode::Elevate);
     OpenElevationTool(ws);
     mShownRail = -1;
-    mView.ShowSourceRail(NoRailChosenText);
+    mView.ShowSourceRail(NoRailChosenText());
     mView.ShowCandidates({}, -1);
 }
 
@@ -33,7 +33,7 @@ void ElevationTool::ShowSourceRail() {
     app::Workspace& ws = mBoard.Ws();
     const int rail = ws.Editor.PointedRail;
     if (rail <= 0 || !ws.Layout.IsLive(rail)) {
-        mView.ShowSourceRail(NoRailChosenText);
+        mView.ShowSourceRail(NoRailChosenText());
         return;
     }
     const std::string& name = ws.Layout.Rails[rail].Name;
@@ -69,7 +69,7 @@ void ElevationTool::MouseMove(Board& board, const BoardEvent&) {
         ws.Redraw->ShowHoverRail();
     } else {
         board.View().SetMainPointer(BoardPointer::Cross);
-        SetStatusText(ws, ElevateHintText);
+        SetStatusText(ws, ElevateHintText());
     }
     ShowSourceRail();
 }

@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "core/app/tools/BoardTool.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
-inline constexpr const char* ElevateHintText = "高架化するレールを選んでください";
+inline const char* ElevateHintText() {
+    return text::Msg(text::MessageId::ElevateHintText);
+}
 
 // What the elevation window shows and what the user chose in it.
 class ElevationToolView {

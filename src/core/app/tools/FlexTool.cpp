@@ -5,6 +5,7 @@
 #include "core/commands/placement/FlexRail.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/geometry/FlexHitTest.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -37,7 +38,9 @@ int FlexTool::Step() const {
 
 void FlexTool::ShowStep() {
     const int step = Step();
-    mView.ShowStep(step, step == 1 ? FlexStep1Text : step == 2 ? FlexStep2Text : FlexStep3Text);
+    mView.ShowStep(step, step == 1   ? FlexStep1Text()
+                         : step == 2 ? FlexStep2Text()
+                                     : FlexStep3Text());
 }
 
 bool FlexTool::Ok() {
@@ -45,7 +48,7 @@ bool FlexTool::Ok() {
     // Closed, the definition is what was left behind: nothing to lay.
     if (!IsOpen() || Step() != 3) return false;
     if (!geometry::CreateFlexRail(ws)) {
-        SetStatusText(ws, "フレキシブルレールを作成できませんでした。");
+        SetStatusText(ws, text::Msg(text::MessageId::FlexRailFailed));
         return false;
     }
     Release();
@@ -79,10 +82,10 @@ void FlexTool::MouseDown(Board& board, const BoardEvent&) {
         break;
     case EditorMode::FlexShaping:
         if (board.DetectStatus() == geometry::DetectStartHandle) {
-            SetStatusText(ws, FlexStartHandleDragText);
+            SetStatusText(ws, FlexStartHandleDragText());
             ws.Editor.AStatus = EditorMode::FlexDraggingStartHandle;
         } else if (board.DetectStatus() == geometry::DetectEndHandle) {
-            SetStatusText(ws, FlexEndHandleDragText);
+            SetStatusText(ws, FlexEndHandleDragText());
             ws.Editor.AStatus = EditorMode::FlexDraggingEndHandle;
         }
         ws.Redraw->RefreshMainPicture();
@@ -109,16 +112,16 @@ void FlexTool::MouseMove(Board& board, const BoardEvent&) {
         // Said before the click, which would be refused.
         const bool joined = atEnd && !ws.Layout.Rails[ed.SnapRail].Free(board.DetectStatus() -
                                                                         geometry::DetectEnd0);
-        SetStatusText(ws, joined ? geometry::FlexEndJoinedText : "");
+        SetStatusText(ws, joined ? geometry::FlexEndJoinedText() : "");
         break;
     }
     case EditorMode::FlexShaping:
         if (board.DetectStatus() == geometry::DetectStartHandle) {
             board.View().SetMainPointer(BoardPointer::Arrow);
-            SetStatusText(ws, FlexStartHandleHoverText);
+            SetStatusText(ws, FlexStartHandleHoverText());
         } else if (board.DetectStatus() == geometry::DetectEndHandle) {
             board.View().SetMainPointer(BoardPointer::Arrow);
-            SetStatusText(ws, FlexEndHandleHoverText);
+            SetStatusText(ws, FlexEndHandleHoverText());
         } else {
             board.View().SetMainPointer(BoardPointer::Cross);
             SetStatusText(ws, "");
@@ -128,7 +131,7 @@ void FlexTool::MouseMove(Board& board, const BoardEvent&) {
     case EditorMode::FlexDraggingEndHandle: {
         const bool start = ed.AStatus == EditorMode::FlexDraggingStartHandle;
         board.View().SetMainPointer(BoardPointer::Arrow);
-        SetStatusText(ws, start ? FlexStartHandleDragText : FlexEndHandleDragText);
+        SetStatusText(ws, start ? FlexStartHandleDragText() : FlexEndHandleDragText());
         geometry::DragFlexHandle(ws, start ? geometry::FlexSide::Start : geometry::FlexSide::End);
         ws.Redraw->RefreshMainPicture();
         break;

@@ -4,19 +4,31 @@
 #include <string>
 
 #include "core/app/tools/BoardTool.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
-inline constexpr const char* FlexStep1Text = "まず、フレキシブルレールの始点を指定して下さい。";
-inline constexpr const char* FlexStep2Text = "次に、フレキシブルレールの終点を指定して下さい。";
-inline constexpr const char* FlexStep3Text =
-    "準備は整いました。コントロールポイントを指定してください。";
-inline constexpr const char* FlexStartHandleHoverText =
-    "ドラッグして始点コントロールポイントを移動できます";
-inline constexpr const char* FlexEndHandleHoverText =
-    "ドラッグして終点コントロールポイントを移動できます";
-inline constexpr const char* FlexStartHandleDragText = "始点コントロールを移動して下さい";
-inline constexpr const char* FlexEndHandleDragText = "終点コントロールを移動して下さい";
+inline const char* FlexStep1Text() {
+    return text::Msg(text::MessageId::FlexStep1Text);
+}
+inline const char* FlexStep2Text() {
+    return text::Msg(text::MessageId::FlexStep2Text);
+}
+inline const char* FlexStep3Text() {
+    return text::Msg(text::MessageId::FlexStep3Text);
+}
+inline const char* FlexStartHandleHoverText() {
+    return text::Msg(text::MessageId::FlexStartHandleHoverText);
+}
+inline const char* FlexEndHandleHoverText() {
+    return text::Msg(text::MessageId::FlexEndHandleHoverText);
+}
+inline const char* FlexStartHandleDragText() {
+    return text::Msg(text::MessageId::FlexStartHandleDragText);
+}
+inline const char* FlexEndHandleDragText() {
+    return text::Msg(text::MessageId::FlexEndHandleDragText);
+}
 
 // What the flexible-rail window shows and asks.
 class FlexToolView {

@@ -6,6 +6,7 @@
 #include "core/commands/edit/StatusText.h"
 #include "core/commands/placement/Detection.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -15,10 +16,11 @@ std::string CloserRow(const catalogue::Catalogue& catalogue, const check::Closer
         if (!row.empty()) row += "  ";
         row += check::ClosePieceName(catalogue, piece);
     }
-    char figures[64];
-    std::snprintf(figures, sizeof figures, "   (すき間 %.1f / 角度差 %.1f°)",
-                  static_cast<double>(s.Gap), static_cast<double>(s.Angle));
-    return row + figures;
+    char gap[32];
+    char angle[32];
+    std::snprintf(gap, sizeof gap, "%.1f", static_cast<double>(s.Gap));
+    std::snprintf(angle, sizeof angle, "%.1f", static_cast<double>(s.Angle));
+    return row + "   (" + text::Msg(text::MessageId::GapReadout, {gap, angle}) + ")";
 }
 
 void GapCloserTool::Open() {
@@ -27,7 +29,7 @@ void GapCloserTool::Open() {
         EditorMode::CloseGapFirstEnd);
     mHaveSecond = false;
     mSuggestions.clear();
-    mView.ShowInstruction(CloseGapFirstText);
+    mView.ShowInstruction(CloseGapFirstText());
     mView.ShowSuggestions({});
 }
 
@@ -68,7 +70,7 @@ void GapCloserTool::MouseDown(Board& board, const BoardEvent&) {
     if (ws.Editor.AStatus == EditorMode::CloseGapFirstEnd) {
         mFirst = end;
         ws.Editor.AStatus = EditorMode::CloseGapSecondEnd;
-        mView.ShowInstruction(CloseGapSecondText);
+        mView.ShowInstruction(CloseGapSecondText());
     } else if (ws.Editor.AStatus == EditorMode::CloseGapSecondEnd && !(end == mFirst)) {
         mSecond = end;
         mHaveSecond = true;
@@ -78,7 +80,7 @@ void GapCloserTool::MouseDown(Board& board, const BoardEvent&) {
         for (const check::CloserSuggestion& s : mSuggestions)
             rows.push_back(CloserRow(ws.Catalogue, s));
         mView.ShowSuggestions(rows);
-        mView.ShowInstruction(rows.empty() ? CloseGapNoneText : CloseGapChooseText);
+        mView.ShowInstruction(rows.empty() ? CloseGapNoneText() : CloseGapChooseText());
     }
     ws.Changed.Mark(app::Change::Tool);
 }
@@ -87,7 +89,7 @@ void GapCloserTool::MouseMove(Board& board, const BoardEvent&) {
     app::Workspace& ws = board.Ws();
     const EditorMode mode = ws.Editor.AStatus;
     if (mode == EditorMode::CloseGapChoosing) {
-        SetStatusText(ws, CloseGapChooseText);
+        SetStatusText(ws, CloseGapChooseText());
         return;
     }
     check::EndRef end;
@@ -98,8 +100,8 @@ void GapCloserTool::MouseMove(Board& board, const BoardEvent&) {
         ws.Redraw->DrawRailOnMainPicture(end.Rail);
         ws.View.IsHighlighting = false;
     }
-    SetStatusText(ws,
-                  mode == EditorMode::CloseGapFirstEnd ? CloseGapFirstText : CloseGapSecondText);
+    SetStatusText(ws, mode == EditorMode::CloseGapFirstEnd ? CloseGapFirstText()
+                                                           : CloseGapSecondText());
 }
 
 } // namespace ferrovane::editor

@@ -6,16 +6,22 @@
 #include "core/app/tools/BoardTool.h"
 #include "core/compute/check/EndRef.h"
 #include "core/compute/check/GapCloser.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
-inline constexpr const char* CloseGapFirstText =
-    "すき間を埋める: 1つ目のつながっていない端を選んで下さい (Escで中止)";
-inline constexpr const char* CloseGapSecondText =
-    "すき間を埋める: 2つ目のつながっていない端を選んで下さい (Escで中止)";
-inline constexpr const char* CloseGapChooseText = "埋め方を選んで「敷設」を押して下さい。";
-inline constexpr const char* CloseGapNoneText =
-    "合うレールの組み合わせがありません。フレキシブルレールで結べます。";
+inline const char* CloseGapFirstText() {
+    return text::Msg(text::MessageId::CloseGapFirstText);
+}
+inline const char* CloseGapSecondText() {
+    return text::Msg(text::MessageId::CloseGapSecondText);
+}
+inline const char* CloseGapChooseText() {
+    return text::Msg(text::MessageId::CloseGapChooseText);
+}
+inline const char* CloseGapNoneText() {
+    return text::Msg(text::MessageId::CloseGapNoneText);
+}
 
 // What the gap closer's window shows.
 class GapCloserToolView {

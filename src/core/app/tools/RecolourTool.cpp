@@ -6,6 +6,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/format/Blanks.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -27,9 +28,9 @@ void RecolourTool::Close() {
 
 void RecolourTool::ShowTarget() {
     const app::Workspace& ws = mBoard.Ws();
-    std::string text = "レール名 : ";
+    std::string text = text::Msg(text::MessageId::RecolourRailName);
     if (mSelectionMode)
-        text = RecolourSelectionText;
+        text = RecolourSelectionText();
     else if (ws.Layout.IsLive(mRail))
         text += document::TrimTrailingBlanks(ws.Layout.Rails[mRail].Name);
     mView.ShowTarget(text);
@@ -51,7 +52,7 @@ bool RecolourTool::Apply() {
         mRail = -1;
     } else {
         if (!ws.Layout.IsLive(mRail)) {
-            SetStatusText(ws, RecolourHintText);
+            SetStatusText(ws, RecolourHintText());
             return false;
         }
         RecolourRail(ws, mRail, mColour);
@@ -74,7 +75,7 @@ void RecolourTool::MouseMove(Board& board, const BoardEvent&) {
     app::Workspace& ws = board.Ws();
     const bool onRail = board.DetectStatus() == geometry::DetectMiddle;
     board.View().SetMainPointer(onRail ? BoardPointer::Arrow : BoardPointer::Cross);
-    SetStatusText(ws, onRail ? RecolourPickText : RecolourHintText);
+    SetStatusText(ws, onRail ? RecolourPickText() : RecolourHintText());
 }
 
 } // namespace ferrovane::editor

@@ -4,12 +4,19 @@
 #include <string>
 
 #include "core/app/tools/BoardTool.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
-inline constexpr const char* RecolourPickText = "左クリックで選択します。";
-inline constexpr const char* RecolourHintText = "変更後のレール色を選んで下さい。";
-inline constexpr const char* RecolourSelectionText = "複数選択されたレール";
+inline const char* RecolourPickText() {
+    return text::Msg(text::MessageId::RecolourPickText);
+}
+inline const char* RecolourHintText() {
+    return text::Msg(text::MessageId::RecolourHintText);
+}
+inline const char* RecolourSelectionText() {
+    return text::Msg(text::MessageId::RecolourSelectionText);
+}
 
 // What the recolour window shows: the rail (or the selection) to recolour and the colour.
 class RecolourToolView {

@@ -8,6 +8,7 @@
 #include "core/compute/catalogue/CatalogueEditing.h"
 #include "core/compute/catalogue/CatalogueWriter.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::catalogue {
 
@@ -83,8 +84,9 @@ EditorCloseResult CloseCatalogueEditorByBox(app::Workspace& ws,
         return EditorCloseResult::Discarded;
     }
     const platform::Answer answer = platform::ShowModal(
-        *ws.Host, {"変更を保存しますか?", "レールの編集", platform::MessageIcon::Question,
-                   platform::MessageButtons::YesNoCancel});
+        *ws.Host, {text::Msg(text::MessageId::SaveChangesQuestion),
+                   text::Msg(text::MessageId::CatalogueEditorTitle),
+                   platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel});
     switch (answer) {
     case platform::Answer::Yes:
         CloseCatalogueEditor(ws);

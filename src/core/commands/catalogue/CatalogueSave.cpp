@@ -15,7 +15,7 @@ bool WriteCatalogueTo(app::Workspace& ws, const std::string& path) {
     }
     // A catalogue the reader could not read back is refused before the file is touched.
     document::FileError error =
-        document::MakeFileError(document::ErrPathAccess, document::ReasonNoFileName);
+        document::MakeFileError(document::ErrPathAccess, document::ReasonNoFileName());
     if (!path.empty() && FitsCatalogueFile(ws.Catalogue, error) &&
         platform::WriteFileAtomically(path, RenderCatalogue(ws.Catalogue), error))
         return true;

@@ -10,6 +10,7 @@
 #include "core/compute/catalogue/RailBoxLine.h"
 #include "core/values/format/Blanks.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::catalogue {
 
@@ -74,14 +75,14 @@ private:
 };
 
 void Refuse(app::Workspace& ws, const std::string& text) {
-    platform::ShowModal(*ws.Host, {text, RailBoxEditorTitle, platform::MessageIcon::Exclamation,
+    platform::ShowModal(*ws.Host, {text, RailBoxEditorTitle(), platform::MessageIcon::Exclamation,
                                    platform::MessageButtons::Ok});
 }
 
 std::optional<std::string> AskName(app::Workspace& ws, const std::string& initial,
                                    int renamedHeader) {
-    const auto answer =
-        ws.Host->InputText("新しいレール箱名を記入して下さい :", RailBoxEditorTitle, initial);
+    const auto answer = ws.Host->InputText(text::Msg(text::MessageId::RailBoxNamePrompt),
+                                           RailBoxEditorTitle(), initial);
     if (!answer) return std::nullopt;
     const std::string name = document::TrimBlanks(*answer);
     if (const auto problem = RailBoxNameProblem(ws.Catalogue, name, renamedHeader)) {
@@ -115,15 +116,17 @@ std::vector<RailBoxEntry> RailBoxEntries(const Catalogue& c) {
 
 std::optional<std::string> RailBoxNameProblem(const Catalogue& c, const std::string& name,
                                               int renamedHeader) {
-    if (name.empty()) return std::string("レール箱名を記入して下さい。");
+    if (name.empty()) return std::string(text::Msg(text::MessageId::RailBoxNameEmpty));
     if (CodePoints(name) > MaxRailBoxNameLength - 1)
-        return "レール箱名は" + std::to_string(MaxRailBoxNameLength - 1) + "字以内にして下さい。";
-    if (name.find('"') != std::string::npos) return std::string("レール箱名に \" は使えません。");
+        return text::Msg(text::MessageId::RailBoxNameTooLong,
+                         {std::to_string(MaxRailBoxNameLength - 1)});
+    if (name.find('"') != std::string::npos)
+        return std::string(text::Msg(text::MessageId::RailBoxNameQuote));
     if (name == ClipRailBoxName)
-        return std::string("「") + ClipRailBoxName + "」は切り取りとコピーが使う名前です。";
+        return text::Msg(text::MessageId::RailBoxNameClip, {ClipRailBoxName});
     for (const RailBoxEntry& e : RailBoxEntries(c))
         if (e.Name == name && e.Header != renamedHeader)
-            return "「" + name + "」という名前のレール箱はすでにあります。";
+            return text::Msg(text::MessageId::RailBoxNameTaken, {name});
     return std::nullopt;
 }
 
@@ -132,9 +135,9 @@ bool DeleteRailBox(app::Workspace& ws, int header) {
     const std::vector<RailBoxEntry> entries = RailBoxEntries(ws.Catalogue);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].Header != header) continue;
-        const platform::Message question{"レール箱「" + entries[i].Name + "」を削除しますか?",
-                                         RailBoxEditorTitle, platform::MessageIcon::Question,
-                                         platform::MessageButtons::YesNo};
+        const platform::Message question{
+            text::Msg(text::MessageId::DeleteRailBoxQuestion, {entries[i].Name}),
+            RailBoxEditorTitle(), platform::MessageIcon::Question, platform::MessageButtons::YesNo};
         if (platform::ShowModal(*ws.Host, question) != platform::Answer::Yes) return false;
         KeepChosenBox keep(ws);
         boxes.erase(boxes.begin() + static_cast<std::ptrdiff_t>(i));
@@ -172,7 +175,7 @@ bool MakeRailBoxFromSelection(app::Workspace& ws) {
         anyTrack = anyTrack || kind == model::KindStraight || kind == model::KindCurve;
     }
     if (!anyTrack) {
-        Refuse(ws, "レール箱にする直線レールや曲線レールを選択して下さい。");
+        Refuse(ws, text::Msg(text::MessageId::RailBoxNeedsTrack));
         return false;
     }
     const auto name = AskName(ws, "", -1);
@@ -203,8 +206,8 @@ bool CloseRailBoxEditor(app::Workspace& ws, const Catalogue& opened) {
         ws.Catalogue.RailBoxRailMax == opened.RailBoxRailMax)
         return true;
     const platform::Answer answer = platform::ShowModal(
-        *ws.Host, {"変更を保存しますか?", RailBoxEditorTitle, platform::MessageIcon::Question,
-                   platform::MessageButtons::YesNoCancel});
+        *ws.Host, {text::Msg(text::MessageId::SaveChangesQuestion), RailBoxEditorTitle(),
+                   platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel});
     if (answer == platform::Answer::Cancel) return false;
     if (answer == platform::Answer::Yes) return WriteCatalogue(ws);
     KeepChosenBox keep(ws);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/compute/catalogue/Catalogue.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -12,7 +13,9 @@ struct Workspace;
 
 namespace ferrovane::catalogue {
 
-inline constexpr const char* RailBoxEditorTitle = "レール箱編集";
+inline const char* RailBoxEditorTitle() {
+    return text::Msg(text::MessageId::RailBoxEditorTitle);
+}
 
 // One rail box as the rail-box window lists it.
 struct RailBoxEntry {

@@ -9,6 +9,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/geometry/IndexUpkeep.h"
 #include "core/compute/geometry/PointGeometry.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::check {
 
@@ -101,19 +102,24 @@ std::vector<std::string> FindingRow(const Finding& f) {
         return std::to_string(r.Rail) + "(" + std::to_string(r.End + 1) + ")";
     };
     auto figures = [&] {
-        return "すき間 " + CheckNumber(f.Gap) + " / 角度差 " + CheckNumber(f.Angle) + "°";
+        return text::Msg(text::MessageId::GapReadout, {CheckNumber(f.Gap), CheckNumber(f.Angle)});
     };
     switch (f.Kind) {
     case FindingKind::OpenEnd:
-        return {"開いた端", end(f.A), "(" + CheckNumber(f.X) + ", " + CheckNumber(f.Y) + ")"};
+        return {text::Msg(text::MessageId::FindingOpenEnd), end(f.A),
+                "(" + CheckNumber(f.X) + ", " + CheckNumber(f.Y) + ")"};
     case FindingKind::Strained:
-        return {"無理な接続", end(f.A) + " - " + end(f.B), figures()};
+        return {text::Msg(text::MessageId::FindingStrained), end(f.A) + " - " + end(f.B),
+                figures()};
     case FindingKind::NearMiss:
-        return {"つながっていない端", end(f.A) + " - " + end(f.B), figures()};
+        return {text::Msg(text::MessageId::FindingNearMiss), end(f.A) + " - " + end(f.B),
+                figures()};
     case FindingKind::Overlap:
-        return {"重なり", std::to_string(f.A.Rail) + " - " + std::to_string(f.B.Rail), ""};
+        return {text::Msg(text::MessageId::FindingOverlap),
+                std::to_string(f.A.Rail) + " - " + std::to_string(f.B.Rail), ""};
     case FindingKind::Duplicate:
-        return {"重複", std::to_string(f.A.Rail) + " - " + std::to_string(f.B.Rail), ""};
+        return {text::Msg(text::MessageId::FindingDuplicate),
+                std::to_string(f.A.Rail) + " - " + std::to_string(f.B.Rail), ""};
     }
     return {"", "", ""};
 }

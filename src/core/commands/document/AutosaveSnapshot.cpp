@@ -19,7 +19,7 @@ AutosaveSnapshot TakeAutosaveSnapshot(const app::Workspace& ws, std::int64_t sav
     to.LayoutHeight = from.LayoutHeight;
     to.Modified = true;
     const std::string& name = from.LayoutFileName;
-    snapshot.Record.LayoutFileName = name == UntitledLayoutName ? std::string() : name;
+    snapshot.Record.LayoutFileName = name == UntitledLayoutName() ? std::string() : name;
     snapshot.Record.CatalogueFileName = ws.Catalogue.RTypeFileName;
     snapshot.Record.SavedAt = savedAt;
     return snapshot;

@@ -13,6 +13,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/geometry/RepairLinks.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::document {
 
@@ -63,8 +64,8 @@ int AskIfSave(app::Workspace& ws, const DocumentContext& context) {
     // command that asked goes on with the tool box in place.
     host.HideToolBox();
     const auto answer =
-        host.ShowMessage({SaveQuestionText, "Ferrovane - 確認", platform::MessageIcon::Question,
-                          platform::MessageButtons::YesNoCancel});
+        host.ShowMessage({SaveQuestionText(), text::Msg(text::MessageId::SaveQuestionTitle),
+                          platform::MessageIcon::Question, platform::MessageButtons::YesNoCancel});
     const bool goOn = answer == platform::Answer::No ||
                       (answer == platform::Answer::Yes && SaveLayout(ws, context));
     host.ShowToolBox();
@@ -115,7 +116,8 @@ CommandResult OpenLayoutFile(app::Workspace& ws, const DocumentContext& context)
     platform::UiHost& host = *ws.Host;
     // A cancelled dialog keeps the layout's file name: the next save still goes there.
     const std::string path =
-        host.ChooseOpenFile({OpenLayoutTitle, LayoutFilter, context.LayoutDir, ""}).value_or("");
+        host.ChooseOpenFile({OpenLayoutTitle(), LayoutFilter(), context.LayoutDir, ""})
+            .value_or("");
     ws.Log("[frmMain] ShowOpenFileDlg finished");
     CommandResult result = CommandResult::Done;
     if (!path.empty()) {
@@ -172,14 +174,14 @@ CommandResult OpenLayoutPath(app::Workspace& ws, const DocumentContext& context,
 
 bool SaveLayout(app::Workspace& ws, const DocumentContext& context) {
     const std::string& name = ws.Layout.LayoutFileName;
-    if (name.empty() || name == UntitledLayoutName) return SaveLayoutAs(ws, context);
+    if (name.empty() || name == UntitledLayoutName()) return SaveLayoutAs(ws, context);
     return SaveFile(ws, name);
 }
 
 bool SaveLayoutAs(app::Workspace& ws, const DocumentContext& context) {
     // A cancelled dialog changes nothing, the layout's file name included.
     const std::string path =
-        ws.Host->ChooseSaveFile({SaveLayoutTitle, LayoutFilter, context.WorkingDir, ""})
+        ws.Host->ChooseSaveFile({SaveLayoutTitle(), LayoutFilter(), context.WorkingDir, ""})
             .value_or("");
     if (path.empty()) return false;
     return SaveFile(ws, path);
@@ -192,7 +194,7 @@ CommandResult ChangeCatalogueFile(app::Workspace& ws, const DocumentContext& con
     const model::EditorMode previousStatus = ws.Editor.AStatus;
     ws.Editor.AStatus = model::EditorMode::CatalogueChanging;
     const std::string path =
-        host.ChooseOpenFile({OpenCatalogueTitle, CatalogueFilter, context.CatalogueDir, ""})
+        host.ChooseOpenFile({OpenCatalogueTitle(), CatalogueFilter(), context.CatalogueDir, ""})
             .value_or("");
     ws.Editor.AStatus = previousStatus;
     host.ShowToolBox();

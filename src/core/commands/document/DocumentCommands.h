@@ -4,6 +4,7 @@
 
 #include "core/commands/document/DocumentContext.h"
 #include "core/values/model/Layout.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -11,8 +12,9 @@ struct Workspace;
 
 namespace ferrovane::document {
 
-inline constexpr const char* SaveQuestionText =
-    "現在のレイアウトは保存されていません。保存しますか。";
+inline const char* SaveQuestionText() {
+    return text::Msg(text::MessageId::SaveQuestionText);
+}
 
 // Asks whether to save a modified layout with at least one rail. -1 when the user
 // cancelled, or answered Yes and the layout was not saved (dialog cancelled or the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
 #include <string>
 
 namespace ferrovane::document {
@@ -28,14 +29,24 @@ struct DocumentContext {
 enum class CommandResult { Done, Cancelled, Quit };
 
 // The file dialog filters ("description|pattern|...").
-inline constexpr const char* LayoutFilter =
-    "Ferrovaneファイル(*.fvl)|*.fvl|全てのファイル(*.*)|*.*";
-inline constexpr const char* CatalogueFilter =
-    "レール情報定義ファイル(*.rtr)|*.rtr|全てのファイル(*.*)|*.*";
-inline constexpr const char* OpenLayoutTitle = "レイアウトファイルを開く";
-inline constexpr const char* SaveLayoutTitle = "レイアウトファイルを保存";
-inline constexpr const char* OpenCatalogueTitle = "レール情報定義ファイルを開く";
+inline const char* LayoutFilter() {
+    return text::Msg(text::MessageId::LayoutFilter);
+}
+inline const char* CatalogueFilter() {
+    return text::Msg(text::MessageId::CatalogueFilter);
+}
+inline const char* OpenLayoutTitle() {
+    return text::Msg(text::MessageId::OpenLayoutTitle);
+}
+inline const char* SaveLayoutTitle() {
+    return text::Msg(text::MessageId::SaveLayoutTitle);
+}
+inline const char* OpenCatalogueTitle() {
+    return text::Msg(text::MessageId::OpenCatalogueTitle);
+}
 // The name a never-saved layout may carry.
-inline constexpr const char* UntitledLayoutName = "新規作成.fvl";
+inline const char* UntitledLayoutName() {
+    return text::Msg(text::MessageId::UntitledLayoutName);
+}
 
 } // namespace ferrovane::document

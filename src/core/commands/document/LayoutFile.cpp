@@ -12,15 +12,11 @@
 #include "core/values/platform/AtomicFile.h"
 #include "core/values/platform/FileSystem.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::document {
 
 namespace {
-
-const char* const TitleWarning = "警告";
-const char* const TitleError = "エラー";
-const char* const TextFileNotFound = "ファイルが見つかりません。";
-const char* const TextBadVersion = "不正なバージョンのファイルです。";
 
 void ShowExclamation(app::Workspace& ws, const std::string& text, const char* title) {
     platform::ShowModal(*ws.Host, {text, title, platform::MessageIcon::Exclamation,
@@ -34,16 +30,17 @@ bool IsBlank(const std::string& s) {
 } // namespace
 
 std::string LayoutFileErrorText(int place, const FileError& error) {
-    return "[#" + std::to_string(place) + "] エラーが発生しました。 エラー番号は " +
-           std::to_string(error.Number) + "。\r説明 : " + error.Description;
+    return text::Msg(text::MessageId::LayoutFileError,
+                     {std::to_string(place), std::to_string(error.Number), error.Description});
 }
 
 bool SaveFile(app::Workspace& ws, std::string path) {
     ws.Changed.Mark(app::Change::Layout); // the title names the file and its state
     if (path.empty()) path = ws.Layout.LayoutFileName;
-    FileError error = MakeFileError(ErrPathAccess, ReasonNoFileName);
+    FileError error = MakeFileError(ErrPathAccess, ReasonNoFileName());
     if (path.empty() || !platform::WriteFileAtomically(path, WriteLayout(ws.Layout), error)) {
-        ShowExclamation(ws, LayoutFileErrorText(PlaceLayoutWrite, error), TitleError);
+        ShowExclamation(ws, LayoutFileErrorText(PlaceLayoutWrite, error),
+                        text::Msg(text::MessageId::ErrorTitle));
         return false;
     }
     ws.Layout.Modified = false;
@@ -59,7 +56,8 @@ bool LoadFile(app::Workspace& ws, std::string path, const LoadOptions& options) 
     if (path.empty()) path = ws.Layout.LayoutFileName;
     ws.Log("[LoadFile] FN = " + path);
     if (!platform::FileExists(path)) {
-        ShowExclamation(ws, TextFileNotFound, TitleWarning);
+        ShowExclamation(ws, text::Msg(text::MessageId::FileNotFound),
+                        text::Msg(text::MessageId::WarningTitle));
         return false;
     }
 
@@ -92,11 +90,13 @@ bool LoadFile(app::Workspace& ws, std::string path, const LoadOptions& options) 
         }
     }
     if (read.Status == LayoutReadStatus::BadVersion) {
-        ShowExclamation(ws, TextBadVersion, TitleError);
+        ShowExclamation(ws, text::Msg(text::MessageId::BadVersion),
+                        text::Msg(text::MessageId::ErrorTitle));
         return false;
     }
     if (read.Status != LayoutReadStatus::Loaded) {
-        ShowExclamation(ws, LayoutFileErrorText(PlaceLayoutRead, read.Error), TitleError);
+        ShowExclamation(ws, LayoutFileErrorText(PlaceLayoutRead, read.Error),
+                        text::Msg(text::MessageId::ErrorTitle));
         return false;
     }
 

@@ -12,12 +12,13 @@ CommandResult LoadRType(app::Workspace& ws, const DocumentContext& context, std:
         const bool noCatalogue = ws.Catalogue.RTypeFileName.empty();
         host.HideToolBox();
         if (noCatalogue) {
-            const auto answer =
-                host.ShowMessage({WelcomeText, WelcomeTitle, platform::MessageIcon::Information});
+            const auto answer = host.ShowMessage(
+                {WelcomeText(), WelcomeTitle(), platform::MessageIcon::Information});
             if (answer == platform::Answer::Cancel) return CommandResult::Quit;
         }
-        name = host.ChooseOpenFile({OpenCatalogueTitle, CatalogueFilter, context.CatalogueDir, ""})
-                   .value_or("");
+        name =
+            host.ChooseOpenFile({OpenCatalogueTitle(), CatalogueFilter(), context.CatalogueDir, ""})
+                .value_or("");
         // A first-time user cannot go on without a catalogue.
         if (noCatalogue && name.empty()) continue;
         host.ShowToolBox();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/commands/document/DocumentContext.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -10,9 +11,12 @@ struct Workspace;
 
 namespace ferrovane::document {
 
-inline constexpr const char* WelcomeTitle = "レール情報定義ファイルを指定します";
-inline constexpr const char* WelcomeText =
-    "ようこそFerrovaneへ!\r\nはじめに、お手持ちのレールに対応する定義ファイルを選択してください。";
+inline const char* WelcomeTitle() {
+    return text::Msg(text::MessageId::WelcomeTitle);
+}
+inline const char* WelcomeText() {
+    return text::Msg(text::MessageId::WelcomeText);
+}
 
 // Asks for a catalogue file and loads it. While no catalogue is loaded the welcome
 // notice comes first and the question repeats until one is chosen and read; closing

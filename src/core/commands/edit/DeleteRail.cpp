@@ -6,6 +6,7 @@
 #include "core/compute/editor/RailGroup.h"
 #include "core/compute/geometry/Joints.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -31,7 +32,8 @@ bool RemoveWithRecords(app::Workspace& ws, int n, UndoGroup& undo) {
 }
 
 bool AskDelete(app::Workspace& ws, const char* text) {
-    return platform::ShowModal(*ws.Host, {text, "削除", platform::MessageIcon::Question,
+    return platform::ShowModal(*ws.Host, {text, text::Msg(text::MessageId::DeleteTitle),
+                                          platform::MessageIcon::Question,
                                           platform::MessageButtons::YesNo}) ==
            platform::Answer::Yes;
 }
@@ -58,7 +60,7 @@ int DeleteSelection(app::Workspace& ws) {
 
 void OpenDeleteTool(app::Workspace& ws) {
     if (SelectedCount(ws.Editor) >= 2 &&
-        AskDelete(ws, "現在複数選択されているレールも削除しますか?"))
+        AskDelete(ws, text::Msg(text::MessageId::DeleteSelectionToo)))
         DeleteSelection(ws);
     ws.Editor.AStatus = EditorMode::Delete;
 }
@@ -74,7 +76,7 @@ void CloseDeleteTool(app::Workspace& ws) {
 
 void DeleteFromContextMenu(app::Workspace& ws) {
     if (SelectedCount(ws.Editor) > 1) {
-        if (AskDelete(ws, "現在複数選択されているレールを削除しますか?")) DeleteSelection(ws);
+        if (AskDelete(ws, text::Msg(text::MessageId::DeleteSelection))) DeleteSelection(ws);
         return;
     }
     DeleteRailNo(ws, ws.Editor.PointedRail);

@@ -9,6 +9,7 @@
 #include "core/compute/editor/RailGroup.h"
 #include "core/values/format/Blanks.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -97,7 +98,8 @@ void OpenElevationTool(app::Workspace& ws) {
     ws.Editor.AStatus = EditorMode::Elevate;
     if (SelectionSlots(ws.Editor) == 0) return;
     platform::ShowModal(*ws.Host,
-                        {"選択を解除します。一つずつ高架化して下さい。", "レールの高架化",
+                        {text::Msg(text::MessageId::ElevateOneByOne),
+                         text::Msg(text::MessageId::ElevateTitle),
                          platform::MessageIcon::Information, platform::MessageButtons::Ok});
     ClearSelection(ws.Editor);
     ws.Host->EnableCC(false);
@@ -106,7 +108,7 @@ void OpenElevationTool(app::Workspace& ws) {
 
 void SetUpper(app::Workspace& ws, const std::optional<std::string>& chosenName) {
     if (!chosenName) {
-        SetStatusText(ws, "高架化後のレール名を選んで下さい");
+        SetStatusText(ws, text::Msg(text::MessageId::ElevatedNameHint));
         return;
     }
     SetUpperRail(ws, ws.Editor.PointedRail, *chosenName);

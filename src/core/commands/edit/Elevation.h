@@ -24,6 +24,7 @@ bool IsElevationCandidate(const catalogue::RType& type, bool railUpper);
 // catalogue order; empty for other kinds or a rail that is not live.
 std::vector<std::string> ElevationCandidates(const app::Workspace& ws, int rail);
 
+// Part of the names of elevated rails in the catalogue: data, the same in every language.
 inline constexpr const char* ElevatedMark = "高架";
 
 // The candidate the "賢い変換" check box picks for a rail named source: its

@@ -44,8 +44,8 @@ bool AcceptLayoutSize(app::Workspace& ws, const std::string& widthText,
                       const std::string& heightText) {
     if (SetLayoutSize(ws, widthText, heightText)) return true;
     platform::ShowModal(*ws.Host,
-                        {LayoutSizeRangeText, LayoutSizeTitle, platform::MessageIcon::Exclamation,
-                         platform::MessageButtons::Ok});
+                        {LayoutSizeRangeText(), LayoutSizeTitle(),
+                         platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
     return false;
 }
 

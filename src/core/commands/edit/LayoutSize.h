@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
 #include <optional>
 #include <string>
 
@@ -19,9 +20,12 @@ std::optional<int> ParseLayoutSize(const std::string& text);
 // modified and redraws (true); otherwise nothing changes (false). Not undoable.
 bool SetLayoutSize(app::Workspace& ws, const std::string& widthText, const std::string& heightText);
 
-inline constexpr const char* LayoutSizeTitle = "レイアウトサイズの設定";
-inline constexpr const char* LayoutSizeRangeText =
-    "レイアウトの幅と高さには 0 から 30000 までの整数を指定して下さい。";
+inline const char* LayoutSizeTitle() {
+    return text::Msg(text::MessageId::LayoutSizeTitle);
+}
+inline const char* LayoutSizeRangeText() {
+    return text::Msg(text::MessageId::LayoutSizeRangeText);
+}
 
 // The layout-size window's accept button: SetLayoutSize, and when a field is refused a
 // warning naming the range, so that the window staying open does not look like a

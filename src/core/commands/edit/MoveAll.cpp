@@ -7,6 +7,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/geometry/Joints.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -77,10 +78,10 @@ std::optional<float> ParseMoveOffset(const std::string& text) {
 
 bool MoveAll(app::Workspace& ws, float dx, float dy) {
     if (!LayoutStaysInside(ws.Layout, dx, dy)) {
-        platform::ShowModal(*ws.Host, {"移動後にレールがレイアウトの範囲(-30000〜60000)を超える"
-                                       "ため、移動できません。",
-                                       "警告", platform::MessageIcon::Exclamation,
-                                       platform::MessageButtons::Ok});
+        platform::ShowModal(*ws.Host,
+                            {text::Msg(text::MessageId::MoveOutOfRange),
+                             text::Msg(text::MessageId::WarningTitle),
+                             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
         return false;
     }
     platform::BusyPointer busy(*ws.Host);
@@ -98,7 +99,7 @@ bool MoveAllByText(app::Workspace& ws, const std::string& dxText, const std::str
     const auto dy = ParseMoveOffset(dyText);
     if (!dx || !dy) {
         platform::ShowModal(*ws.Host,
-                            {MoveOffsetText, MoveAllTitle, platform::MessageIcon::Exclamation,
+                            {MoveOffsetText(), MoveAllTitle(), platform::MessageIcon::Exclamation,
                              platform::MessageButtons::Ok});
         return false;
     }

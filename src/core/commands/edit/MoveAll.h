@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
 #include <optional>
 #include <string>
 
@@ -23,8 +24,12 @@ std::optional<float> ParseMoveOffset(const std::string& text);
 // returns whether the layout moved.
 bool MoveAll(app::Workspace& ws, float dx, float dy);
 
-inline constexpr const char* MoveAllTitle = "全体移動";
-inline constexpr const char* MoveOffsetText = "移動量には数値を指定して下さい。";
+inline const char* MoveAllTitle() {
+    return text::Msg(text::MessageId::MoveAllTitle);
+}
+inline const char* MoveOffsetText() {
+    return text::Msg(text::MessageId::MoveOffsetText);
+}
 
 // The move window's button: both offset fields read with ParseMoveOffset, then
 // MoveAll. A field that is no number is refused with a warning and nothing moves.

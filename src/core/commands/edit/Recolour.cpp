@@ -4,6 +4,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/editor/RailGroup.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -44,7 +45,8 @@ bool OpenRecolourTool(app::Workspace& ws) {
     bool selectionMode = false;
     if (SelectedCount(ws.Editor) > 0)
         selectionMode = platform::ShowModal(
-                            *ws.Host, {"選択レールを一括変換しますか?", "レール色の変更",
+                            *ws.Host, {text::Msg(text::MessageId::RecolourSelectionQuestion),
+                                       text::Msg(text::MessageId::RecolourTitle),
                                        platform::MessageIcon::Question,
                                        platform::MessageButtons::YesNo}) == platform::Answer::Yes;
     ws.Editor.AStatus = EditorMode::Recolour;

@@ -8,6 +8,7 @@
 #include "core/values/format/Blanks.h"
 #include "core/values/format/ListDirected.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -39,12 +40,15 @@ std::optional<RenameQuestion> RenameQuestionFor(const app::Workspace& ws, int ra
     if (!ws.Layout.IsLive(rail)) return std::nullopt;
     const model::Rail& r = ws.Layout.Rails[rail];
     if (IsGroupHead(ws.Layout, rail))
-        return RenameQuestion{"レール箱名の変更", "新しいレール箱名を記入して下さい :", r.Name};
+        return RenameQuestion{text::Msg(text::MessageId::RenameBoxTitle),
+                              text::Msg(text::MessageId::RenameBoxPrompt), r.Name};
     if (r.Kind < model::KindBoxHeadStraight)
-        return RenameQuestion{"レール名の変更",
-                              "新しいレール名を記入して下さい :", TrimTrailingBlanks(r.Name)};
+        return RenameQuestion{text::Msg(text::MessageId::RenameRailTitle),
+                              text::Msg(text::MessageId::RenameRailPrompt),
+                              TrimTrailingBlanks(r.Name)};
     if (IsLabel(r))
-        return RenameQuestion{"文字の変更", "新しい文字列を指定して下さい :",
+        return RenameQuestion{text::Msg(text::MessageId::RenameLabelTitle),
+                              text::Msg(text::MessageId::RenameLabelPrompt),
                               r.Name.substr(PrefixBytes(r.Name, r.Radius))};
     return std::nullopt;
 }

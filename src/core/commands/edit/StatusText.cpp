@@ -7,6 +7,7 @@
 #include "core/commands/workspace/EditorState.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -30,9 +31,7 @@ std::string ComposeStatusText(const EditorState& editor, const std::string& text
     s += std::to_string(RoundToInteger(editor.MouseY));
     s += ')';
     if (SelectionSlots(editor) != 0) {
-        s += " - レールが複数選択されています (";
-        s += std::to_string(SelectedCount(editor));
-        s += "個)";
+        s += text::Msg(text::MessageId::SeveralSelected, {std::to_string(SelectedCount(editor))});
     }
     return s;
 }

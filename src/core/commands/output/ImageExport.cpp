@@ -7,15 +7,15 @@ namespace ferrovane::output {
 
 platform::Message ImageExportFailedMessage(const document::FileError& error) {
     platform::Message message;
-    message.Text = ImageExportFailedText;
-    message.Title = ImageExportFailedTitle;
+    message.Text = ImageExportFailedText();
+    message.Title = ImageExportFailedTitle();
     message.Icon = platform::MessageIcon::Exclamation;
     message.Details = error.Description;
     return message;
 }
 
 bool SaveAsBitmap(app::Workspace& ws, const ImageWriter& write) {
-    const platform::FileRequest request{ImageExportTitle, ImageExportFilter, ".", ""};
+    const platform::FileRequest request{ImageExportTitle(), ImageExportFilter(), ".", ""};
     const std::optional<std::string> name = ws.Host->ChooseSaveFile(request);
     if (!name || name->empty()) return false;
     document::FileError error;

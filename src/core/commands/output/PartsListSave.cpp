@@ -6,6 +6,7 @@
 #include "core/compute/output/PartsList.h"
 #include "core/compute/output/PartsListCsv.h"
 #include "core/values/platform/AtomicFile.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::output {
 
@@ -17,8 +18,8 @@ bool SaveParts(app::Workspace& ws, const platform::FileRequest& request, const s
     document::FileError error;
     if (platform::WriteFileAtomically(*name, bytes, error)) return true;
     platform::Message message;
-    message.Text = PartsSaveFailedText;
-    message.Title = "エラー";
+    message.Text = PartsSaveFailedText();
+    message.Title = text::Msg(text::MessageId::ErrorTitle);
     message.Icon = platform::MessageIcon::Exclamation;
     message.Details = error.Description;
     platform::ShowModal(*ws.Host, message);
@@ -30,7 +31,8 @@ bool SaveParts(app::Workspace& ws, const platform::FileRequest& request, const s
 platform::FileRequest PartsFileRequest(const app::Workspace& ws, const char* title,
                                        const char* filter, const std::string& extension) {
     const std::filesystem::path layout(ws.Layout.LayoutFileName);
-    platform::FileRequest request{title, filter, ".", "総レール数" + extension};
+    platform::FileRequest request{
+        title, filter, ".", std::string(text::Msg(text::MessageId::PartsFileName)) + extension};
     if (!layout.stem().empty()) {
         request.InitialName = layout.stem().string() + extension;
         if (layout.has_parent_path()) request.InitialDir = layout.parent_path().string();
@@ -39,12 +41,12 @@ platform::FileRequest PartsFileRequest(const app::Workspace& ws, const char* tit
 }
 
 bool SavePartsListText(app::Workspace& ws) {
-    return SaveParts(ws, PartsFileRequest(ws, PartsTextTitle, PartsTextFilter, ".txt"),
+    return SaveParts(ws, PartsFileRequest(ws, PartsTextTitle(), PartsTextFilter(), ".txt"),
                      JoinPartsList(BuildPartsList(ws.Layout), "\r\n"));
 }
 
 bool SavePartsListCsv(app::Workspace& ws) {
-    return SaveParts(ws, PartsFileRequest(ws, PartsCsvTitle, PartsCsvFilter, ".csv"),
+    return SaveParts(ws, PartsFileRequest(ws, PartsCsvTitle(), PartsCsvFilter(), ".csv"),
                      PartsListCsv(ws.Layout));
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -10,12 +11,21 @@ struct Workspace;
 
 namespace ferrovane::output {
 
-inline constexpr const char* PartsTextFilter =
-    "テキストファイル(*.txt)|*.txt|全てのファイル(*.*)|*.*";
-inline constexpr const char* PartsCsvFilter = "CSVファイル(*.csv)|*.csv|全てのファイル(*.*)|*.*";
-inline constexpr const char* PartsTextTitle = "総レール数をテキストで保存";
-inline constexpr const char* PartsCsvTitle = "総レール数をCSVで保存";
-inline constexpr const char* PartsSaveFailedText = "総レール数のファイルを保存できませんでした。";
+inline const char* PartsTextFilter() {
+    return text::Msg(text::MessageId::PartsTextFilter);
+}
+inline const char* PartsCsvFilter() {
+    return text::Msg(text::MessageId::PartsCsvFilter);
+}
+inline const char* PartsTextTitle() {
+    return text::Msg(text::MessageId::PartsTextTitle);
+}
+inline const char* PartsCsvTitle() {
+    return text::Msg(text::MessageId::PartsCsvTitle);
+}
+inline const char* PartsSaveFailedText() {
+    return text::Msg(text::MessageId::PartsSaveFailedText);
+}
 
 // The save dialog's question: the layout's folder and its name with the extension
 // (".txt" or ".csv"); a layout never saved offers "総レール数" in the current folder.

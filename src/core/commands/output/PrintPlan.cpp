@@ -8,6 +8,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/output/PartsList.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::output {
 
@@ -71,10 +72,9 @@ void DrawRuler(const app::Workspace& ws, render::Surface& surface, const LayoutR
 
 std::string ScaleText(const PrintPlan& plan, const PrintSettings& settings) {
     if (settings.ScaleDenominator <= 0) {
-        char text[48];
-        std::snprintf(text, sizeof text, "全体を1ページに (1:%.1f)",
-                      static_cast<double>(plan.Grid.UnitsPerMm));
-        return text;
+        char scale[32];
+        std::snprintf(scale, sizeof scale, "%.1f", static_cast<double>(plan.Grid.UnitsPerMm));
+        return text::Msg(text::MessageId::WholeOnOnePage, {scale});
     }
     return "1:" + std::to_string(settings.ScaleDenominator);
 }
@@ -226,16 +226,16 @@ void WarnAboutTexts(app::Workspace& ws, const PrintSettings& settings) {
         const model::Rail& rail = layout.Rails[static_cast<std::size_t>(i)];
         if (!rail.Valid || rail.Kind != model::KindText) continue;
         platform::ShowModal(*ws.Host,
-                            {TextsWarning, TextsWarningTitle, platform::MessageIcon::Exclamation,
-                             platform::MessageButtons::Ok});
+                            {TextsWarning(), TextsWarningTitle(),
+                             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
         return;
     }
 }
 
 void ReportPrinterFailure(app::Workspace& ws) {
     platform::ShowModal(*ws.Host,
-                        {PrinterFailure, PrinterFailureTitle, platform::MessageIcon::Exclamation,
-                         platform::MessageButtons::Ok});
+                        {PrinterFailure(), PrinterFailureTitle(),
+                         platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
 } // namespace ferrovane::output

@@ -5,6 +5,7 @@
 
 #include "core/compute/output/PageGrid.h"
 #include "core/compute/render/Surface.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::app {
 struct Workspace;
@@ -69,13 +70,18 @@ float PlanSurfaceScale(const PrintPlan& plan, float pixelsPerMm);
 // The sheet's name as its marks show it: "row-column".
 std::string PageName(const PrintPage& page);
 
-inline constexpr const char* TextsWarningTitle = "フォントの問題 - Ferrovane";
-inline constexpr const char* TextsWarning =
-    "文字が含まれています。文字はフォントによって適切な位置に印刷されるとは限りません。\r\n"
-    "また、現時点では多少小さめに印刷されます";
-inline constexpr const char* PrinterFailureTitle = "プリンタドライバの問題";
-inline constexpr const char* PrinterFailure =
-    "ある項目がプリンタに送信できませんでした。印刷結果が不良な場合もあります。";
+inline const char* TextsWarningTitle() {
+    return text::Msg(text::MessageId::TextsWarningTitle);
+}
+inline const char* TextsWarning() {
+    return text::Msg(text::MessageId::TextsWarning);
+}
+inline const char* PrinterFailureTitle() {
+    return text::Msg(text::MessageId::PrinterFailureTitle);
+}
+inline const char* PrinterFailure() {
+    return text::Msg(text::MessageId::PrinterFailure);
+}
 
 // Before printing texts: the layout holds labels, so the user is told that their
 // placing depends on the font.

@@ -5,6 +5,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/model/Layout.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::geometry {
 
@@ -61,13 +62,8 @@ std::uint8_t FindJoint(app::Workspace& ws, float x, float y, std::int16_t& rail,
         result = static_cast<std::uint8_t>(status - DetectEnd0);
         if (showMessage) {
             // Announced before it is known whether the joint can be made.
-            // Built piecewise: GCC 12 misreports chained string additions here.
-            std::string note = "[";
-            note += std::to_string(result + 1);
-            note += "] 他のレールの端が見つかりました。(No.";
-            note += std::to_string(rail);
-            note += ") \rレールどうしを接続します。";
-            ws.Host->ShowNote(note);
+            ws.Host->ShowNote(text::Msg(text::MessageId::EndFoundNote,
+                                        {std::to_string(result + 1), std::to_string(rail)}));
         }
     }
     ed.MouseX = keepX;

@@ -10,6 +10,7 @@
 #include "core/compute/geometry/FlexGeometry.h"
 #include "core/compute/geometry/IndexUpkeep.h"
 #include "core/values/model/Angle.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::geometry {
 
@@ -53,7 +54,7 @@ bool ChooseSide(app::Workspace& ws, FlexSide side, const FlexAnglePicker& pickAn
     if (status >= DetectEnd0 && status <= DetectEnd2) {
         // A second link on a joined end would break the joint it holds.
         if (IsJoinedEnd(ws.Layout, e.SnapRail, status - DetectEnd0)) {
-            editor::SetStatusText(ws, FlexEndJoinedText);
+            editor::SetStatusText(ws, FlexEndJoinedText());
             return false;
         }
         return RecordFlexSideAtEnd(ws, side, e.SnapRail, status - DetectEnd0);
@@ -127,8 +128,8 @@ void DragFlexHandle(app::Workspace& ws, FlexSide side) {
 std::string FlexPointerText(app::Workspace& ws) {
     const std::int16_t status = DetectRail(ws);
     if (status >= DetectEnd0 && status <= DetectEnd2) return std::to_string(ws.Editor.SnapRail);
-    return "ユーザー指定 : (" + WholeUnits(ws.Editor.MouseX) + "," + WholeUnits(ws.Editor.MouseY) +
-           ")";
+    return text::Msg(text::MessageId::FlexUserPoint,
+                     {WholeUnits(ws.Editor.MouseX), WholeUnits(ws.Editor.MouseY)});
 }
 
 bool CreateFlexRail(app::Workspace& ws) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
 #include <functional>
 #include <optional>
 #include <string>
@@ -16,8 +17,11 @@ enum class FlexSide { Start, End };
 // the window is closed without a pick.
 using FlexAnglePicker = std::function<std::optional<float>()>;
 
+// The name a flexible rail is saved under in the layout: data, not translated.
 inline constexpr const char* FlexRailName = "フレキシブルレール";
-inline constexpr const char* FlexEndJoinedText = "このレールの端はすでに接続されています。";
+inline const char* FlexEndJoinedText() {
+    return text::Msg(text::MessageId::FlexEndJoinedText);
+}
 
 // Starts laying a flexible rail: the start is chosen next.
 void OpenFlexRail(app::Workspace& ws);

@@ -13,15 +13,21 @@
 #include "core/compute/geometry/StraightGeometry.h"
 #include "core/values/model/Angle.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::geometry {
 
 namespace {
 
-inline constexpr const char* PlaceHint = "左クリックでレールを作成します。";
-inline constexpr const char* TurnPlaceHint =
-    "右クリックで方向転換, 左クリックでレールを作成します。";
-inline constexpr const char* BoxHint = "右クリックで方向転換, 左クリックでレール箱から作成します";
+inline const char* PlaceHint() {
+    return text::Msg(text::MessageId::PlaceHint);
+}
+inline const char* TurnPlaceHint() {
+    return text::Msg(text::MessageId::TurnPlaceHint);
+}
+inline const char* BoxHint() {
+    return text::Msg(text::MessageId::BoxHint);
+}
 
 const catalogue::RType* Selected(const std::vector<catalogue::RType>& types, int index) {
     if (index < 0 || index >= static_cast<int>(types.size())) return nullptr;
@@ -194,19 +200,19 @@ void PreviewNextRail(app::Workspace& ws) {
     switch (ed.PlaceKind) {
     case model::PieceKind::Straight:
         PlaceRail(ws, angle, 0, PlacePreview, true);
-        ws.Host->SetStatusText(check::WithGapReadout(ws, PlaceHint));
+        ws.Host->SetStatusText(check::WithGapReadout(ws, PlaceHint()));
         break;
     case model::PieceKind::Curve:
         PlaceRail(ws, angle, ed.CurveFlip ? 1 : 0, PlacePreview, true);
-        ws.Host->SetStatusText(check::WithGapReadout(ws, TurnPlaceHint));
+        ws.Host->SetStatusText(check::WithGapReadout(ws, TurnPlaceHint()));
         break;
     case model::PieceKind::Point:
         PlaceRail(ws, angle, ed.PointOrient, PlacePreview, true);
-        ws.Host->SetStatusText(check::WithGapReadout(ws, TurnPlaceHint));
+        ws.Host->SetStatusText(check::WithGapReadout(ws, TurnPlaceHint()));
         break;
     case model::PieceKind::RailBox:
         PreviewRailBox(ws, ed.SnapAngle, ed.BoxTurn, true);
-        ws.Host->SetStatusText(BoxHint);
+        ws.Host->SetStatusText(BoxHint());
         break;
     default:
         break;

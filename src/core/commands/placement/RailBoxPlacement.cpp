@@ -12,6 +12,7 @@
 #include "core/compute/geometry/StraightGeometry.h"
 #include "core/values/model/Angle.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::geometry {
 
@@ -87,7 +88,7 @@ void PlaceRailBox(app::Workspace& ws, float angle, std::int16_t turn, bool atSna
         // Copying a selection without straights or curves leaves the clipboard box
         // empty; the click says so instead of doing nothing silently.
         if (work.Rails[0].Name == catalogue::ClipRailBoxName)
-            ws.Host->SetStatusText("クリップレールが空です。");
+            ws.Host->SetStatusText(text::Msg(text::MessageId::ClipBoxEmpty));
         return;
     }
     // Joining an end that is joined already would leave its old neighbour pointing at an

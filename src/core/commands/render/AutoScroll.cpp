@@ -5,11 +5,16 @@
 #include "core/commands/render/ScreenRenderer.h"
 #include "core/commands/workspace/Workspace.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::render {
 
-const char* const AutoScrollReadyText = "左ボタンを押し下げるとオートスクロール始めます。";
-const char* const AutoScrollRunningText = "左ボタンを離すとオートスクロールが止まります";
+const char* AutoScrollReadyText() {
+    return text::Msg(text::MessageId::AutoScrollReadyText);
+}
+const char* AutoScrollRunningText() {
+    return text::Msg(text::MessageId::AutoScrollRunningText);
+}
 
 void CheckAutoScroll(View& view, const app::Settings& settings, int layoutWidth, int layoutHeight,
                      float mouseX, float mouseY, float x, float y) {
@@ -66,7 +71,7 @@ AutoScrollPointer SetAutoScroll(app::Workspace& ws, ScreenRenderer& renderer) {
     View& view = ws.View;
     const int state = view.AutoScrollState;
     if (state >= AutoScrollLeft && state <= AutoScrollBottom) {
-        ws.Host->SetStatusText(AutoScrollReadyText);
+        ws.Host->SetStatusText(AutoScrollReadyText());
     } else if (state > AutoScrollActive && state <= AutoScrollActive + AutoScrollBottom) {
         const bool horizontal = state == AutoScrollActive + AutoScrollLeft ||
                                 state == AutoScrollActive + AutoScrollRight;
@@ -77,7 +82,7 @@ AutoScrollPointer SetAutoScroll(app::Workspace& ws, ScreenRenderer& renderer) {
             bar.Value = next;
             renderer.SetScroll();
         }
-        ws.Host->SetStatusText(AutoScrollRunningText);
+        ws.Host->SetStatusText(AutoScrollRunningText());
     }
     switch (state % AutoScrollActive) {
     case AutoScrollLeft:

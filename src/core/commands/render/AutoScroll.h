@@ -11,8 +11,8 @@ namespace ferrovane::render {
 
 class ScreenRenderer;
 
-extern const char* const AutoScrollReadyText;
-extern const char* const AutoScrollRunningText;
+const char* AutoScrollReadyText();
+const char* AutoScrollRunningText();
 inline constexpr int AutoScrollSteps = 8;
 
 // The pointer the board shows after an automatic-scroll check.

@@ -17,11 +17,13 @@
 #include "core/values/format/Blanks.h"
 #include "core/values/model/RailIndex.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::render {
 
-const char* const BackScreenTooLargeText = "バックサイズが大きすぎてメモリに入りきれません。\r\n"
-                                           "レイアウトサイズを小さくするか、ズームを下げてください";
+const char* BackScreenTooLargeText() {
+    return text::Msg(text::MessageId::BackScreenTooLargeText);
+}
 
 namespace {
 
@@ -246,7 +248,7 @@ void ScreenRenderer::EnsureBackScreenSize() {
 void ScreenRenderer::RecoverFromOversizedBackScreen() {
     mWs.View.Zoom = RecoveryZoom;
     platform::Message message;
-    message.Text = BackScreenTooLargeText;
+    message.Text = BackScreenTooLargeText();
     message.Title = "Ferrovane";
     message.Icon = platform::MessageIcon::Exclamation;
     message.HelpTopic = BackScreenTooLargeHelpTopic;

@@ -14,7 +14,7 @@ namespace ferrovane::render {
 
 inline constexpr float RecoveryZoom = 1.5f;
 inline constexpr int BackScreenTooLargeHelpTopic = 139;
-extern const char* const BackScreenTooLargeText;
+const char* BackScreenTooLargeText();
 
 // The board's drawing: the off-screen image BackScreen holding the whole board, and
 // the visible board MainPicture showing a window of it with its overlays. Editing

@@ -1,5 +1,6 @@
 #include "core/commands/workspace/UndoJournal.h"
 
+#include "core/values/text/Messages.h"
 #include <utility>
 
 namespace ferrovane::editor {
@@ -60,11 +61,11 @@ void UndoJournal::ShowLast() {
     // back.
     if (mMarks) mMarks->Mark({app::Change::Undo, app::Change::Layout, app::Change::Selection});
     if (mRecords.empty()) {
-        mMenu = UndoMenuItem{false, UndoDisabledCaption};
+        mMenu = UndoMenuItem{false, UndoDisabledCaption()};
         return;
     }
     mMenu.Enabled = true;
-    mMenu.Caption = "元に戻す - " + std::string(UndoLabelOf(mRecords.back().Code()));
+    mMenu.Caption = text::Msg(text::MessageId::UndoCaption, {UndoLabelOf(mRecords.back().Code())});
 }
 
 void UndoGroup::Add(UndoPayload payload) {

@@ -8,6 +8,7 @@
 #include "core/commands/workspace/ChangeMarks.h"
 #include "core/commands/workspace/KeptRails.h"
 #include "core/commands/workspace/UndoRecord.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
@@ -19,7 +20,9 @@ struct UndoMenuItem {
     bool operator==(const UndoMenuItem&) const = default;
 };
 
-inline constexpr const char* UndoDisabledCaption = "元に戻せません";
+inline const char* UndoDisabledCaption() {
+    return text::Msg(text::MessageId::UndoDisabledCaption);
+}
 
 class UndoGroup;
 
@@ -68,7 +71,7 @@ private:
 
     std::vector<UndoRecord> mRecords;
     std::vector<RedoStep> mRedo;
-    UndoMenuItem mMenu{false, UndoDisabledCaption};
+    UndoMenuItem mMenu{false, UndoDisabledCaption()};
     app::ChangeMarks* mMarks = nullptr;
 };
 

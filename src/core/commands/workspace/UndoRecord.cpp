@@ -1,27 +1,28 @@
 #include "core/commands/workspace/UndoRecord.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
 std::string_view UndoLabelOf(UndoCode code) {
     switch (code) {
     case UndoCode::DEL:
-        return "削除";
+        return text::Msg(text::MessageId::UndoDelete);
     case UndoCode::REN:
-        return "レール名変更";
+        return text::Msg(text::MessageId::UndoRename);
     case UndoCode::SET:
-        return "レール設置";
+        return text::Msg(text::MessageId::UndoPlace);
     case UndoCode::RCL:
-        return "レール色変更";
+        return text::Msg(text::MessageId::UndoRecolour);
     case UndoCode::UPR:
-        return "高架化";
+        return text::Msg(text::MessageId::UndoElevate);
     case UndoCode::MOV:
-        return "全体移動";
+        return text::Msg(text::MessageId::UndoMoveAll);
     case UndoCode::LYS:
-        return "レイアウトサイズ変更";
+        return text::Msg(text::MessageId::UndoLayoutSize);
     case UndoCode::SEL:
-        return "レール選択";
+        return text::Msg(text::MessageId::UndoSelect);
     case UndoCode::JNT:
-        return "レール接続";
+        return text::Msg(text::MessageId::UndoJoin);
     }
     return {};
 }

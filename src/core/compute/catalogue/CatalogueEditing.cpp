@@ -9,6 +9,7 @@
 #include "core/values/format/TextCodec.h"
 #include "core/values/model/Layout.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::catalogue {
 
@@ -114,7 +115,9 @@ bool DeleteRType(platform::UiHost& host, Catalogue& c, int kind, int index) {
     std::int32_t* max = nullptr;
     auto* types = Entries(c, kind, max);
     if (!types || index < 0 || index >= *max) return false;
-    if (!AskYesNo(host, "本当に削除しても良いですか?", "レール削除")) return false;
+    if (!AskYesNo(host, text::Msg(text::MessageId::ConfirmDeleteRail),
+                  text::Msg(text::MessageId::DeleteRailTitle)))
+        return false;
     types->erase(types->begin() + index);
     --*max;
     types->resize(static_cast<std::size_t>(*max) + 1);
@@ -126,13 +129,15 @@ bool RenameRType(platform::UiHost& host, Catalogue& c, int kind, int index) {
     auto* types = Entries(c, kind, max);
     if (!types || index < 0 || index > *max) return false;
     RType& t = (*types)[static_cast<std::size_t>(index)];
-    const auto answer = host.InputText("｢" + t.Name + "｣ に対応する新しいレール名を記入して下さい",
-                                       "レール名の変更", t.Name);
+    const auto answer = host.InputText(text::Msg(text::MessageId::RenameRTypeQuestion, {t.Name}),
+                                       text::Msg(text::MessageId::RenameRailTitle), t.Name);
     if (!answer || answer->empty()) return false;
     // Stored as the file will hold it, so what is shown is what is read back.
     std::string name = document::SanitizeFileText(*answer);
     if (platform::Utf8Length(name) > MaxRTypeNameLength) {
-        platform::ShowModal(host, Message{"レール名が100文字を越えては行けません", "エラー",
+        platform::ShowModal(host, Message{text::Msg(text::MessageId::RailNameTooLong,
+                                                    {std::to_string(MaxRTypeNameLength)}),
+                                          text::Msg(text::MessageId::ErrorTitle),
                                           MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
@@ -145,7 +150,8 @@ bool AutoColourRTypes(platform::UiHost& host, Catalogue& c, int kind) {
     std::int32_t* max = nullptr;
     auto* types = Entries(c, kind, max);
     if (!types) return false;
-    if (!AskYesNo(host, "現在のレール色情報が消去されます。続行しますか?", "レール色自動設定"))
+    if (!AskYesNo(host, text::Msg(text::MessageId::AutoColourQuestion),
+                  text::Msg(text::MessageId::AutoColourTitle)))
         return false;
     for (int i = 0; i <= *max; ++i)
         (*types)[static_cast<std::size_t>(i)].Color =
@@ -155,8 +161,8 @@ bool AutoColourRTypes(platform::UiHost& host, Catalogue& c, int kind) {
 
 int ApplyCatalogueColours(platform::UiHost& host, const Catalogue& c, model::Layout& layout,
                           bool ask) {
-    if (ask &&
-        !AskYesNo(host, "現在のレイアウトのレール色が変更されます。続行しますか?", "レール色反映"))
+    if (ask && !AskYesNo(host, text::Msg(text::MessageId::ApplyColoursQuestion),
+                         text::Msg(text::MessageId::ApplyColoursTitle)))
         return 0;
     // Trimmed name -> colour per kind; a later entry of the same name overwrites.
     std::array<std::unordered_map<std::string, std::int32_t>, 3> colours;

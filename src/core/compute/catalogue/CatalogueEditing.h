@@ -24,6 +24,7 @@ inline constexpr std::array<std::int32_t, 16> StandardPalette = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
     0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
+// The name a new entry is stored with until it is renamed: catalogue data, not translated.
 inline constexpr const char* NewRailName = "新規レール";
 inline constexpr std::size_t MaxRTypeNameLength = 100;
 

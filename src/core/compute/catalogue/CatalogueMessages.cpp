@@ -1,4 +1,5 @@
 #include "core/compute/catalogue/CatalogueMessages.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::catalogue {
 
@@ -8,16 +9,9 @@ using platform::MessageIcon;
 
 Message CatalogueReadErrorMessage(const document::FileError& error) {
     Message m;
-    m.Text =
-        "[#2] "
-        "レール情報ファイル読込中にエラーが発生しました。旧バージョンからのアップグレードの際は"
-        "\r"
-        "「レール情報ファイルの変更」にて新しく添付されているレール情報ファイルを設定し直して下さい"
-        "。"
-        "\r\r"
-        "エラー番号は " +
-        std::to_string(error.Number) + "。 説明 : " + error.Description;
-    m.Title = "エラー";
+    m.Text = text::Msg(text::MessageId::CatalogueReadError,
+                       {std::to_string(error.Number), error.Description});
+    m.Title = text::Msg(text::MessageId::ErrorTitle);
     m.Icon = MessageIcon::Exclamation;
     m.Buttons = MessageButtons::Ok;
     m.HelpTopic = CatalogueReadHelpTopic;
@@ -26,17 +20,15 @@ Message CatalogueReadErrorMessage(const document::FileError& error) {
 
 Message NameTooLongMessage(std::size_t limit) {
     Message m;
-    m.Text = "レール名が" + std::to_string(limit) + "文字を越えては行けません";
-    m.Title = "エラー";
+    m.Text = text::Msg(text::MessageId::RailNameTooLong, {std::to_string(limit)});
+    m.Title = text::Msg(text::MessageId::ErrorTitle);
     m.Buttons = MessageButtons::Ok;
     return m;
 }
 
 Message OldFormatNoticeMessage() {
     Message m;
-    m.Text =
-        "旧形式のレール情報ファイルを読み込みます。後でこのファイルを削除して、新しく添付されて"
-        "いるファイルを使用することをお薦めします。";
+    m.Text = text::Msg(text::MessageId::OldFormatNotice);
     m.Title = "Ferrovane";
     m.Icon = MessageIcon::Information;
     return m;
@@ -44,7 +36,7 @@ Message OldFormatNoticeMessage() {
 
 Message InvalidPointsMessage() {
     Message m;
-    m.Text = "レール情報が不正です。セーブを行いません。";
+    m.Text = text::Msg(text::MessageId::InvalidPoints);
     m.Title = "Ferrovane";
     m.Icon = MessageIcon::Exclamation;
     return m;
@@ -52,9 +44,9 @@ Message InvalidPointsMessage() {
 
 Message CatalogueWriteErrorMessage(const document::FileError& error) {
     Message m;
-    m.Text = "[#3] レール情報ファイル書込中にエラーが発生しました。 エラー番号は " +
-             std::to_string(error.Number) + "。\r\n説明 : " + error.Description;
-    m.Title = "エラー";
+    m.Text = text::Msg(text::MessageId::CatalogueWriteError,
+                       {std::to_string(error.Number), error.Description});
+    m.Title = text::Msg(text::MessageId::ErrorTitle);
     m.Icon = MessageIcon::Exclamation;
     return m;
 }

@@ -20,7 +20,7 @@ enum class CurvedLength { AsRead, Negate, MinusAbs };
 // How one entry section is laid out and what it stores besides its columns.
 struct EntrySection {
     const char* Key;
-    std::string_view Name; // for messages
+    std::string_view (*Name)(); // for messages, in the current language
     std::int16_t Kind;
     bool NewFormat;
     bool StartAtMax; // curved points continue over the point section's last entry
@@ -174,17 +174,17 @@ private:
     bool ReadSections() {
         for (;;) {
             std::string key;
-            mSection = document::FieldSectionHeading;
+            mSection = document::FieldSectionHeading();
             if (!mReader.ReadString(key)) return false;
             if (key == "End") return true;
             if (key == "RailBox:") {
-                mSection = document::SectionRailBoxes;
+                mSection = document::SectionRailBoxes();
                 if (!ReadRailBoxSection()) return false;
                 continue;
             }
             for (const auto& section : EntrySections()) {
                 if (key != section.Key) continue;
-                mSection = section.Name;
+                mSection = section.Name();
                 if (section.OldFormatNotice) ++mResult.OldFormatNotices;
                 if (!ReadEntrySection(section)) return false;
                 break;

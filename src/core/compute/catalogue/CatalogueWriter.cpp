@@ -133,11 +133,11 @@ bool FitsCatalogueFile(const Catalogue& catalogue, document::FileError& error) {
         std::string_view What;
         std::int32_t Count;
     } sections[] = {
-        {document::SectionStraights,
+        {document::SectionStraights(),
          WrittenEntries(catalogue.StraightTypes, catalogue.StraightTypeMax, false)},
-        {document::SectionCurves,
+        {document::SectionCurves(),
          WrittenEntries(catalogue.CurveTypes, catalogue.CurveTypeMax, false)},
-        {document::SectionPoints,
+        {document::SectionPoints(),
          WrittenEntries(catalogue.PointTypes, catalogue.PointTypeMax, true)},
     };
     for (const auto& section : sections) {

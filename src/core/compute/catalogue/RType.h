@@ -7,7 +7,8 @@
 
 namespace ferrovane::catalogue {
 
-// The name that marks the user-rail entry of each kind.
+// The name that marks the user-rail entry of each kind. Written to and read from catalogue
+// files, so it is the same in every language.
 inline constexpr const char* UserRailName = "ユーザーレール";
 
 // One catalogue entry.

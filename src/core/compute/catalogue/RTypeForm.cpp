@@ -7,6 +7,7 @@
 #include "core/values/platform/UiHost.h"
 #include "core/values/settings/IsNumericInput.h"
 #include "core/values/settings/SettingConversions.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::catalogue {
 
@@ -84,9 +85,10 @@ bool HasUnregisteredChanges(const RTypeForm& form, const RType& entry, int kind)
 }
 
 bool ConfirmDiscardChanges(platform::UiHost& host) {
-    return platform::ShowModal(host,
-                               {"変更を放棄しますか?", "確認", platform::MessageIcon::Question,
-                                platform::MessageButtons::YesNo}) == platform::Answer::Yes;
+    return platform::ShowModal(host, {text::Msg(text::MessageId::DiscardChangesQuestion),
+                                      text::Msg(text::MessageId::ConfirmTitle),
+                                      platform::MessageIcon::Question,
+                                      platform::MessageButtons::YesNo}) == platform::Answer::Yes;
 }
 
 std::string CheckedFieldText(platform::UiHost& host, std::string_view typed,
@@ -104,7 +106,7 @@ std::optional<int> AngleScrollPosition(std::string_view angleText) {
 
 std::string AngleLabelText(std::string_view angleText) {
     if (angleText.empty()) return {};
-    return std::string(angleText) + " 度";
+    return text::Msg(text::MessageId::AngleDegrees, {angleText});
 }
 
 } // namespace ferrovane::catalogue

@@ -5,7 +5,8 @@
 
 namespace ferrovane::catalogue {
 
-// The clipboard box that cut and copy write.
+// The clipboard box that cut and copy write. Its name is stored with the boxes, so it is
+// the same in every language.
 inline constexpr const char* ClipRailBoxName = "クリップレール";
 
 // MemberKind values as the catalogue file stores them.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/values/model/RailIndex.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::check {
 
@@ -78,10 +79,11 @@ std::optional<GapReading> GapOfPreview(const model::Layout& layout, const model:
 }
 
 std::string GapReadoutText(const GapReading& reading) {
-    char text[96];
-    std::snprintf(text, sizeof text, "すき間 %.1f / 角度差 %.1f°", static_cast<double>(reading.Gap),
-                  static_cast<double>(reading.Angle));
-    return text;
+    char gap[32];
+    char angle[32];
+    std::snprintf(gap, sizeof gap, "%.1f", static_cast<double>(reading.Gap));
+    std::snprintf(angle, sizeof angle, "%.1f", static_cast<double>(reading.Angle));
+    return text::Msg(text::MessageId::GapReadout, {gap, angle});
 }
 
 } // namespace ferrovane::check

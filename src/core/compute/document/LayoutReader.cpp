@@ -149,7 +149,7 @@ LayoutReadResult ParseLayout(std::string_view bytes) {
 
     LayoutReadResult result;
     model::Layout& layout = result.Layout;
-    const std::string_view fields[] = {FieldLayoutWidth, FieldLayoutHeight};
+    const std::string_view fields[] = {FieldLayoutWidth(), FieldLayoutHeight()};
     std::int32_t* sizes[] = {&layout.LayoutWidth, &layout.LayoutHeight};
     for (int k = 0; k < 2; ++k) {
         const std::string place = LinePlace(k + 2, fields[k]);

@@ -6,10 +6,16 @@
 
 #include "core/compute/geometry/TrackLength.h"
 #include "core/values/model/Layout.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::editor {
 
 namespace {
+
+using text::Msg;
+using Id = text::MessageId;
+constexpr Id Pieces = Id::CountPieces;
+
 // Kinds below this are counted as pieces: straights, curves, points and flexible
 // rails, but no rail-box rails or labels.
 constexpr std::uint8_t CountedPieceKindEnd = 5;
@@ -56,8 +62,8 @@ int OpenEndsOf(const model::Rail& r) {
     return open;
 }
 
-std::string Count(int n, const char* counter) {
-    return std::to_string(n) + counter;
+std::string Count(int n, text::MessageId counter) {
+    return text::Msg(counter, {std::to_string(n)});
 }
 
 std::string Length(double units) {
@@ -91,29 +97,31 @@ LayoutInformation GetLayoutInformation(const model::Layout& layout,
 }
 
 std::vector<std::string> LayoutInformationLines(const LayoutInformation& info) {
-    return {std::to_string(info.ExtentWidth) + " x " + std::to_string(info.ExtentHeight) +
-                "  (設定サイズ : " + std::to_string(info.LayoutWidth) + " x " +
-                std::to_string(info.LayoutHeight) + ")",
-            Count(info.RailPieces, "本")};
+    return {text::Msg(text::MessageId::LayoutExtentLine,
+                      {std::to_string(info.ExtentWidth), std::to_string(info.ExtentHeight),
+                       std::to_string(info.LayoutWidth), std::to_string(info.LayoutHeight)}),
+            Count(info.RailPieces, Pieces)};
 }
 
 std::vector<std::pair<std::string, std::string>>
 LayoutInformationFields(const LayoutInformation& info) {
     const auto lines = LayoutInformationLines(info);
     return {
-        {"レイアウトファイル", info.LayoutFileName.empty() ? "(未保存)" : info.LayoutFileName},
-        {"レール情報定義ファイル",
-         info.CatalogueFileName.empty() ? "(なし)" : info.CatalogueFileName},
-        {"レールの範囲", lines[0]},
-        {"レール数", lines[1]},
-        {"ストレートレール", Count(info.Straights, "本")},
-        {"カーブレール", Count(info.Curves, "本")},
-        {"ポイントレール", Count(info.Points, "本")},
-        {"フレキシブルレール", Count(info.Flexibles, "本")},
-        {"レール箱", Count(info.RailBoxes, "個") + " (" + Count(info.RailBoxPieces, "本") + ")"},
-        {"文字", Count(info.Labels, "個")},
-        {"つながっていない端", Count(info.OpenEnds, "箇所")},
-        {"線路の総延長", Length(info.TrackLength)},
+        {Msg(Id::InfoLayoutFile),
+         info.LayoutFileName.empty() ? Msg(Id::InfoNotSaved) : info.LayoutFileName},
+        {Msg(Id::InfoCatalogueFile),
+         info.CatalogueFileName.empty() ? Msg(Id::InfoNone) : info.CatalogueFileName},
+        {Msg(Id::InfoRailExtent), lines[0]},
+        {Msg(Id::InfoRailCount), lines[1]},
+        {Msg(Id::InfoStraights), Count(info.Straights, Pieces)},
+        {Msg(Id::InfoCurves), Count(info.Curves, Pieces)},
+        {Msg(Id::InfoPoints), Count(info.Points, Pieces)},
+        {Msg(Id::InfoFlexibles), Count(info.Flexibles, Pieces)},
+        {Msg(Id::InfoRailBoxes), Msg(Id::CountRailBoxes, {std::to_string(info.RailBoxes),
+                                                          std::to_string(info.RailBoxPieces)})},
+        {Msg(Id::InfoLabels), Count(info.Labels, Id::CountItems)},
+        {Msg(Id::InfoOpenEnds), Count(info.OpenEnds, Id::CountPlaces)},
+        {Msg(Id::InfoTrackLength), Length(info.TrackLength)},
     };
 }
 

@@ -1,14 +1,20 @@
 #include "core/compute/output/ImageExportName.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::output {
 
-const char* const ImageExportFilter = "ビットマップファイル(*.bmp)|*.bmp|"
-                                      "JPEGファイル(*.jpg)|*.jpg|"
-                                      "PNGファイル(*.png)|*.png|"
-                                      "全てのファイル(*.*)|*.*";
-const char* const ImageExportTitle = "レイアウトファイルを保存";
-const char* const ImageExportFailedText = "画像を保存できませんでした。";
-const char* const ImageExportFailedTitle = "エラー";
+const char* ImageExportFilter() {
+    return text::Msg(text::MessageId::ImageExportFilter);
+}
+const char* ImageExportTitle() {
+    return text::Msg(text::MessageId::ImageExportTitle);
+}
+const char* ImageExportFailedText() {
+    return text::Msg(text::MessageId::ImageExportFailedText);
+}
+const char* ImageExportFailedTitle() {
+    return text::Msg(text::MessageId::ErrorTitle);
+}
 
 namespace {
 

@@ -16,9 +16,9 @@ enum class PlanFormat { None, Pdf, Svg };
 PlanFormat PlanFormatForName(const std::string& fileName);
 
 // The save dialog's filters, "description|pattern|..." in the order offered.
-extern const char* const ImageExportFilter;
-extern const char* const ImageExportTitle;
-extern const char* const ImageExportFailedText;
-extern const char* const ImageExportFailedTitle;
+const char* ImageExportFilter();
+const char* ImageExportTitle();
+const char* ImageExportFailedText();
+const char* ImageExportFailedTitle();
 
 } // namespace ferrovane::output

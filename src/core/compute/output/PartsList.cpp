@@ -7,12 +7,11 @@
 
 #include "core/values/format/Blanks.h"
 #include "core/values/model/Layout.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::output {
 
 namespace {
-
-constexpr const char* CounterWord = "本";
 
 using document::TrimTrailingBlanks;
 
@@ -27,7 +26,7 @@ std::string NameLine(const std::string& name, int count, std::size_t column) {
     line.append(column - DisplayWidth(name), ' ');
     line += RightAligned(count, 4);
     line += "  ";
-    line += CounterWord;
+    line += text::Msg(text::MessageId::PartsCounterWord);
     return line;
 }
 
@@ -79,10 +78,10 @@ std::size_t DisplayWidth(const std::string& utf8) {
 }
 
 PartsCount CountParts(const model::Layout& layout) {
-    PartsCount parts{{{{"ストレートレール", {}},
-                       {"カーブレール", {}},
-                       {"ポイントレール", {}},
-                       {"レール箱レール", {}}}},
+    PartsCount parts{{{{text::Msg(text::MessageId::PartsStraights), {}},
+                       {text::Msg(text::MessageId::PartsCurves), {}},
+                       {text::Msg(text::MessageId::PartsPoints), {}},
+                       {text::Msg(text::MessageId::PartsRailBoxes), {}}}},
                      0,
                      0};
     std::array<SectionCounter, 4> counters{
@@ -136,7 +135,7 @@ std::vector<std::string> BuildPartsList(const model::Layout& layout) {
     const PartsCount parts = CountParts(layout);
 
     // The column is common to the whole report so that every count lines up.
-    std::size_t column = DisplayWidth(FlexibleRailLabel);
+    std::size_t column = DisplayWidth(FlexibleRailLabel());
     for (const auto& s : parts.Sections)
         for (const auto& e : s.Entries)
             column = std::max(column, DisplayWidth(e.Name));
@@ -149,11 +148,11 @@ std::vector<std::string> BuildPartsList(const model::Layout& layout) {
             lines.push_back(NameLine(e.Name, e.Count, column));
         lines.emplace_back();
     }
-    lines.push_back(std::string(OtherPartsTitle) + ":");
-    lines.push_back(NameLine(FlexibleRailLabel, parts.Flexibles, column));
-    lines.push_back(std::string("  ") + LabelPartsLabel + " : " + std::to_string(parts.Labels));
+    lines.push_back(std::string(OtherPartsTitle()) + ":");
+    lines.push_back(NameLine(FlexibleRailLabel(), parts.Flexibles, column));
+    lines.push_back(std::string("  ") + LabelPartsLabel() + " : " + std::to_string(parts.Labels));
     lines.emplace_back();
-    lines.push_back("総レール数 : " + std::to_string(parts.Total()) + " " + CounterWord);
+    lines.push_back(text::Msg(text::MessageId::PartsTotal, {std::to_string(parts.Total())}));
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/values/text/Messages.h"
 #include <array>
 #include <string>
 #include <vector>
@@ -11,9 +12,15 @@ struct Layout;
 namespace ferrovane::output {
 
 // The section of the other pieces and the names of its two lines.
-inline constexpr const char* OtherPartsTitle = "その他";
-inline constexpr const char* FlexibleRailLabel = "フレキシブルレール";
-inline constexpr const char* LabelPartsLabel = "文字";
+inline const char* OtherPartsTitle() {
+    return text::Msg(text::MessageId::OtherPartsTitle);
+}
+inline const char* FlexibleRailLabel() {
+    return text::Msg(text::MessageId::FlexibleRailLabel);
+}
+inline const char* LabelPartsLabel() {
+    return text::Msg(text::MessageId::LabelPartsLabel);
+}
 
 struct PartsEntry {
     std::string Name; // without trailing blanks

@@ -1,17 +1,20 @@
 #include "core/compute/output/PartsListCsv.h"
 
 #include "core/compute/output/PartsList.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::output {
 
 std::vector<std::vector<std::string>> PartsListRows(const model::Layout& layout) {
     const PartsCount parts = CountParts(layout);
-    std::vector<std::vector<std::string>> rows{{"区分", "名称", "数量"}};
+    std::vector<std::vector<std::string>> rows{{text::Msg(text::MessageId::PartsCsvSection),
+                                                text::Msg(text::MessageId::PartsCsvName),
+                                                text::Msg(text::MessageId::PartsCsvCount)}};
     for (const auto& s : parts.Sections)
         for (const auto& e : s.Entries)
             rows.push_back({s.Title, e.Name, std::to_string(e.Count)});
-    rows.push_back({OtherPartsTitle, FlexibleRailLabel, std::to_string(parts.Flexibles)});
-    rows.push_back({OtherPartsTitle, LabelPartsLabel, std::to_string(parts.Labels)});
+    rows.push_back({OtherPartsTitle(), FlexibleRailLabel(), std::to_string(parts.Flexibles)});
+    rows.push_back({OtherPartsTitle(), LabelPartsLabel(), std::to_string(parts.Labels)});
     return rows;
 }
 

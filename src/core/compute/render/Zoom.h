@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/values/model/RailIndex.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::render {
 
@@ -32,7 +33,9 @@ inline constexpr int ZoomTrackTick = 10;
 inline constexpr int ZoomTrackSmallChange = 10;
 inline constexpr int ZoomTrackLargeChange = 20;
 
-inline constexpr const char* ZoomRangeText = "倍率は 10 から 100 までの整数で入力してください。";
+inline const char* ZoomRangeText() {
+    return text::Msg(text::MessageId::ZoomRangeText);
+}
 
 struct ZoomDialogResult {
     int CheckedItem = -1; // the menu item 0..3 that gets the check mark, -1 for none
@@ -41,7 +44,7 @@ struct ZoomDialogResult {
 
 // The dialog's OK: the percentage text as a whole number within the track bar's range
 // gives Z = 100/p - 1; nullopt for any other text (the zoom stays, and the dialog says
-// ZoomRangeText).
+// ZoomRangeText()).
 std::optional<ZoomDialogResult> ApplyZoomDialog(const std::string& text);
 
 } // namespace ferrovane::render

@@ -1,5 +1,6 @@
 #include "core/values/format/FileErrorText.h"
 
+#include "core/values/text/Messages.h"
 #include <cerrno>
 
 namespace ferrovane::document {
@@ -7,19 +8,19 @@ namespace ferrovane::document {
 std::string ErrorNumberText(int number) {
     switch (number) {
     case ErrOverflow:
-        return "オーバーフローしました。";
+        return text::Msg(text::MessageId::ErrorOverflow);
     case ErrTypeMismatch:
-        return "型が一致しません。";
+        return text::Msg(text::MessageId::ErrorTypeMismatch);
     case ErrFileNotFound:
-        return "ファイルが見つかりません。";
+        return text::Msg(text::MessageId::ErrorFileNotFound);
     case ErrDiskFull:
-        return "ディスクの空き容量が不足しています。";
+        return text::Msg(text::MessageId::ErrorDiskFull);
     case ErrInputPastEnd:
-        return "ファイルにこれ以上データがありません。";
+        return text::Msg(text::MessageId::ErrorInputPastEnd);
     case ErrPathAccess:
-        return "パス名が無効です。";
+        return text::Msg(text::MessageId::ErrorPathAccess);
     default:
-        return "アプリケーション定義またはオブジェクト定義のエラーです。";
+        return text::Msg(text::MessageId::ErrorApplication);
     }
 }
 
@@ -41,68 +42,66 @@ void AddErrorPlace(FileError& error, std::string_view place) {
 }
 
 std::string LinePlace(int line, std::string_view field) {
-    std::string place = std::to_string(line) + " 行目";
-    if (!field.empty()) {
-        place += ' ';
-        place += field;
-    }
-    return place;
+    const std::string number = std::to_string(line);
+    if (field.empty()) return text::Msg(text::MessageId::LinePlace, {number});
+    return text::Msg(text::MessageId::LineFieldPlace, {number, field});
 }
 
 std::string RecordItemPlace(int line, int rail, int item) {
-    return LinePlace(line) + " レール " + std::to_string(rail) + " の " + std::to_string(item) +
-           " 番目の項目";
+    return text::Msg(text::MessageId::RecordItemPlace,
+                     {std::to_string(line), std::to_string(rail), std::to_string(item)});
 }
 
 std::string SectionPlace(int line, std::string_view section) {
-    if (section == FieldSectionHeading) return LinePlace(line, section);
-    return LinePlace(line, section) + "の欄";
+    if (section == FieldSectionHeading()) return LinePlace(line, section);
+    return text::Msg(text::MessageId::SectionPlace, {std::to_string(line), section});
 }
 
 std::string ReasonRecordTooShort(int items, int read) {
-    return std::to_string(items) + " 項目のうち " + std::to_string(read) + " 項目しかありません。";
+    return text::Msg(text::MessageId::ReasonRecordTooShort,
+                     {std::to_string(items), std::to_string(read)});
 }
 
 std::string ReasonRecordTooLong(int items) {
-    return "項目が " + std::to_string(items) + " より多くあります。";
+    return text::Msg(text::MessageId::ReasonRecordTooLong, {std::to_string(items)});
 }
 
 std::string ReasonTooManyRails(int most) {
-    return "レールは " + std::to_string(most) + " 本までです。";
+    return text::Msg(text::MessageId::ReasonTooManyRails, {std::to_string(most)});
 }
 
 std::string ReasonTooManyEntries(std::string_view section, int count, int most) {
-    return std::string(section) + "が " + std::to_string(count) +
-           " 件あります。レール情報ファイルに書き込めるのは " + std::to_string(most) +
-           " 件までです。";
+    return text::Msg(text::MessageId::ReasonTooManyEntries,
+                     {section, std::to_string(count), std::to_string(most)});
 }
 
 std::string SystemErrorReason(int errnoValue, bool writing) {
     switch (errnoValue) {
     case ENOSPC:
     case EDQUOT:
-        return "ディスクの空き容量が不足しています。";
+        return text::Msg(text::MessageId::ErrorDiskFull);
     case EACCES:
     case EPERM:
-        return writing ? "書き込みが禁止されています。" : "読み取りが禁止されています。";
+        return writing ? text::Msg(text::MessageId::ReasonWriteDenied)
+                       : text::Msg(text::MessageId::ReasonReadDenied);
     case EROFS:
-        return "書き込みが禁止されたドライブです。";
+        return text::Msg(text::MessageId::ReasonReadOnlyDrive);
     case EISDIR:
-        return "フォルダーです。";
+        return text::Msg(text::MessageId::ReasonIsFolder);
     case ENOENT:
-        return "ファイルまたはフォルダーがありません。";
+        return text::Msg(text::MessageId::ReasonNoSuchFile);
     case ENOTDIR:
-        return "途中にフォルダーではないものがあります。";
+        return text::Msg(text::MessageId::ReasonNotFolder);
     case EEXIST:
-        return "同じ名前のファイルが既にあります。";
+        return text::Msg(text::MessageId::ReasonFileExists);
     case ELOOP:
-        return "シンボリック リンクが循環しています。";
+        return text::Msg(text::MessageId::ReasonLinkLoop);
     case ENAMETOOLONG:
-        return "ファイル名が長すぎます。";
+        return text::Msg(text::MessageId::ReasonNameTooLong);
     case EIO:
-        return "装置の読み書きに失敗しました。";
+        return text::Msg(text::MessageId::ReasonDeviceError);
     default:
-        return "システム エラーです (番号 " + std::to_string(errnoValue) + ")。";
+        return text::Msg(text::MessageId::ReasonSystemError, {std::to_string(errnoValue)});
     }
 }
 

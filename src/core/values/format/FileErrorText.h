@@ -4,10 +4,12 @@
 #include <string_view>
 
 #include "core/values/format/FileError.h"
+#include "core/values/text/Messages.h"
 
 namespace ferrovane::document {
 
-// The Japanese texts of file errors: what the numbered file messages show after "説明 : ".
+// The texts of file errors, in the current language: what the numbered file messages show
+// after "説明 : " ("Description: ").
 // A description is the error number's text, then an optional reason, then an optional
 // place (a line and a field, or a path) in parentheses.
 
@@ -36,30 +38,66 @@ std::string ReasonRecordTooLong(int items);
 std::string ReasonTooManyRails(int most);
 std::string ReasonTooManyEntries(std::string_view section, int count, int most);
 
-// The reason an operating-system error number gives, in Japanese; writing tells a save
+// The reason an operating-system error number gives; writing tells a save
 // from a read where the same number means different things to the user.
 std::string SystemErrorReason(int errnoValue, bool writing);
 
 // Reasons the readers and writers give.
-inline constexpr std::string_view ReasonNotShiftJis = "Shift_JIS として読めない文字があります。";
-inline constexpr std::string_view ReasonNoFileName = "ファイル名が指定されていません。";
-inline constexpr std::string_view ReasonNoFolder = "保存先のフォルダーがありません。";
-inline constexpr std::string_view ReasonNoImage = "保存する画像がありません。";
-inline constexpr std::string_view ReasonNoPages = "書き出すページを作れませんでした。";
-inline constexpr std::string_view ReasonImageNotEncoded = "画像を変換できませんでした。";
+inline std::string_view ReasonNotShiftJis() {
+    return text::Msg(text::MessageId::ReasonNotShiftJis);
+}
+inline std::string_view ReasonNoFileName() {
+    return text::Msg(text::MessageId::ReasonNoFileName);
+}
+inline std::string_view ReasonNoFolder() {
+    return text::Msg(text::MessageId::ReasonNoFolder);
+}
+inline std::string_view ReasonNoImage() {
+    return text::Msg(text::MessageId::ReasonNoImage);
+}
+inline std::string_view ReasonNoPages() {
+    return text::Msg(text::MessageId::ReasonNoPages);
+}
+inline std::string_view ReasonImageNotEncoded() {
+    return text::Msg(text::MessageId::ReasonImageNotEncoded);
+}
 
 // Names of the fields and sections the messages point at.
-inline constexpr std::string_view FieldLayoutWidth = "レイアウトの幅";
-inline constexpr std::string_view FieldLayoutHeight = "レイアウトの高さ";
-inline constexpr std::string_view FieldSectionHeading = "欄の見出し";
-inline constexpr std::string_view SectionStraights = "直線レール";
-inline constexpr std::string_view SectionCurves = "曲線レール";
-inline constexpr std::string_view SectionPoints = "ポイント";
-inline constexpr std::string_view SectionCurvedPoints = "曲線ポイント";
-inline constexpr std::string_view SectionOldStraights = "旧形式の直線レール";
-inline constexpr std::string_view SectionOldCurves = "旧形式の曲線レール";
-inline constexpr std::string_view SectionOldPoints = "旧形式のポイント";
-inline constexpr std::string_view SectionOldCurvedPoints = "旧形式の曲線ポイント";
-inline constexpr std::string_view SectionRailBoxes = "レールボックス";
+inline std::string_view FieldLayoutWidth() {
+    return text::Msg(text::MessageId::FieldLayoutWidth);
+}
+inline std::string_view FieldLayoutHeight() {
+    return text::Msg(text::MessageId::FieldLayoutHeight);
+}
+inline std::string_view FieldSectionHeading() {
+    return text::Msg(text::MessageId::FieldSectionHeading);
+}
+inline std::string_view SectionStraights() {
+    return text::Msg(text::MessageId::SectionStraights);
+}
+inline std::string_view SectionCurves() {
+    return text::Msg(text::MessageId::SectionCurves);
+}
+inline std::string_view SectionPoints() {
+    return text::Msg(text::MessageId::SectionPoints);
+}
+inline std::string_view SectionCurvedPoints() {
+    return text::Msg(text::MessageId::SectionCurvedPoints);
+}
+inline std::string_view SectionOldStraights() {
+    return text::Msg(text::MessageId::SectionOldStraights);
+}
+inline std::string_view SectionOldCurves() {
+    return text::Msg(text::MessageId::SectionOldCurves);
+}
+inline std::string_view SectionOldPoints() {
+    return text::Msg(text::MessageId::SectionOldPoints);
+}
+inline std::string_view SectionOldCurvedPoints() {
+    return text::Msg(text::MessageId::SectionOldCurvedPoints);
+}
+inline std::string_view SectionRailBoxes() {
+    return text::Msg(text::MessageId::SectionRailBoxes);
+}
 
 } // namespace ferrovane::document

@@ -245,7 +245,7 @@ bool ListReader::ReadString(std::string& utf8) {
     bool quoted;
     if (!NextField(field, quoted)) return false;
     auto text = platform::ShiftJisToUtf8(field);
-    if (!text) return Fail(ErrTypeMismatch, ReasonNotShiftJis);
+    if (!text) return Fail(ErrTypeMismatch, ReasonNotShiftJis());
     utf8 = std::move(*text);
     return true;
 }

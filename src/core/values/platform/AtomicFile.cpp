@@ -199,7 +199,7 @@ std::string TemporaryFileName(const std::string& fileName, long pid) {
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
                          document::FileError& error) {
     if (path.empty()) {
-        error = document::MakeFileError(document::ErrFileNotFound, document::ReasonNoFileName);
+        error = document::MakeFileError(document::ErrFileNotFound, document::ReasonNoFileName());
         return false;
     }
     Target target;

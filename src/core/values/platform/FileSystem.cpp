@@ -15,7 +15,7 @@ document::FileError ErrnoFileError(int number, const std::string& path, bool wri
         return document::MakeFileError(document::ErrDiskFull, {}, path);
     if (number == ENOENT)
         return document::MakeFileError(document::ErrFileNotFound,
-                                       writing ? document::ReasonNoFolder : "", path);
+                                       writing ? document::ReasonNoFolder() : "", path);
     return document::MakeFileError(document::ErrPathAccess,
                                    document::SystemErrorReason(number, writing), path);
 }

@@ -48,7 +48,7 @@ TEST(DeleteTool, OpeningAsksAboutASelectionOfTwoOrMore) {
         t.Tool.Open();
         EXPECT_TRUE(t.Tool.IsOpen());
         EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Delete);
-        EXPECT_EQ(t.DeleteView.Fields.back(), NoRailChosenText);
+        EXPECT_EQ(t.DeleteView.Fields.back(), NoRailChosenText());
         ASSERT_EQ(t.Host.Messages.size(), c.asks ? 1u : 0u);
         if (c.asks) {
             EXPECT_EQ(t.Host.Messages[0].Text, "現在複数選択されているレールも削除しますか?");
@@ -91,7 +91,7 @@ TEST(DeleteTool, ClickDeletesTheRailAndOneUndoBringsItBack) {
         EXPECT_EQ(t.Ws.Undo.UndoCount(), static_cast<int>(c.gone.size()));
         EXPECT_TRUE(t.Layout().Modified);
         EXPECT_GT(t.Redraw.BackScreens, backScreens);
-        EXPECT_EQ(t.DeleteView.Fields.back(), NoRailChosenText);
+        EXPECT_EQ(t.DeleteView.Fields.back(), NoRailChosenText());
         EXPECT_TRUE(testing::LinksConsistent(t.Layout(), true));
         // The hit test finds what it would after a rebuild.
         model::Layout rebuilt = t.Layout();
@@ -113,12 +113,12 @@ TEST(DeleteTool, HoverNamesTheRailAndEachClickIsItsOwnUndoStep) {
     EXPECT_EQ(t.DeleteView.Fields.back(), "S248");
     EXPECT_EQ(t.Redraw.HoverRails, 1);
     t.Hover(5000, 5000);
-    EXPECT_EQ(t.DeleteView.Fields.back(), NoRailChosenText);
+    EXPECT_EQ(t.DeleteView.Fields.back(), NoRailChosenText());
     EXPECT_EQ(t.Host.StatusTexts.back(), "(5000,5000)");
     EXPECT_EQ(t.View.Pointers.back(), BoardPointer::Cross);
     // An end is not a rail to delete.
     t.HoverEnd(4, 1);
-    EXPECT_EQ(t.DeleteView.Fields.back(), NoRailChosenText);
+    EXPECT_EQ(t.DeleteView.Fields.back(), NoRailChosenText());
 
     const auto before = testing::Snapshot(t.Layout());
     t.Click(5000, 5000);

@@ -56,7 +56,7 @@ TEST(ElevationTool, HoverShowsTheRailAndItsOtherLevelTypes) {
     t.Tool.Open();
     EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Elevate);
     EXPECT_TRUE(t.Host.Messages.empty());
-    EXPECT_EQ(t.ElevationView.Sources.back(), NoRailChosenText);
+    EXPECT_EQ(t.ElevationView.Sources.back(), NoRailChosenText());
 
     t.HoverRail(1);
     EXPECT_EQ(t.ElevationView.Sources.back(), "S248");
@@ -67,8 +67,8 @@ TEST(ElevationTool, HoverShowsTheRailAndItsOtherLevelTypes) {
     EXPECT_EQ(t.Redraw.HoverRails, 1);
 
     t.Hover(5000, 5000);
-    EXPECT_EQ(t.ElevationView.Sources.back(), NoRailChosenText);
-    EXPECT_EQ(t.Host.StatusTexts.back(), ElevateHintText);
+    EXPECT_EQ(t.ElevationView.Sources.back(), NoRailChosenText());
+    EXPECT_EQ(t.Host.StatusTexts.back(), ElevateHintText());
     EXPECT_EQ(t.View.Pointers.back(), BoardPointer::Cross);
 
     // Back on the same rail: it is named again, and the list (with any choice made in

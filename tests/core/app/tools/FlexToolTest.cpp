@@ -71,19 +71,19 @@ TEST(FlexTool, StepsByClicksLayOneRailJoinedToBothNeighbours) {
     t.Ws.Settings.RailColor = 4242;
     t.Tool.Open();
     EXPECT_EQ(t.Mode(), EditorMode::FlexChoosingStart);
-    EXPECT_EQ(t.FlexView.Instructions.back(), FlexStep1Text);
+    EXPECT_EQ(t.FlexView.Instructions.back(), FlexStep1Text());
     t.HoverEnd(1, 0);
     EXPECT_EQ(t.FlexView.RailNumbers.back(), "1");
     t.ClickEnd(1, 0);
     EXPECT_EQ(t.Mode(), EditorMode::FlexChoosingEnd);
     EXPECT_EQ(t.FlexView.Steps, (std::vector<int>{1, 2}));
-    EXPECT_EQ(t.FlexView.Instructions.back(), FlexStep2Text);
+    EXPECT_EQ(t.FlexView.Instructions.back(), FlexStep2Text());
     t.HoverEnd(2, 1);
     EXPECT_EQ(t.FlexView.RailNumbers.back(), "2");
     t.ClickEnd(2, 1);
     EXPECT_EQ(t.Mode(), EditorMode::FlexShaping);
     EXPECT_EQ(t.FlexView.Steps, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(t.FlexView.Instructions.back(), FlexStep3Text);
+    EXPECT_EQ(t.FlexView.Instructions.back(), FlexStep3Text());
     EXPECT_EQ(t.FlexView.Picks, 0) << "rail ends need no typed angle";
     // Each control point leaves its end away from the joined rail.
     EXPECT_TRUE(NearPoint(t.Def().Ctl1X, t.Def().Ctl1Y, 1050, 1000));
@@ -199,20 +199,20 @@ TEST(FlexTool, JoinedEndIsRefusedInBothSteps) {
 
     t.Tool.Open();
     t.Hover(jx, jy);
-    EXPECT_EQ(t.Host.StatusTexts.back(), geometry::FlexEndJoinedText);
+    EXPECT_EQ(t.Host.StatusTexts.back(), geometry::FlexEndJoinedText());
     t.Click(jx, jy);
-    EXPECT_EQ(t.Host.StatusTexts.back(), geometry::FlexEndJoinedText);
+    EXPECT_EQ(t.Host.StatusTexts.back(), geometry::FlexEndJoinedText());
     EXPECT_EQ(t.Mode(), EditorMode::FlexChoosingStart);
     EXPECT_EQ(t.FlexView.Picks, 0) << "a joined end is no free point either";
 
     // A free end clears the warning.
     t.HoverEnd(2, 0);
-    EXPECT_NE(t.Host.StatusTexts.back(), geometry::FlexEndJoinedText);
+    EXPECT_NE(t.Host.StatusTexts.back(), geometry::FlexEndJoinedText());
     t.ClickEnd(2, 0);
     ASSERT_EQ(t.Mode(), EditorMode::FlexChoosingEnd);
 
     t.Click(jx, jy);
-    EXPECT_EQ(t.Host.StatusTexts.back(), geometry::FlexEndJoinedText);
+    EXPECT_EQ(t.Host.StatusTexts.back(), geometry::FlexEndJoinedText());
     EXPECT_EQ(t.Mode(), EditorMode::FlexChoosingEnd);
     EXPECT_FALSE(t.Tool.Ok()) << "no end chosen yet";
     EXPECT_EQ(t.Layout().RailCount, 3);
@@ -228,10 +228,10 @@ TEST(FlexTool, HandleDragMovesTheControlPoint) {
         const char* hoverText;
         const char* dragText;
     } cases[] = {
-        {true, 120, -30, 130, 40, EditorMode::FlexDraggingStartHandle, FlexStartHandleHoverText,
-         FlexStartHandleDragText},
-        {false, -90, 20, -100, -25, EditorMode::FlexDraggingEndHandle, FlexEndHandleHoverText,
-         FlexEndHandleDragText},
+        {true, 120, -30, 130, 40, EditorMode::FlexDraggingStartHandle, FlexStartHandleHoverText(),
+         FlexStartHandleDragText()},
+        {false, -90, 20, -100, -25, EditorMode::FlexDraggingEndHandle, FlexEndHandleHoverText(),
+         FlexEndHandleDragText()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.start ? "start handle" : "end handle");

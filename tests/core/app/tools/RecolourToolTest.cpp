@@ -46,14 +46,14 @@ TEST(RecolourTool, SingleRailTakesTheChosenColourAsOneUndoStep) {
 
     // Nothing to recolour yet.
     EXPECT_FALSE(t.Tool.Apply());
-    EXPECT_EQ(t.Host.StatusTexts.back(), RecolourHintText);
+    EXPECT_EQ(t.Host.StatusTexts.back(), RecolourHintText());
     EXPECT_EQ(t.Ws.Undo.UndoCount(), 0);
 
     t.HoverRail(2);
-    EXPECT_EQ(t.Host.StatusTexts.back(), RecolourPickText);
+    EXPECT_EQ(t.Host.StatusTexts.back(), RecolourPickText());
     EXPECT_EQ(t.View.Pointers.back(), BoardPointer::Arrow);
     t.Hover(5000, 5000);
-    EXPECT_EQ(t.Host.StatusTexts.back(), RecolourHintText);
+    EXPECT_EQ(t.Host.StatusTexts.back(), RecolourHintText());
     EXPECT_EQ(t.View.Pointers.back(), BoardPointer::Cross);
 
     const auto before = t.ColoursOf({1, 2, 3, 4, 5, 6, 7});
@@ -111,11 +111,11 @@ TEST(RecolourTool, WithASelectionTheUserChoosesWhatIsRecoloured) {
         EXPECT_EQ(t.Host.Messages[0].Title, "レール色の変更");
         EXPECT_EQ(t.Host.Messages[0].Buttons, platform::MessageButtons::YesNo);
         EXPECT_EQ(t.Tool.SelectionMode(), whole);
-        EXPECT_EQ(t.RecolourView.Targets.back(), whole ? RecolourSelectionText : "レール名 : ");
+        EXPECT_EQ(t.RecolourView.Targets.back(), whole ? RecolourSelectionText() : "レール名 : ");
 
         t.ClickRail(2);
         if (whole) {
-            EXPECT_EQ(t.RecolourView.Targets.back(), RecolourSelectionText)
+            EXPECT_EQ(t.RecolourView.Targets.back(), RecolourSelectionText())
                 << "the selection is what is recoloured";
         } else {
             EXPECT_EQ(t.RecolourView.Targets.back(), "レール名 : C541-30");
