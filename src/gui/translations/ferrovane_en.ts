@@ -39,6 +39,13 @@
     </message>
 </context>
 <context>
+    <name>ferrovane::gui::UserGuide</name>
+    <message>
+        <source>ユーザーズガイド(&amp;G)</source>
+        <translation>User&apos;s &amp;Guide</translation>
+    </message>
+</context>
+<context>
     <name>ferrovane::gui::frmAbout</name>
     <message>
         <source>カタログ通りの線路部品でレイアウトを設計するエディタです。</source>
