@@ -72,10 +72,8 @@ mkdir -p "$layouts"
 
 # The layouts of the pictures. A piece goes from (x, y) at an angle: 270 runs right.
 make_layout() { "$cli" script - >/dev/null 2>&1; }
-make_layout <<EOF
-catalogue $catalogue
-size 2400 1500
-tool straight S248
+# An oval of eight curves and two straights.
+oval='tool straight S248
 free 700 250 270
 tool curve R249-45
 at 1 1 1
@@ -88,26 +86,17 @@ tool curve R249-45
 at 6 1 1
 at 7 1 1
 at 8 1 1
-at 9 1 1
+at 9 1 1'
+make_layout <<EOF
+catalogue $catalogue
+size 2400 1500
+$oval
 save $layouts/oval.fvl
 EOF
 make_layout <<EOF
 catalogue $catalogue
 size 2400 1500
-tool straight S248
-free 700 250 270
-tool curve R249-45
-at 1 1 1
-at 2 1 1
-at 3 1 1
-at 4 1 1
-tool straight S248
-at 5 1 1
-tool curve R249-45
-at 6 1 1
-at 7 1 1
-at 8 1 1
-at 9 1 1
+$oval
 label 640 420 "中央駅" "Noto Sans CJK JP" 24 bold 000080
 label 640 520 "Central station" "Noto Sans CJK JP" 14 italic 800000
 save $layouts/labelled.fvl

@@ -16,7 +16,10 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/CatalogueEditing.h"
 #include "core/values/platform/UiHost.h"
+#include "core/values/platform/UserGuide.h"
+#include "gui/catalogue/PointShapeControls.h"
 #include "gui/catalogue/StatusHint.h"
+#include "gui/platform/UserGuide.h"
 
 namespace ferrovane::gui {
 
@@ -70,9 +73,8 @@ void frmEditRail::BuildControls() {
     connect(autoColourButton, &QPushButton::clicked, this, &frmEditRail::AutoColours);
     connect(applyColourButton, &QPushButton::clicked, this, &frmEditRail::ApplyColours);
     connect(saveCloseButton, &QPushButton::clicked, this, &frmEditRail::SaveAndClose);
-    // There is no user's guide to open yet.
     QPushButton* helpButton = button("helpButton", tr("ヘルプ(&H)"));
-    helpButton->hide();
+    SetUpHelpButton(helpButton, platform::CatalogueHelpAnchor);
 
     const std::array<const char*, 3> editNames = {"lengthEdit", "radiusEdit", "angleEdit"};
     const std::array<QString, 3> captions = {tr("長さ :"), tr("半径 :"), tr("角度 :")};
@@ -103,15 +105,10 @@ void frmEditRail::BuildControls() {
     colourButton->setAutoDefault(false);
     connect(colourButton, &QPushButton::clicked, this, &frmEditRail::ChooseColour);
 
-    curvePointCheck = new QCheckBox(tr("カーブポイントレール"), this);
-    curvePointCheck->setObjectName(QStringLiteral("curvePointCheck"));
-    leftFacingOption = new QRadioButton(tr("左向き"), this);
-    leftFacingOption->setObjectName(QStringLiteral("leftFacingOption"));
-    rightFacingOption = new QRadioButton(tr("右向き"), this);
-    rightFacingOption->setObjectName(QStringLiteral("rightFacingOption"));
-    auto* hand = new QButtonGroup(this);
-    hand->addButton(leftFacingOption);
-    hand->addButton(rightFacingOption);
+    const PointShapeControls shape(this);
+    curvePointCheck = shape.CurvePoint;
+    leftFacingOption = shape.LeftFacing;
+    rightFacingOption = shape.RightFacing;
 
     levelCombo = new QComboBox(this);
     levelCombo->setObjectName(QStringLiteral("levelCombo"));

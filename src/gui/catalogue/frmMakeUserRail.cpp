@@ -16,8 +16,11 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/compute/catalogue/RTypeForm.h"
 #include "core/values/format/ListDirected.h"
+#include "core/values/platform/UserGuide.h"
+#include "gui/catalogue/PointShapeControls.h"
 #include "gui/catalogue/StatusHint.h"
 #include "gui/platform/TitleWidth.h"
+#include "gui/platform/UserGuide.h"
 
 namespace ferrovane::gui {
 
@@ -68,21 +71,16 @@ frmMakeUserRail::frmMakeUserRail(app::Workspace& ws, QWidget* parent) : QDialog(
     }
     fields->setColumnStretch(2, 1);
 
-    curvePointCheck = new QCheckBox(tr("カーブポイントレール"), this);
-    curvePointCheck->setObjectName(QStringLiteral("curvePointCheck"));
+    const PointShapeControls shape(this);
+    curvePointCheck = shape.CurvePoint;
     curvePointCheck->setChecked(input.CurvePoint);
     SetStatusHint(curvePointCheck, *mWs.Host,
                   tr("カーブポイントレールを作成する場合はチェックしてください。"));
     curvePointCheck->setVisible(shown.CurvePoint);
     fields->addWidget(curvePointCheck, 3, 0, 1, 3);
 
-    leftFacingOption = new QRadioButton(tr("左向き"), this);
-    leftFacingOption->setObjectName(QStringLiteral("leftFacingOption"));
-    rightFacingOption = new QRadioButton(tr("右向き"), this);
-    rightFacingOption->setObjectName(QStringLiteral("rightFacingOption"));
-    auto* hand = new QButtonGroup(this);
-    hand->addButton(leftFacingOption);
-    hand->addButton(rightFacingOption);
+    leftFacingOption = shape.LeftFacing;
+    rightFacingOption = shape.RightFacing;
     (input.LeftFacing ? leftFacingOption : rightFacingOption)->setChecked(true);
     leftFacingOption->setVisible(shown.Hand);
     rightFacingOption->setVisible(shown.Hand);
@@ -97,11 +95,10 @@ frmMakeUserRail::frmMakeUserRail(app::Workspace& ws, QWidget* parent) : QDialog(
     createButton->setDefault(true);
     SetStatusHint(createButton, *mWs.Host, tr("このボタンを押すと作成します"));
     connect(createButton, &QPushButton::clicked, this, &frmMakeUserRail::Create);
-    // There is no user's guide to open yet.
     auto* helpButton = new QPushButton(tr("ヘルプ(&H)"), this);
     helpButton->setObjectName(QStringLiteral("helpButton"));
     helpButton->setAutoDefault(false);
-    helpButton->hide();
+    SetUpHelpButton(helpButton, platform::CatalogueHelpAnchor);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(helpButton);

@@ -32,6 +32,21 @@
     </message>
 </context>
 <context>
+    <name>ferrovane::gui::PointShapeControls</name>
+    <message>
+        <source>カーブポイントレール</source>
+        <translation>Curved point</translation>
+    </message>
+    <message>
+        <source>左向き</source>
+        <translation>Left-hand</translation>
+    </message>
+    <message>
+        <source>右向き</source>
+        <translation>Right-hand</translation>
+    </message>
+</context>
+<context>
     <name>ferrovane::gui::ToolWindow</name>
     <message>
         <source>閉じる</source>
@@ -177,18 +192,6 @@
     <message>
         <source>表示色 :</source>
         <translation>Display colour:</translation>
-    </message>
-    <message>
-        <source>カーブポイントレール</source>
-        <translation>Curved point</translation>
-    </message>
-    <message>
-        <source>左向き</source>
-        <translation>Left-hand</translation>
-    </message>
-    <message>
-        <source>右向き</source>
-        <translation>Right-hand</translation>
     </message>
     <message>
         <source>地上レール</source>
@@ -524,20 +527,8 @@
         <translation> degrees</translation>
     </message>
     <message>
-        <source>カーブポイントレール</source>
-        <translation>Curved point</translation>
-    </message>
-    <message>
         <source>カーブポイントレールを作成する場合はチェックしてください。</source>
         <translation>Check to make a curved point.</translation>
-    </message>
-    <message>
-        <source>左向き</source>
-        <translation>Left-hand</translation>
-    </message>
-    <message>
-        <source>右向き</source>
-        <translation>Right-hand</translation>
     </message>
     <message>
         <source>作成</source>

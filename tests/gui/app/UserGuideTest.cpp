@@ -1,4 +1,6 @@
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -7,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/startup/StartUp.h"
+#include "core/commands/render/ScreenRenderer.h"
+#include "core/compute/catalogue/CatalogueMessages.h"
+#include "core/values/platform/UserGuide.h"
 #include "gui/app/StartedWindow.h"
 #include "gui/platform/UserGuide.h"
 
@@ -57,6 +63,24 @@ TEST(UserGuide, HelpButtonOpensTheGuideAtItsTopic) {
     button.click();
     EXPECT_EQ(opened.browser.source().fragment(), QStringLiteral("options"));
     EXPECT_EQ(opened.browser.source().toLocalFile(), *gui::UserGuidePath());
+}
+
+// Every place a Help button opens is there, in the guide of either language.
+TEST(UserGuide, EveryHelpAnchorIsInTheGuide) {
+    if (!gui::UserGuidePath()) GTEST_SKIP() << "this build has no user's guide";
+    const QString dir = QFileInfo(*gui::UserGuidePath()).absolutePath();
+    for (const char* page : {"index.html", "index.en.html"}) {
+        QFile file(dir + QLatin1Char('/') + QLatin1String(page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+        const QByteArray html = file.readAll();
+        for (const std::string& anchor :
+             {std::string(platform::OptionsHelpAnchor), std::string(platform::CatalogueHelpAnchor),
+              platform::HelpTopicAnchor(render::BackScreenTooLargeHelpTopic),
+              platform::HelpTopicAnchor(catalogue::CatalogueReadHelpTopic),
+              platform::HelpTopicAnchor(app::UpgradeNoticeHelpTopic)})
+            EXPECT_TRUE(html.contains(QByteArray("id=\"") + anchor.c_str() + '"'))
+                << page << " lacks " << anchor;
+    }
 }
 
 } // namespace

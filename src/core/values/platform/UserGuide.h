@@ -29,5 +29,6 @@ std::string HelpTopicAnchor(int topic);
 
 // The anchors of the windows that have a Help button.
 inline constexpr const char* OptionsHelpAnchor = "options";
+inline constexpr const char* CatalogueHelpAnchor = "catalogue";
 
 } // namespace ferrovane::platform
