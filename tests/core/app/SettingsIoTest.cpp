@@ -105,6 +105,7 @@ TEST(SettingsIoTest, RoundTripKeepsEveryValueIncludingAutoScrollAndZoom) {
     s.IsAccurateAngleWindow = true;
     s.RailListFontSize = 10.5f;
     s.DoAutoScroll = true;
+    s.SmoothDisplay = false;
     s.Language = "en";
     s.AutoSaveMinutes = 0;
     const RecentFileList recent{"/x/1.fvl", "/x/2.fvl", "", "/x/4.fvl", ""};
