@@ -52,7 +52,7 @@ TEST(SettingsIoTest, FirstStartWritesEveryKeyASaveWritesWithItsDefaultText) {
     MemorySettingsStore saved;
     SaveSettings(saved, Settings{}, recent);
     auto expected = Written(saved);
-    EXPECT_EQ(expected.size(), 42u);
+    EXPECT_EQ(expected.size(), 43u);
     // The one default stored in lower case, as existing files hold it.
     EXPECT_EQ(expected["/IsAccurateAngleWindow"], "False");
     expected["/IsAccurateAngleWindow"] = "false";
