@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "core/compute/render/BoardSnapshot.h"
+#include "core/compute/render/TileGrid.h"
 
 namespace ferrovane::gui {
 

@@ -104,10 +104,13 @@ struct Boards {
         tiledMain.Flush();
         const QImage& a = main.Image();
         const QImage& b = tiledMain.Image();
-        int n = 0;
+        int n = 0, drawn = 0;
         for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x)
+            for (int x = 0; x < a.width(); ++x) {
                 n += a.pixel(x, y) != b.pixel(x, y);
+                drawn += a.pixel(x, y) != qRgb(255, 255, 255);
+            }
+        EXPECT_GT(drawn, 2000); // rails and grid, not an empty window
         return n;
     }
 };
