@@ -10,6 +10,7 @@
 #include "ScatteredLayout.h"
 #include "core/commands/render/ScreenRenderer.h"
 #include "core/commands/workspace/Workspace.h"
+#include "core/compute/render/BoardAreaDriver.h"
 #include "core/values/platform/ConsoleUiHost.h"
 #include "gui/render/BoardImageExport.h"
 #include "gui/render/BoardTiles.h"
@@ -139,6 +140,21 @@ void BM_TiledOpenAt100AndTour(benchmark::State& state) {
     state.counters["tile_MB"] = static_cast<double>(s.tiles.Plan().UsedBytes()) / (1024 * 1024);
 }
 BENCHMARK(BM_TiledOpenAt100AndTour)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// One 512 x 512 tile in the middle of the board, at 100 % (0) and 25 % (3).
+void BM_TiledOneTile(benchmark::State& state) {
+    TiledScene& s = Scene();
+    const float scale = static_cast<float>(state.range(0)) + 1;
+    const render::BoardSnapshotPtr snapshot = s.renderer.Snapshot();
+    const render::PixelRect area{static_cast<std::int64_t>(6000 / scale),
+                                 static_cast<std::int64_t>(6000 / scale), 512, 512};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(gui::DrawBoardAreaImage(*snapshot, scale, area));
+    const render::PixelRect scratch = render::ScratchRect(*snapshot, scale, area);
+    state.counters["scratch_w"] = static_cast<double>(scratch.W);
+    state.counters["scratch_h"] = static_cast<double>(scratch.H);
+}
+BENCHMARK(BM_TiledOneTile)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
 
 // The whole board at 25 % as one image, drawn in pieces (the export).
 void BM_TiledExportImage(benchmark::State& state) {

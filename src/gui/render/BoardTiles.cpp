@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "core/compute/render/BoardAreaDriver.h"
@@ -25,9 +26,15 @@ int Physical(std::int64_t v, double ratio) {
 QImage DrawBoardAreaImage(const render::BoardSnapshot& snapshot, float scale,
                           const render::PixelRect& area, double ratio) {
     const render::PixelRect scratch = render::ScratchRect(snapshot, scale, area);
-    ImageSurface surface;
+    // Each drawing thread keeps its scratch image and only grows it: no new memory to
+    // fault in and clear for every tile.
+    thread_local ImageSurface surface;
     surface.SetDevicePixelRatio(ratio);
-    if (!surface.Resize(static_cast<int>(scratch.W), static_cast<int>(scratch.H))) return {};
+    const int w = static_cast<int>(scratch.W), h = static_cast<int>(scratch.H);
+    if (surface.PixelWidth() < w || surface.PixelHeight() < h) {
+        if (!surface.Resize(std::max(w, surface.PixelWidth()), std::max(h, surface.PixelHeight())))
+            return {};
+    }
     surface.SetSmooth(snapshot.Settings.SmoothDisplay);
     render::DrawBoardArea(surface, snapshot, scale, area, scratch);
     surface.Flush();
@@ -96,13 +103,17 @@ void BoardTiles::RequestVisible() {
 void BoardTiles::Start(const render::TileJob& job) {
     const double ratio = mRatio;
     QObject* context = &mContext;
+    // Visible tiles go before the margin around them.
+    const int priority = job.Area.Intersects(mVisible) ? 1 : 0;
     // The job holds the snapshot it draws from; the editor never touches that.
-    mPool.start([this, job, ratio, context] {
-        QImage image = DrawBoardAreaImage(*job.Snapshot, job.Scale, job.Area, ratio);
-        QMetaObject::invokeMethod(
-            context, [this, job, image = std::move(image)] { Arrived(job, image); },
-            Qt::QueuedConnection);
-    });
+    mPool.start(
+        [this, job, ratio, context] {
+            QImage image = DrawBoardAreaImage(*job.Snapshot, job.Scale, job.Area, ratio);
+            QMetaObject::invokeMethod(
+                context, [this, job, image = std::move(image)] { Arrived(job, image); },
+                Qt::QueuedConnection);
+        },
+        priority);
 }
 
 void BoardTiles::Arrived(const render::TileJob& job, const QImage& image) {
@@ -127,9 +138,12 @@ bool BoardTiles::WaitUntilComplete(int timeoutMs) {
     QElapsedTimer timer;
     timer.start();
     RequestVisible();
+    // Sleeps between events rather than spinning: the drawing threads need the cores.
+    QTimer tick;
+    tick.start(20);
     while (!Complete()) {
         if (timer.elapsed() > timeoutMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         if (!Complete() && mPlan.InFlight() == 0) RequestVisible();
     }
     return true;

@@ -193,6 +193,16 @@ void PainterSurface::Clear() {
     CurrentY = 0;
 }
 
+void PainterSurface::ClearPixels(int x, int y, int w, int h) {
+    QPainter& painter = Painter();
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(x, y, w, h), Qt::white);
+    painter.setCompositionMode(mode);
+    CurrentX = 0;
+    CurrentY = 0;
+}
+
 void PainterSurface::CopyFrom(const render::Surface& source, int sx, int sy) {
     const auto* image = dynamic_cast<const ImageSurface*>(&source);
     if (image == this) return;

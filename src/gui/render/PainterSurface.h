@@ -24,6 +24,7 @@ public:
     void Print(const std::string& text) override;
     render::TextExtent MeasureText(const std::string& text) const override;
     void Clear() override;
+    void ClearPixels(int x, int y, int w, int h) override;
     // Copies from an ImageSurface; other sources leave this surface white. Positions
     // are device-independent pixels; at equal ratios the physical pixels are copied
     // one to one.

@@ -39,7 +39,9 @@ void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
                    const PixelRect& area, const PixelRect& scratch) {
     surface.SetScale(scale);
     surface.SetPixelOrigin(static_cast<int>(scratch.X), static_cast<int>(scratch.Y));
-    surface.Clear();
+    // Only the area is kept: what lies around it needs no white.
+    surface.ClearPixels(static_cast<int>(area.X), static_cast<int>(area.Y),
+                        static_cast<int>(area.W), static_cast<int>(area.H));
     const int w = snapshot.LayoutWidth, h = snapshot.LayoutHeight;
     // The grid and the border end at the board's last pixel, as in the whole-board image.
     const PixelSize board = BackScreenPixelSize(w, h, scale - 1);

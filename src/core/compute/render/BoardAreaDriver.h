@@ -21,11 +21,12 @@ bool RailTouches(const BoardSnapshot& snapshot, int i, float scale, const PixelR
 // one); but no farther than MaxScratchMargin past the area.
 PixelRect ScratchRect(const BoardSnapshot& snapshot, float scale, const PixelRect& area);
 
-// Draws the area of the board picture as the whole-board redraw draws it: white, the
+// Draws the area of the board picture as the whole-board redraw draws it: the area
+// white, the
 // grid if shown, the board's right and bottom border, then every rail touching the
-// area in ascending order. The surface covers scratch (see ScratchRect) and is drawn
-// in the whole picture's pixel coordinates; only the area's pixels are meant to be
-// kept.
+// area in ascending order. The surface covers at least scratch (see ScratchRect) and is
+// drawn in the whole picture's pixel coordinates; only the area's pixels are meant to
+// be kept.
 void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
                    const PixelRect& area, const PixelRect& scratch);
 

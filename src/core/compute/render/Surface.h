@@ -91,6 +91,9 @@ public:
 
     // Paints the whole surface white.
     virtual void Clear() = 0;
+    // Paints white only these pixels of the whole picture (see SetPixelOrigin); a
+    // surface that cannot clear a part clears the whole.
+    virtual void ClearPixels(int /*x*/, int /*y*/, int /*w*/, int /*h*/) { Clear(); }
     // Plain pixel copy: this surface's whole area from source pixel (sx, sy) on.
     virtual void CopyFrom(const Surface& source, int sx, int sy) = 0;
     // The drawing is complete for now; a shown surface may repaint.
