@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -16,9 +17,9 @@
 #include "core/commands/placement/Detection.h"
 #include "core/commands/placement/Placement.h"
 #include "gui/app/frmMain.h"
+#include "gui/editor/MainPicture.h"
 #include "gui/output/PlanPreview.h"
 #include "gui/output/frmPreview.h"
-#include "gui/editor/MainPicture.h"
 
 using namespace ferrovane;
 
@@ -169,6 +170,30 @@ void BM_FlexHandleDrag(benchmark::State& state) {
     state.counters["rails"] = ws.Layout.RailCount;
 }
 BENCHMARK(BM_FlexHandleDrag)->Unit(benchmark::kMillisecond);
+
+double ResidentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ')[0].toDouble() / 1024;
+    return 0;
+}
+
+// A zoom menu item chosen, until the visible board is drawn: 25 % and 100 % in turn.
+void BM_ZoomMenuUntilDrawn(benchmark::State& state) {
+    Editor& e = Big();
+    int item = 0;
+    for (auto _ : state) {
+        e.window->mnuZoom_Click(item);
+        if (!e.window->WaitForBoard()) state.SkipWithError("the board was not drawn");
+        e.window->Picture()->repaint();
+        item = item == 0 ? 3 : 0;
+    }
+    e.window->mnuZoom_Click(3);
+    e.window->WaitForBoard();
+    state.counters["RSS_MB"] = ResidentMegabytes();
+}
+BENCHMARK(BM_ZoomMenuUntilDrawn)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 
 void BM_PrintPreviewOptionChange(benchmark::State& state) {
     Editor& e = Big();

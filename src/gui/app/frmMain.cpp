@@ -60,6 +60,8 @@ frmMain::frmMain(const QString& programDir, app::SettingsStore& userStore,
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     mWs.StartLogPath = StartLogPath(programDir);
     mRenderer = std::make_unique<render::ScreenRenderer>(mWs, mBackScreen, mMainSurface);
+    mTiles = std::make_unique<BoardTiles>([this] { BoardTilesArrived(); });
+    mRenderer->UseTiles(mTiles.get());
     mBoard = std::make_unique<editor::Board>(mWs, *this);
 
     mContext.UserStore = &userStore;
@@ -151,7 +153,7 @@ void frmMain::BuildBoardArea() {
         const double ratio = mPicture->devicePixelRatioF();
         mMainSurface.SetDevicePixelRatio(ratio);
         mMainSurface.Resize(w, h);
-        if (mBackScreen.SetDevicePixelRatio(ratio)) mRenderer->ReDrawBackScreen();
+        mTiles->SetDevicePixelRatio(ratio);
         mRenderer->MainPictureResized();
         SyncScrollBars();
         mPicture->update();
@@ -343,6 +345,7 @@ void frmMain::ShowGridRulerNumbers() {
     mGridCheck->setChecked(mWs.View.IsGrid);
     mMemoriCheck->setChecked(mWs.View.IsMemori);
     mNumberCheck->setChecked(mWs.View.IsNumber);
+    mSmoothCheck->setChecked(mWs.Settings.SmoothDisplay);
 }
 
 void frmMain::ApplyZoomMenuItem(int item) {
@@ -548,6 +551,16 @@ void frmMain::BoardWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers keys
     }
     mRenderer->SetScroll();
     SyncScrollBars();
+    mPicture->update();
+}
+
+void frmMain::BoardTilesArrived() {
+    if (mClosing) return;
+    mRenderer->RefreshMainPicture();
+    // What the pointer showed over the board stays: the hovered rail, the preview.
+    if (mWs.Editor.PointedRail >= 1) mRenderer->ShowHoverRail();
+    if (!mWs.Layout.Rails.empty() && mWs.Layout.Rails[0].Valid)
+        mRenderer->DrawPreviewOnMainPicture();
     mPicture->update();
 }
 

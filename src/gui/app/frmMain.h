@@ -22,6 +22,7 @@
 #include "gui/editor/ToolWindow.h"
 #include "gui/output/PrintChoice.h"
 #include "gui/platform/QtUiHost.h"
+#include "gui/render/BoardTiles.h"
 #include "gui/render/ImageSurface.h"
 
 namespace ferrovane::app {
@@ -61,6 +62,9 @@ public:
         mBackScreen.Flush();
         return mBackScreen.Image().copy();
     }
+    // Lets the event loop run until every visible tile of the board is drawn.
+    bool WaitForBoard() { return mTiles->WaitUntilComplete(); }
+    BoardTiles& Tiles() { return *mTiles; }
     frmTool* ToolBox() { return mTool; }
     app::Autosaver& Autosave() { return *mAutosaver; }
     QWidget* Welcome = nullptr; // hidden once the main window is shown
@@ -152,6 +156,8 @@ private:
     void SetfrmMainTitle();
     void ScrollTo(int horizontal, int vertical);
     void ToggleViewFlag(bool& flag, bool redrawBackScreen);
+    // Tiles arrived: the board is refreshed with what lies over it.
+    void BoardTilesArrived();
     void ShowAboutBox();
     // Shows a freshly made tool window after its tool has opened.
     void ShowToolWindow(ToolWindow* window);
@@ -167,6 +173,7 @@ private:
     ImageSurface mBackScreen;
     ImageSurface mMainSurface;
     std::unique_ptr<render::ScreenRenderer> mRenderer;
+    std::unique_ptr<BoardTiles> mTiles;
     std::unique_ptr<PictureRedraw> mPictureRedraw;
     std::unique_ptr<editor::Board> mBoard;
     app::StartUpContext mContext;
@@ -197,6 +204,7 @@ private:
     QAction* mItmCopy2 = nullptr;
     QAction* mItmSelect = nullptr;
     QAction* mGridCheck = nullptr;
+    QAction* mSmoothCheck = nullptr;
     QAction* mMemoriCheck = nullptr;
     QAction* mNumberCheck = nullptr;
     QAction* mShowRailAboutItem = nullptr;

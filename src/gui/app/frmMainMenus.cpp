@@ -1,5 +1,6 @@
 // The main window's menu bar and context menus.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMenuBar>
 
 #include "core/app/board/EditMenu.h"
@@ -8,11 +9,13 @@
 #include "core/commands/edit/RenameRail.h"
 #include "core/commands/edit/StatusText.h"
 #include "core/commands/output/ImageExport.h"
+#include "core/commands/render/SmoothDisplay.h"
 #include "gui/app/frmMain.h"
 #include "gui/app/frmZoom.h"
 #include "gui/editor/MainPicture.h"
 #include "gui/editor/frmTool.h"
 #include "gui/platform/UserGuide.h"
+#include "gui/render/BoardImageExport.h"
 #include "gui/render/ImageFileWriter.h"
 
 namespace ferrovane::gui {
@@ -135,6 +138,16 @@ void frmMain::BuildMenus() {
             [this] { ToggleViewFlag(mWs.View.IsMemori, false); });
     connect(mNumberCheck, &QAction::triggered, this,
             [this] { ToggleViewFlag(mWs.View.IsNumber, false); });
+    mSmoothCheck = AddItem(view, "SmoothDisplay_Check",
+                           tr("なめらか表示"));
+    mSmoothCheck->setCheckable(true);
+    mSmoothCheck->setChecked(mWs.Settings.SmoothDisplay);
+    connect(mSmoothCheck, &QAction::triggered, this, [this](bool on) {
+        render::SetSmoothDisplay(mWs, on);
+        mSmoothCheck->setChecked(mWs.Settings.SmoothDisplay);
+        ApplyChanges();
+        mPicture->update();
+    });
     view->addSeparator();
     QMenu* zoom = view->addMenu(tr("倍率(&Z)"));
     const QString zoomTexts[] = {QStringLiteral("100 %"), QStringLiteral("75 %"),
@@ -252,15 +265,11 @@ void frmMain::picZoom_Click() {
 void frmMain::SaveAsBitmap() {
     output::SaveAsBitmap(mWs, [this](const std::string& path, output::ImageFormat format,
                                      document::FileError& error) {
-        // The file holds one pixel per board pixel whatever the screen: on a dense
-        // screen the board is drawn once more at ratio 1 for it, then again for the screen.
-        if (mBackScreen.SetDevicePixelRatio(1.0)) mRenderer->ReDrawBackScreen();
-        mBackScreen.Flush();
-        const bool written = WriteImageFile(mBackScreen.Image(), path, format, error);
-        if (mBackScreen.SetDevicePixelRatio(mPicture->devicePixelRatioF())) {
-            mRenderer->ReDrawBackScreen();
-        }
-        return written;
+        // One pixel per board pixel whatever the screen, drawn piece by piece by the
+        // drivers of the board's tiles.
+        const QImage image = ExportBoardImage(*mRenderer->Snapshot(), mWs.View.UnitsPerPixel());
+        if (image.isNull()) return false;
+        return WriteImageFile(image, path, format, error);
     });
 }
 

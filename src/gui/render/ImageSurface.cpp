@@ -66,8 +66,9 @@ QPainter& ImageSurface::Painter() {
         // An empty image cannot be painted on; give it one pixel so drawing stays safe.
         if (mImage.isNull()) Make(1, 1, 1.0);
         mPainter.begin(&mImage);
-        mPainter.setRenderHint(QPainter::Antialiasing, false);
         ForgetPainterState();
+        mPainter.setRenderHint(QPainter::Antialiasing, Smooth());
+        mPainter.setWorldTransform(QTransform::fromTranslate(-PixelOriginX(), -PixelOriginY()));
     }
     return mPainter;
 }

@@ -27,6 +27,49 @@ QColor ToQColor(render::Colour colour) {
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
+void PainterSurface::ForgetPainterState() {
+    mPenValid = false;
+}
+
+void PainterSurface::ApplyOrigin(QPainter& painter) const {
+    painter.setWorldTransform(QTransform::fromTranslate(-PixelOriginX(), -PixelOriginY()));
+}
+
+void PainterSurface::SetPixelOrigin(int x, int y) {
+    render::Surface::SetPixelOrigin(x, y);
+    ApplyOrigin(Painter());
+}
+
+void PainterSurface::ClipToPixels(int x, int y, int w, int h) {
+    // In the whole picture's coordinates: the painter's transform moves it with the origin.
+    Painter().setClipRect(QRect(x, y, w, h));
+}
+
+void PainterSurface::Unclip() {
+    Painter().setClipping(false);
+}
+
+void PainterSurface::SetSmooth(bool smooth) {
+    mSmooth = smooth;
+    Painter().setRenderHint(QPainter::Antialiasing, smooth);
+}
+
+void PainterSurface::FillWhite() {
+    QPainter& painter = Painter();
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(PixelOriginX(), PixelOriginY(), PixelWidth(), PixelHeight()), Qt::white);
+    painter.setCompositionMode(mode);
+}
+
+void PainterSurface::PutImage(int x, int y, const QImage& image) {
+    QPainter& painter = Painter();
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(x + PixelOriginX(), y + PixelOriginY()), image);
+    painter.setCompositionMode(mode);
+}
+
 void PainterSurface::UsePen(render::Colour colour) {
     const double ratio = DevicePixelRatio();
     if (mPenValid && mPenColour == colour && mPenWidth == DrawWidth() && mPenRatio == ratio) return;
@@ -144,7 +187,17 @@ void PainterSurface::Clear() {
     QPainter& painter = Painter();
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(QRect(0, 0, PixelWidth(), PixelHeight()), Qt::white);
+    painter.fillRect(QRect(PixelOriginX(), PixelOriginY(), PixelWidth(), PixelHeight()), Qt::white);
+    painter.setCompositionMode(mode);
+    CurrentX = 0;
+    CurrentY = 0;
+}
+
+void PainterSurface::ClearPixels(int x, int y, int w, int h) {
+    QPainter& painter = Painter();
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(x, y, w, h), Qt::white);
     painter.setCompositionMode(mode);
     CurrentX = 0;
     CurrentY = 0;

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 
 #include "core/compute/render/Surface.h"
@@ -23,24 +24,39 @@ public:
     void Print(const std::string& text) override;
     render::TextExtent MeasureText(const std::string& text) const override;
     void Clear() override;
+    void ClearPixels(int x, int y, int w, int h) override;
     // Copies from an ImageSurface; other sources leave this surface white. Positions
     // are device-independent pixels; at equal ratios the physical pixels are copied
     // one to one.
     void CopyFrom(const render::Surface& source, int sx, int sy) override;
     // Physical pixels per device-independent pixel of the painted device.
     virtual double DevicePixelRatio() const { return 1.0; }
+    // Moves the drawing by whole pixels (see Surface).
+    void SetPixelOrigin(int x, int y) override;
+    void ClipToPixels(int x, int y, int w, int h) override;
+    void Unclip() override;
+    // Lines, arcs and text anti-aliased; off draws lines and arcs aliased as before.
+    void SetSmooth(bool smooth);
+    bool Smooth() const { return mSmooth; }
+    // The whole surface white, or an image put on it pixel for pixel at (x, y).
+    void FillWhite();
+    void PutImage(int x, int y, const QImage& image);
 
 protected:
     virtual QPainter& Painter() = 0;
-    // The painter was (re)started: pen and font must be set again.
-    void ForgetPainterState() { mPenValid = false; }
+    // The painter was (re)started: pen and font must be set again, and the smoothing
+    // and the pixel origin given to it.
+    void ForgetPainterState();
     void DrawSegment(model::Point p, model::Point q, render::Colour colour) override;
 
 private:
     void UsePen(render::Colour colour);
     QFont DeviceFont() const;
 
+    void ApplyOrigin(QPainter& painter) const;
+
     bool mPenValid = false;
+    bool mSmooth = false;
     render::Colour mPenColour = 0;
     int mPenWidth = 0;
     double mPenRatio = 1.0;

@@ -34,6 +34,8 @@ bool PaintPlan(const app::Workspace& ws, const output::PrintPlan& plan,
                const output::PrintSettings& settings, QPagedPaintDevice& device) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
+    // Paper and PDF are always drawn smooth, whatever the board shows.
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     const float pixelsPerMm = static_cast<float>(device.logicalDpiX()) / 25.4f;
     bool first = true;
     const auto nextSheet = [&] {

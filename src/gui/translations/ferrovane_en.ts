@@ -453,6 +453,10 @@
         <source>削除(&amp;D)</source>
         <translation>&amp;Delete</translation>
     </message>
+    <message>
+        <source>なめらか表示</source>
+        <translation>Smooth Lines</translation>
+    </message>
 </context>
 <context>
     <name>ferrovane::gui::frmMakeFlex</name>

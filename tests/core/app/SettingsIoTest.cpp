@@ -52,7 +52,7 @@ TEST(SettingsIoTest, FirstStartWritesEveryKeyASaveWritesWithItsDefaultText) {
     MemorySettingsStore saved;
     SaveSettings(saved, Settings{}, recent);
     auto expected = Written(saved);
-    EXPECT_EQ(expected.size(), 42u);
+    EXPECT_EQ(expected.size(), 43u);
     // The one default stored in lower case, as existing files hold it.
     EXPECT_EQ(expected["/IsAccurateAngleWindow"], "False");
     expected["/IsAccurateAngleWindow"] = "false";
@@ -105,6 +105,7 @@ TEST(SettingsIoTest, RoundTripKeepsEveryValueIncludingAutoScrollAndZoom) {
     s.IsAccurateAngleWindow = true;
     s.RailListFontSize = 10.5f;
     s.DoAutoScroll = true;
+    s.SmoothDisplay = false;
     s.Language = "en";
     s.AutoSaveMinutes = 0;
     const RecentFileList recent{"/x/1.fvl", "/x/2.fvl", "", "/x/4.fvl", ""};

@@ -24,6 +24,15 @@ public:
     render::TextExtent MeasureText(const std::string& text) const override;
     void Clear() override { Calls.push_back("X"); }
     void CopyFrom(const render::Surface& source, int sx, int sy) override;
+    void ClipToPixels(int x, int y, int w, int h) override {
+        Calls.push_back("K " + std::to_string(x) + "," + std::to_string(y) + " " +
+                        std::to_string(w) + "x" + std::to_string(h));
+    }
+    void Unclip() override { Calls.push_back("K"); }
+    void SetPixelOrigin(int x, int y) override {
+        render::Surface::SetPixelOrigin(x, y);
+        Calls.push_back("O " + std::to_string(x) + "," + std::to_string(y));
+    }
 
     std::vector<std::string> Calls;
     bool FailResize = false;

@@ -66,11 +66,14 @@ TEST(MainWindow, ClickAtAFreeEndPlacesAndJoinsTheNextPiece) {
     EXPECT_FALSE(ws.Layout.Rails[1].Free1);
     EXPECT_TRUE(ws.Layout.Modified);
 
-    // Drawing only the new rail over the off-screen image left exactly what a full
-    // redraw paints.
-    const QImage incremental = w.window->BackScreenImage();
+    // Redrawing only the tiles the new rail touches left exactly what a full redraw
+    // of every tile paints.
+    ASSERT_TRUE(w.window->WaitForBoard());
+    const QImage incremental = picture->grab().toImage();
+    w.window->Tiles().DropAll();
     w.window->Renderer().ReDrawBackScreen();
-    EXPECT_TRUE(incremental == w.window->BackScreenImage());
+    ASSERT_TRUE(w.window->WaitForBoard());
+    EXPECT_TRUE(incremental == picture->grab().toImage());
 
     // The undo menu item takes the piece back.
     QAction* undo = w.Action("itmUndo");
@@ -440,6 +443,7 @@ TEST(MainWindow, RailsPastTheBoardsEdgeCanBeScrolledToAndAreDrawn) {
     const auto& screen = w.Ws().View.Screen;
     EXPECT_FLOAT_EQ(screen.Left, static_cast<float>(bar->minimum()));
     // The part left of the board shows on the visible board in the rail's colour.
+    ASSERT_TRUE(w.window->WaitForBoard());
     const QImage image = w.window->Picture()->grab().toImage();
     const QRgb railColour = gui::ToQColor(w.Ws().Layout.Rails[1].Color).rgb();
     const int boardEdge = static_cast<int>(-screen.Left / w.Ws().View.UnitsPerPixel());

@@ -37,6 +37,8 @@ struct StartedWindow {
 
     explicit StartedWindow(const std::vector<std::pair<std::string, std::string>>& settings = {}) {
         user.Set(app::RootSection, "RTypeFileName", Catalogue);
+        // Pixels are checked against the aliased drawing.
+        user.Set(app::RootSection, "SmoothDisplay", "False");
         for (const auto& [key, value] : settings)
             user.Set(app::RootSection, key, value);
         user.Set(app::StartupSection, "ZoomPosition", "0");

@@ -95,6 +95,7 @@ void LoadSettings(SettingsStore& store, Settings& s, RecentFileList& recentFiles
     s.RailListFontSize = r.Single(StartupSection, "RailListFontSize", defaults.RailListFontSize);
     // Restored as well as saved: an option that does not survive a restart looks broken.
     s.DoAutoScroll = r.Boolean(RootSection, "DoAutoScroll", defaults.DoAutoScroll);
+    s.SmoothDisplay = r.Boolean(RootSection, "SmoothDisplay", defaults.SmoothDisplay);
     s.Language = r.Text(RootSection, LanguageKey, defaults.Language);
     if (!IsKnownLanguage(s.Language)) s.Language = defaults.Language;
     s.AutoSaveMinutes = r.Integer(RootSection, AutoSaveMinutesKey, defaults.AutoSaveMinutes);
@@ -124,6 +125,7 @@ void SaveSettings(SettingsStore& store, const Settings& s, const RecentFileList&
     put(RootSection, "StartY", SingleToText(s.StartY));
     put(RootSection, "LargeToolBox", BooleanToText(s.LargeToolBox));
     put(RootSection, "DoAutoScroll", BooleanToText(s.DoAutoScroll));
+    put(RootSection, "SmoothDisplay", BooleanToText(s.SmoothDisplay));
     put(RootSection, LanguageKey, s.Language);
     put(RootSection, AutoSaveMinutesKey, std::to_string(s.AutoSaveMinutes));
     put(RootSection, "MainWindowPlace", WindowPlaceToText(s.MainWindowPlace));

@@ -54,7 +54,26 @@ DrawContext ScreenRenderer::Context(ViewOrigin origin) const {
     return DrawContext{mWs.Layout.Rails, mWs.Settings, origin, mWs.View.IsHighlighting};
 }
 
+void ScreenRenderer::UseTiles(BoardPicture* tiles) {
+    mTiles = tiles;
+    mSnapshotStale = true;
+    mShownScale = 0;
+}
+
+BoardSnapshotPtr ScreenRenderer::Snapshot() {
+    if (mSnapshotStale || !mSnapshot) {
+        mSnapshot = MakeBoardSnapshot(mWs.Layout, mWs.Settings, mWs.View.IsGrid, mSnapshot.get());
+        mSnapshotStale = false;
+    }
+    return mSnapshot;
+}
+
 void ScreenRenderer::ReDrawBackScreen() {
+    if (mTiles != nullptr) {
+        mSnapshotStale = true;
+        RefreshMainPicture();
+        return;
+    }
     platform::BusyPointer busy(*mWs.Host);
     EnsureBackScreenSize();
     mBack.Clear();
@@ -72,6 +91,10 @@ void ScreenRenderer::ReDrawBackScreen() {
 }
 
 void ScreenRenderer::DrawLayoutOnBackScreen() {
+    if (mTiles != nullptr) {
+        mSnapshotStale = true;
+        return;
+    }
     const DrawContext context = Context({0, 0});
     const int last = LastRail(mWs.Layout);
     for (int i = 1; i <= last; ++i) {
@@ -87,6 +110,10 @@ void ScreenRenderer::DrawRailOnBackScreen(int rail) {
     // A rail laid past the board's edge widens what can be scrolled to.
     UpdateScrollLimits();
     mWs.Changed.Mark(app::Change::View);
+    if (mTiles != nullptr) {
+        mSnapshotStale = true;
+        return;
+    }
     const DrawContext context = Context({0, 0});
     const model::Rail* r = context.ValidRailAt(rail);
     if (r == nullptr) return;
@@ -97,9 +124,19 @@ void ScreenRenderer::DrawRailOnBackScreen(int rail) {
 void ScreenRenderer::RefreshMainPicture() {
     const View& view = mWs.View;
     const float scale = view.UnitsPerPixel();
-    // The copy whitens whatever lies beyond the off-screen image, so no clear first.
-    mMain.CopyFrom(mBack, ToPixel(view.Screen.Left, 0, scale), ToPixel(view.Screen.Top, 0, scale));
-    DrawRailsPastTheBoard();
+    const int px = ToPixel(view.Screen.Left, 0, scale), py = ToPixel(view.Screen.Top, 0, scale);
+    if (mTiles != nullptr) {
+        // The tiles go on past the board's edges, rails and all.
+        if (mSnapshotStale || scale != mShownScale) {
+            mTiles->Show(Snapshot(), scale);
+            mShownScale = scale;
+        }
+        mTiles->Compose(mMain, px, py);
+    } else {
+        // The copy whitens whatever lies beyond the off-screen image, so no clear first.
+        mMain.CopyFrom(mBack, px, py);
+        DrawRailsPastTheBoard();
+    }
     if (view.IsMemori)
         SetMemori(mMain, mWs.Settings, view.Screen, mWs.Layout.LayoutWidth,
                   mWs.Layout.LayoutHeight);
@@ -224,6 +261,7 @@ void ScreenRenderer::ShowHoverRail() {
 }
 
 void ScreenRenderer::ResizeBackScreen() {
+    if (mTiles != nullptr) return; // tiles have no size to outgrow
     platform::BusyPointer busy(*mWs.Host);
     const PixelSize size =
         BackScreenPixelSize(mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight, mWs.View.Zoom);
@@ -238,6 +276,7 @@ void ScreenRenderer::ResizeBackScreen() {
 }
 
 void ScreenRenderer::EnsureBackScreenSize() {
+    if (mTiles != nullptr) return;
     const PixelSize size =
         BackScreenPixelSize(mWs.Layout.LayoutWidth, mWs.Layout.LayoutHeight, mWs.View.Zoom);
     const bool current = size.Width == mBack.PixelWidth() && size.Height == mBack.PixelHeight();
@@ -280,7 +319,8 @@ void ScreenRenderer::ChangeZoomie() {
     mMain.SetScale(mWs.View.UnitsPerPixel());
     mWs.View.HScroll.Value = 0;
     mWs.View.VScroll.Value = 0;
-    ReDrawBackScreen();
+    // The tiles of the new scale are drawn from the snapshot as it is.
+    if (mTiles == nullptr) ReDrawBackScreen();
     SetTScreen(mWs.View, mMain.ScaleWidth(), mMain.ScaleHeight());
     MainPictureResized();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/compute/render/BackScreenSize.h"
+#include "core/compute/render/BoardPicture.h"
+#include "core/compute/render/BoardSnapshot.h"
 #include "core/compute/render/DrawContext.h"
 #include "core/compute/render/RedrawTarget.h"
 #include "core/compute/render/Surface.h"
@@ -49,6 +51,14 @@ public:
     // MainPicture changed size: TScreen, the scroll bar limits, a refresh.
     void MainPictureResized();
 
+    // The board from now on comes from tiles drawn as needed instead of the off-screen
+    // image: no size cap, no full redraw; every request that drew into the off-screen
+    // image marks the layout for a new snapshot, taken at the next refresh.
+    void UseTiles(BoardPicture* tiles);
+    bool Tiled() const { return mTiles != nullptr; }
+    // A snapshot of the board as it is now (the tiles' last one when nothing changed).
+    BoardSnapshotPtr Snapshot();
+
     Surface& BackScreen() { return mBack; }
     Surface& MainPicture() { return mMain; }
 
@@ -68,6 +78,10 @@ private:
     Surface& mBack;
     Surface& mMain;
     PixelSize mFailedSize{-1, -1};
+    BoardPicture* mTiles = nullptr;
+    BoardSnapshotPtr mSnapshot;
+    bool mSnapshotStale = true;
+    float mShownScale = 0;
 };
 
 } // namespace ferrovane::render

@@ -91,10 +91,28 @@ public:
 
     // Paints the whole surface white.
     virtual void Clear() = 0;
+    // Paints white only these pixels of the whole picture (see SetPixelOrigin); a
+    // surface that cannot clear a part clears the whole.
+    virtual void ClearPixels(int /*x*/, int /*y*/, int /*w*/, int /*h*/) { Clear(); }
     // Plain pixel copy: this surface's whole area from source pixel (sx, sy) on.
     virtual void CopyFrom(const Surface& source, int sx, int sy) = 0;
     // The drawing is complete for now; a shown surface may repaint.
     virtual void Refresh() {}
+
+    // The pixel of a larger picture that this surface's top-left corner shows: what is
+    // drawn at p lands on pixel p / scale - origin. A tile of the board is drawn in the
+    // whole board's own pixel coordinates and moved by whole pixels only, so that it
+    // shows exactly the pixels of the whole picture.
+    int PixelOriginX() const { return mPixelOriginX; }
+    int PixelOriginY() const { return mPixelOriginY; }
+    virtual void SetPixelOrigin(int x, int y) {
+        mPixelOriginX = x;
+        mPixelOriginY = y;
+    }
+    // Drawing only inside these pixels of the whole picture until Unclip. Meant for lines
+    // along the axes: a clip may step a slanted line from another start.
+    virtual void ClipToPixels(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
+    virtual void Unclip() {}
 
 protected:
     virtual void DrawSegment(model::Point p, model::Point q, Colour colour) = 0;
@@ -104,6 +122,8 @@ private:
     int mDrawWidth = 1;
     Font mFont;
     Colour mForeColor = Black;
+    int mPixelOriginX = 0;
+    int mPixelOriginY = 0;
 };
 
 } // namespace ferrovane::render

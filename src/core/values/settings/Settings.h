@@ -35,6 +35,8 @@ struct Settings {
     bool IsAccurateAngleWindow = false;
     float RailListFontSize = 8;
     bool DoAutoScroll = false;
+    // The board's lines, arcs and text drawn anti-aliased (View menu).
+    bool SmoothDisplay = true;
     // The language of the windows: "auto" (the desktop's), "ja" or "en".
     std::string Language = "auto";
     // Minutes between automatic saves of a modified layout; 0: never.

@@ -449,6 +449,8 @@ constexpr MessageTexts Table[] = {
      "バックサイズが大きすぎてメモリに入りきれません。\r\nレイアウトサイズを小さくするか、ズームを"
      "下げてください",
      "The back screen is too large to fit in memory.\r\nMake the layout smaller or lower the zoom"},
+    {MessageId::ImageTooLargeDetails, "画像 {1} × {2} ピクセル、上限 {3} MB ({4} ピクセル)",
+     "Image {1} × {2} pixels, limit {3} MB ({4} pixels)"},
 
     // Printing and exporting
     {MessageId::WholeOnOnePage, "全体を1ページに (1:{1})", "Whole layout on one page (1:{1})"},

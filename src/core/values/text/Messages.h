@@ -329,6 +329,7 @@ enum class MessageId {
     AutoScrollReadyText,
     AutoScrollRunningText,
     BackScreenTooLargeText,
+    ImageTooLargeDetails,
 
     // Printing and exporting
     WholeOnOnePage,

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/compute/render/BoardSnapshot.h"
+#include "core/compute/render/Surface.h"
+#include "core/compute/render/TileGrid.h"
+
+namespace ferrovane::render {
+
+// How far past the area a drawing surface reaches at most, in device pixels.
+inline constexpr int MaxScratchMargin = 1024;
+
+// Pixels around a rail's box that its pens may touch.
+int PenMargin(const BoardSnapshot& snapshot);
+
+// Whether rail i of the snapshot puts any pixel into the area at that scale.
+bool RailTouches(const BoardSnapshot& snapshot, int i, float scale, const PixelRect& area);
+
+// The pixels to draw an area of the board on: the area and the whole of every rail
+// that touches it, so that no rail is cut short at the area's edge (a line cut there
+// would be stepped from another start and could miss the whole picture's pixels by
+// one); but no farther than MaxScratchMargin past the area.
+PixelRect ScratchRect(const BoardSnapshot& snapshot, float scale, const PixelRect& area);
+
+// Draws the area of the board picture as the whole-board redraw draws it: the area
+// white, the
+// grid if shown, the board's right and bottom border, then every rail touching the
+// area in ascending order. The surface covers at least scratch (see ScratchRect) and is
+// drawn in the whole picture's pixel coordinates; only the area's pixels are meant to
+// be kept.
+void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
+                   const PixelRect& area, const PixelRect& scratch);
+
+} // namespace ferrovane::render

@@ -1,0 +1,128 @@
+#include "core/compute/render/TilePlan.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/compute/render/BoardAreaDriver.h"
+
+namespace ferrovane::render {
+
+TilePlan::TilePlan(int tileSize, std::int64_t budgetBytes) : mGrid(tileSize), mLru(budgetBytes) {}
+
+void TilePlan::Restart() {
+    ++mEpoch;
+    mTiles.clear();
+    mLru.Clear();
+    mInFlight = 0;
+    mAllDirty = 0;
+    mDropAll = true;
+}
+
+void TilePlan::Show(BoardSnapshotPtr snapshot, float scale) {
+    if (!snapshot) return;
+    if (!mSnapshot || scale != mScale) {
+        Restart();
+        mScale = scale;
+        mSnapshot = std::move(snapshot);
+        return;
+    }
+    const BoardChange change = CompareSnapshots(*mSnapshot, *snapshot);
+    const std::uint64_t serial = snapshot->Serial;
+    if (change.Everything) {
+        mAllDirty = serial;
+    } else {
+        const int margin = std::max(PenMargin(*mSnapshot), PenMargin(*snapshot));
+        for (const DrawnBox& area : change.Areas) {
+            for (const TileKey key : mGrid.Covering(PixelsOf(area, mScale, margin))) {
+                const auto it = mTiles.find(key);
+                if (it != mTiles.end()) it->second.Dirty = serial;
+            }
+        }
+    }
+    mSnapshot = std::move(snapshot);
+}
+
+bool TilePlan::TakeDropAll() {
+    return std::exchange(mDropAll, false);
+}
+
+std::uint64_t TilePlan::Wanted(const TileState& state) const {
+    return std::max({state.Dirty, mAllDirty, std::uint64_t{1}});
+}
+
+bool TilePlan::NeedsDrawing(TileKey key) const {
+    const auto it = mTiles.find(key);
+    if (it == mTiles.end()) return true;
+    const std::uint64_t wanted = Wanted(it->second);
+    return it->second.Drawn < wanted && it->second.Drawing < wanted;
+}
+
+std::vector<TileJob> TilePlan::Request(const PixelRect& visible, int marginTiles) {
+    std::vector<TileJob> jobs;
+    if (!mSnapshot || visible.Empty()) return jobs;
+    std::vector<TileKey> keys = mGrid.Covering(visible);
+    for (const TileKey key : keys)
+        mLru.Touch(key);
+    if (marginTiles > 0) {
+        const std::int64_t m = static_cast<std::int64_t>(marginTiles) * mGrid.Size();
+        const PixelRect around{visible.X - m, visible.Y - m, visible.W + 2 * m, visible.H + 2 * m};
+        for (const TileKey key : mGrid.Covering(around))
+            if (!mGrid.Rect(key).Intersects(visible)) keys.push_back(key);
+    }
+    for (const TileKey key : keys) {
+        if (!NeedsDrawing(key)) continue;
+        TileState& state = mTiles[key];
+        if (state.Drawing == 0) ++mInFlight;
+        state.Drawing = mSnapshot->Serial;
+        jobs.push_back(TileJob{key, mGrid.Rect(key), mScale, mEpoch, mSnapshot});
+    }
+    return jobs;
+}
+
+TilePlan::Arrival TilePlan::Arrive(const TileJob& job, std::int64_t bytes,
+                                   const PixelRect& visible) {
+    Arrival arrival;
+    if (job.Epoch != mEpoch || !job.Snapshot) return arrival;
+    const auto it = mTiles.find(job.Key);
+    if (it == mTiles.end()) return arrival;
+    TileState& state = it->second;
+    const std::uint64_t serial = job.Snapshot->Serial;
+    if (state.Drawing == serial) {
+        state.Drawing = 0;
+        --mInFlight;
+    }
+    if (serial <= state.Drawn) return arrival;
+    state.Drawn = serial;
+    arrival.Keep = true;
+    const auto keep = [&](TileKey key) { return mGrid.Rect(key).Intersects(visible); };
+    arrival.Drop = mLru.Put(job.Key, bytes, keep);
+    for (const TileKey key : arrival.Drop) {
+        const auto dropped = mTiles.find(key);
+        if (dropped == mTiles.end()) continue;
+        if (dropped->second.Drawing != 0) {
+            // Its job still comes back, and is then drawn into a fresh book entry.
+            dropped->second.Drawn = 0;
+            continue;
+        }
+        mTiles.erase(dropped);
+    }
+    return arrival;
+}
+
+bool TilePlan::Has(TileKey key) const {
+    const auto it = mTiles.find(key);
+    return it != mTiles.end() && it->second.Drawn != 0;
+}
+
+bool TilePlan::Current(TileKey key) const {
+    const auto it = mTiles.find(key);
+    return it != mTiles.end() && it->second.Drawn != 0 && it->second.Drawn >= Wanted(it->second);
+}
+
+bool TilePlan::Complete(const PixelRect& visible) const {
+    for (const TileKey key : mGrid.Covering(visible))
+        if (!Current(key)) return false;
+    return true;
+}
+
+} // namespace ferrovane::render

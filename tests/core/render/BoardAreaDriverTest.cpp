@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/compute/render/BoardAreaDriver.h"
+#include "core/render/RecordingSurface.h"
+#include "core/values/model/Layout.h"
+
+namespace ferrovane::render {
+namespace {
+
+using testing::CallsOf;
+using testing::RecordingSurface;
+
+model::Rail Straight(float x, float y, bool upper = false) {
+    model::Rail r;
+    r.Valid = true;
+    r.C1X = x, r.C1Y = y, r.C2X = x, r.C2Y = y + 10, r.C3X = x + 100, r.C3Y = y + 10;
+    r.C4X = x + 100, r.C4Y = y;
+    r.MidX = x + 50, r.MidY = y + 5;
+    r.Color = 7;
+    r.Upper = upper;
+    return r;
+}
+
+BoardSnapshotPtr Snapshot(const std::vector<model::Rail>& rails, bool grid = false) {
+    model::Layout layout = model::NewLayout();
+    for (const model::Rail& r : rails)
+        layout.AppendRail() = r;
+    return MakeBoardSnapshot(layout, app::Settings{}, grid);
+}
+
+// The first corner of every rail outline drawn (its first line's start).
+std::vector<std::string> RailStarts(const std::vector<std::string>& calls) {
+    std::vector<std::string> starts;
+    for (const std::string& c : CallsOf(calls, 'L'))
+        if (c.find(" #7 ") != std::string::npos && c.find("L ") == 0)
+            starts.push_back(c.substr(2, c.find(' ', 2) - 2));
+    return starts;
+}
+
+TEST(BoardAreaDriverTest, DrawsOnlyTheRailsTouchingTheAreaInTheWholePicturesCoordinates) {
+    const BoardSnapshotPtr s =
+        Snapshot({Straight(100, 100), Straight(1500, 1500, true), Straight(450, 100)});
+    RecordingSurface surface(600, 600);
+    const PixelRect area{0, 0, 256, 256}; // 2 units per pixel: layout 0..512
+    const PixelRect scratch = ScratchRect(*s, 2, area);
+    DrawBoardArea(surface, *s, 2, area, scratch);
+    ASSERT_GE(surface.Calls.size(), 2u);
+    // Origin first, then white: the surface covers the scratch rectangle.
+    EXPECT_EQ(surface.Calls[0], "O " + std::to_string(scratch.X) + "," + std::to_string(scratch.Y));
+    EXPECT_EQ(surface.Calls[1], "X");
+    // Grid and border clipped to the board's 1000 by 1000 pixels, the rails not.
+    EXPECT_EQ(surface.Calls[2], "K 0,0 1000x1000");
+    EXPECT_EQ(surface.Calls[5], "K");
+    EXPECT_EQ(surface.Scale(), 2);
+    // Rails 1 and 3 (in order), not rail 2, at their own layout coordinates.
+    const auto starts = RailStarts(surface.Calls);
+    ASSERT_FALSE(starts.empty());
+    EXPECT_EQ(starts.front(), "100,100");
+    EXPECT_NE(std::find(starts.begin(), starts.end(), "450,100"), starts.end());
+    EXPECT_EQ(std::find(starts.begin(), starts.end(), "1500,1500"), starts.end());
+    // The board's right and bottom border, at width 2.
+    const auto lines = CallsOf(surface.Calls, 'L');
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "L 2000,0 2000,2000 #255 w2"), lines.end());
+}
+
+TEST(BoardAreaDriverTest, ScratchTakesInWholeRailsButStaysWithinTheMargin) {
+    struct Case {
+        const char* what;
+        std::vector<model::Rail> rails;
+        float scale;
+        PixelRect area;
+        PixelRect expected;
+    };
+    const int m = 4; // pen margin of a board without elevated rails
+    const Case cases[] = {
+        {"no rails", {}, 1, {0, 0, 100, 100}, {0, 0, 100, 100}},
+        {"a rail inside", {Straight(10, 10)}, 1, {0, 0, 200, 200}, {0, 0, 200, 200}},
+        {"a rail across the right edge",
+         {Straight(150, 10)},
+         1,
+         {0, 0, 200, 200},
+         {0, 0, 250 + m + 1, 200}},
+        {"a rail nowhere near", {Straight(1500, 10)}, 1, {0, 0, 200, 200}, {0, 0, 200, 200}},
+    };
+    for (const Case& c : cases) {
+        const BoardSnapshotPtr s = Snapshot(c.rails);
+        EXPECT_EQ(ScratchRect(*s, c.scale, c.area), c.expected) << c.what;
+    }
+    // A huge arc's box reaches far: the scratch stops MaxScratchMargin past the area.
+    model::Rail big = Straight(0, 0);
+    big.C3X = big.C4X = 20000;
+    const BoardSnapshotPtr s = Snapshot({big});
+    const PixelRect scratch = ScratchRect(*s, 1, {0, 0, 100, 100});
+    EXPECT_EQ(scratch.Right(), 100 + MaxScratchMargin);
+}
+
+TEST(BoardAreaDriverTest, GridOnlyWhenShownAndElevatedRailsWiderPens) {
+    const BoardSnapshotPtr s = Snapshot({Straight(100, 100, true)}, true);
+    RecordingSurface surface(600, 600);
+    const PixelRect area{0, 0, 300, 300};
+    DrawBoardArea(surface, *s, 1, area, ScratchRect(*s, 1, area));
+    const auto lines = CallsOf(surface.Calls, 'L');
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "L 100,0 100,2000 #12632256 w1"), lines.end());
+    EXPECT_NE(
+        std::find_if(lines.begin(), lines.end(),
+                     [](const std::string& l) { return l.find("#7 w3") != std::string::npos; }),
+        lines.end());
+    EXPECT_EQ(PenMargin(*s), 5);
+}
+
+} // namespace
+} // namespace ferrovane::render
