@@ -5,6 +5,7 @@
 #include "core/commands/document/DocumentCommands.h"
 #include "core/commands/document/LayoutFile.h"
 #include "core/commands/document/LoadRType.h"
+#include "core/compute/document/RecentMenu.h"
 #include "core/document/DocumentTestSupport.h"
 #include "core/values/platform/FileSystem.h"
 
@@ -328,26 +329,12 @@ TEST(ChangeRailFileTest, LoadsTheCatalogueAndKeepsTheLayoutFile) {
     EXPECT_EQ(f.ws.Catalogue.RTypeFileName, other);
 }
 
-} // namespace
-} // namespace ferrovane::document
-
-#include "core/compute/document/RecentMenu.h"
-
-namespace ferrovane::document {
-namespace {
-
 TEST(RecentMenuTest, OneItemPerNonEmptyEntry) {
     model::Layout layout;
     layout.RecentFiles = {"/a.fvl", "", "/c.fvl", "", ""};
     const std::vector<RecentMenuItem> expected = {{0, "/a.fvl"}, {2, "/c.fvl"}};
     EXPECT_EQ(RecentMenuItems(layout), expected);
 }
-
-} // namespace
-} // namespace ferrovane::document
-
-namespace ferrovane::document {
-namespace {
 
 TEST(IsLayoutFileNameTest, OnlyNamesEndingInTheLayoutExtension) {
     const struct {

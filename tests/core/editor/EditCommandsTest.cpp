@@ -231,55 +231,5 @@ TEST(Elevation, CandidatesFollowTheRailsLevel) {
     EXPECT_TRUE(ElevationCandidates(t.Ws, 8).empty()) << "labels have no types";
 }
 
-TEST(Elevation, OpeningClearsSelectionAndNoChoiceOnlyHints) {
-    CatalogueWorkspace t;
-    BuildEditLayout(t);
-    Select(t, {1});
-    OpenElevationTool(t.Ws);
-    EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Elevate);
-    ASSERT_EQ(t.Host.Messages.size(), 1u);
-    EXPECT_EQ(t.Host.Messages[0].Text, "選択を解除します。一つずつ高架化して下さい。");
-    EXPECT_EQ(t.Host.Messages[0].Title, "レールの高架化");
-    EXPECT_EQ(SelectionSlots(t.Ws.Editor), 0);
-    EXPECT_FALSE(t.Host.CCEnabled.back());
-    t.Ws.Editor.PointedRail = 1;
-    SetUpper(t.Ws, std::nullopt);
-    EXPECT_EQ(t.Host.StatusTexts.back(), "高架化後のレール名を選んで下さい");
-    EXPECT_EQ(t.Ws.Undo.UndoCount(), 0);
-    CloseElevationTool(t.Ws);
-    EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Place);
-}
-
-TEST(DeleteTool, AsksOnlyForTwoOrMoreSelected) {
-    for (const int selected : {1, 2}) {
-        CatalogueWorkspace t;
-        BuildEditLayout(t);
-        for (int n = 1; n <= selected; ++n)
-            ToggleSelection(t.Ws, n);
-        t.Host.Answers.push_back(platform::Answer::Yes);
-        OpenDeleteTool(t.Ws);
-        EXPECT_EQ(t.Ws.Editor.AStatus, EditorMode::Delete);
-        EXPECT_EQ(t.Host.Messages.size(), selected == 2 ? 1u : 0u);
-        EXPECT_EQ(t.Ws.Undo.UndoCount(), selected == 2 ? 2 : 0);
-        t.Ws.Editor.PointedRail = 4;
-        DeleteRail(t.Ws);
-        EXPECT_FALSE(t.Rail(4).Valid);
-    }
-}
-
-TEST(Recolour, ToolAsksBetweenSelectionAndSingleRail) {
-    CatalogueWorkspace t;
-    BuildEditLayout(t);
-    Select(t, {1, 2});
-    t.Host.Answers.push_back(platform::Answer::No);
-    EXPECT_FALSE(OpenRecolourTool(t.Ws));
-    EXPECT_EQ(t.Host.Messages.back().Text, "選択レールを一括変換しますか?");
-    t.Ws.Editor.PointedRail = 3;
-    ApplyRecolour(t.Ws, false, 5);
-    EXPECT_EQ(t.Rail(3).Color, 5);
-    EXPECT_NE(t.Rail(1).Color, 5);
-    EXPECT_EQ(SelectedCount(t.Ws.Editor), 2) << "a single recolour keeps the selection";
-}
-
 } // namespace
 } // namespace ferrovane::editor

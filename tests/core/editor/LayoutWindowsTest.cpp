@@ -131,6 +131,7 @@ TEST(LayoutSize, RefusalNamesTheRangeAndLeavesTheBoard) {
         if (c.Accepted) {
             EXPECT_TRUE(t.Host.Messages.empty()) << c.Width;
             EXPECT_TRUE(t.Layout().Modified);
+            EXPECT_EQ(t.Ws.Undo.UndoCount(), 0) << "a new size is not an undo step";
             continue;
         }
         ASSERT_EQ(t.Host.Messages.size(), 1u) << c.Width;

@@ -6,7 +6,6 @@
 #include "core/commands/edit/LayoutSize.h"
 #include "core/commands/edit/Selection.h"
 #include "core/commands/edit/StatusText.h"
-#include "core/compute/editor/LayoutInformation.h"
 #include "core/editor/EditFixture.h"
 #include "support/LayoutFixtures.h"
 
@@ -92,30 +91,6 @@ TEST(LayoutSize, WholeNumbersFromZeroTo30000) {
                  {"30000.4", 30000},   {"30000.6", std::nullopt}};
     for (const auto& c : cases)
         EXPECT_EQ(ParseLayoutSize(c.Text), c.Value) << c.Text;
-
-    CatalogueWorkspace t;
-    EXPECT_FALSE(SetLayoutSize(t.Ws, "30001", "100"));
-    EXPECT_EQ(t.Layout().LayoutWidth, 2000);
-    EXPECT_FALSE(t.Layout().Modified);
-    EXPECT_TRUE(SetLayoutSize(t.Ws, "30000", "100"));
-    EXPECT_EQ(t.Layout().LayoutWidth, 30000);
-    EXPECT_EQ(t.Layout().LayoutHeight, 100);
-    EXPECT_TRUE(t.Layout().Modified);
-    EXPECT_EQ(t.Ws.Undo.UndoCount(), 0);
-}
-
-TEST(LayoutInformation, ExtentAndPieceCount) {
-    CatalogueWorkspace t;
-    testing::BuildEditLayout(t);
-    const auto info = GetLayoutInformation(t.Layout(), "", 100);
-    EXPECT_EQ(info.RailPieces, 4) << "groups and labels are not pieces";
-    const auto e = model::GetLayoutExtents(t.Layout());
-    EXPECT_EQ(info.ExtentWidth, e.MaxX - e.MinX);
-    const auto lines = LayoutInformationLines(info);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], std::to_string(e.MaxX - e.MinX) + " x " + std::to_string(e.MaxY - e.MinY) +
-                            "  (設定サイズ : 2000 x 2000)");
-    EXPECT_EQ(lines[1], "4本");
 }
 
 TEST(LayoutReset, ForgetsJournalAndSelection) {

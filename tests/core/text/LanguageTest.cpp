@@ -89,14 +89,5 @@ TEST(LanguageTest, OnlyJaAndEnAreChoicesOfTheirOwn) {
         EXPECT_EQ(LanguageOfChoice(other), std::nullopt) << other;
 }
 
-TEST(LanguageTest, CurrentLanguageIsWhatWasLastSet) {
-    const Language before = CurrentLanguage();
-    SetCurrentLanguage(Language::English);
-    EXPECT_EQ(CurrentLanguage(), Language::English);
-    SetCurrentLanguage(Language::Japanese);
-    EXPECT_EQ(CurrentLanguage(), Language::Japanese);
-    SetCurrentLanguage(before);
-}
-
 } // namespace
 } // namespace ferrovane::text

@@ -5,7 +5,6 @@
 
 #include "core/commands/edit/PerformUndo.h"
 #include "gui/app/StartedWindow.h"
-#include "gui/editor/MainPicture.h"
 
 using namespace ferrovane;
 using ferrovane::testing::StartedWindow;
@@ -19,17 +18,11 @@ TEST(CloseGapWindow, PicksTwoEndsAndLaysTheFillingStraight) {
     app::Workspace& ws = w.Ws();
     ASSERT_EQ(w.LayStraight(300, 300), 1);
     ASSERT_EQ(w.LayStraight(300 + 2 * 248, 300), 2); // a straight's length apart
-    gui::MainPicture* picture = w.window->Picture();
-    const auto click = [&](float x, float y) {
-        const QPoint at = w.PixelOf(x, y);
-        QTest::mouseMove(picture, at);
-        QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, at);
-    };
     w.Action("itmCloseGap")->trigger();
     ASSERT_EQ(ws.Editor.AStatus, model::EditorMode::CloseGapFirstEnd);
-    click(ws.Layout.Rails[1].X1, ws.Layout.Rails[1].Y1);
+    w.ClickAt(ws.Layout.Rails[1].X1, ws.Layout.Rails[1].Y1);
     EXPECT_EQ(ws.Editor.AStatus, model::EditorMode::CloseGapSecondEnd);
-    click(ws.Layout.Rails[2].X0, ws.Layout.Rails[2].Y0);
+    w.ClickAt(ws.Layout.Rails[2].X0, ws.Layout.Rails[2].Y0);
     ASSERT_EQ(ws.Editor.AStatus, model::EditorMode::CloseGapChoosing);
     QWidget* window = w.window->OpenTool();
     ASSERT_NE(window, nullptr);

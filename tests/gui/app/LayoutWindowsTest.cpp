@@ -15,9 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "core/app/settings/ApplicationRecords.h"
 #include "core/app/settings/SettingsStore.h"
 #include "core/app/startup/StartUp.h"
@@ -28,8 +25,11 @@
 #include "gui/app/frmMain.h"
 #include "gui/editor/frmTool.h"
 #include "gui/output/frmRailCount.h"
+#include "support/LayoutFixtures.h"
 
 using namespace ferrovane;
+using ferrovane::testing::AnswerNextMessage;
+using ferrovane::testing::layouts::ReadBytes;
 
 namespace {
 
@@ -53,29 +53,12 @@ struct LayoutWindow : ferrovane::testing::StartedWindow {
     bool toolBoxHiddenWhileOpen = false;
 };
 
-// Answers the next message box, keeping its text.
-void AnswerNextMessage(QString& text) {
-    QTimer::singleShot(0, [&text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        text = box->text();
-        box->accept();
-    });
-}
-
 void SetField(QWidget* dialog, const char* name, const QString& text) {
     dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
 }
 
 void Click(QWidget* dialog, const char* name) {
     dialog->findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
-
-std::string ReadBytes(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 } // namespace
@@ -179,5 +162,5 @@ TEST(LayoutWindows, RailCountShowsCopiesAndSavesThePartsList) {
     EXPECT_TRUE(report.startsWith(QStringLiteral("ストレートレール:\n  "))) << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("総レール数 : 1 本"))) << report.toStdString();
     EXPECT_EQ(QApplication::clipboard()->text(), report);
-    EXPECT_EQ(ReadBytes(csvPath), output::PartsListCsv(w.Ws().Layout));
+    EXPECT_EQ(ReadBytes(csvPath.toStdString()), output::PartsListCsv(w.Ws().Layout));
 }

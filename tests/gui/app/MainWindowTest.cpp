@@ -53,11 +53,7 @@ TEST(MainWindow, ClickAtAFreeEndPlacesAndJoinsTheNextPiece) {
     ASSERT_GT(w.LayStraight(), 0);
     ASSERT_EQ(ws.Layout.RailCount, 1);
 
-    const model::Rail first = ws.Layout.Rails[1];
-    gui::MainPicture* picture = w.window->Picture();
-    const QPoint end = w.PixelOf(first.X1, first.Y1);
-    QTest::mouseMove(picture, end);
-    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, end);
+    w.ClickAt(ws.Layout.Rails[1].X1, ws.Layout.Rails[1].Y1);
 
     ASSERT_EQ(ws.Layout.RailCount, 2);
     const model::Rail& second = ws.Layout.Rails[2];
@@ -164,6 +160,10 @@ TEST(MainWindow, TheZoomLastChosenIsTheOneTheNextStartOpensAt) {
     StartedWindow w;
     const auto zoomItems = w.window->findChildren<QAction*>(QStringLiteral("mnuZoom"));
     ASSERT_EQ(zoomItems.size(), 5);
+    zoomItems[2]->trigger(); // 50 %
+    EXPECT_FLOAT_EQ(w.Ws().View.Zoom, 1.0f);
+    EXPECT_TRUE(zoomItems[2]->isChecked());
+    EXPECT_FALSE(zoomItems[0]->isChecked());
     zoomItems[3]->trigger(); // 25 %
     EXPECT_EQ(w.Ws().Settings.ZoomPosition, 3);
     // A typed zoom from the zoom window is kept as the nearest menu step.
@@ -212,12 +212,6 @@ TEST(MainWindow, EditMenuFollowsTheSelectionAndPasteLaysTheClipboardAtAFreeEnd) 
     StartedWindow w;
     app::Workspace& ws = w.Ws();
     ASSERT_EQ(w.LayStraight(), 1);
-    gui::MainPicture* picture = w.window->Picture();
-    const auto click = [&](float x, float y) {
-        const QPoint at = w.PixelOf(x, y);
-        QTest::mouseMove(picture, at);
-        QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, at);
-    };
     const auto enabled = [&] {
         std::string state;
         for (const char* name : {"itmCut", "itmCopy", "deleteSelection", "itmPaste"})
@@ -225,11 +219,11 @@ TEST(MainWindow, EditMenuFollowsTheSelectionAndPasteLaysTheClipboardAtAFreeEnd) 
         return state;
     };
     EXPECT_EQ(enabled(), "0000");
-    click(ws.Layout.Rails[1].MidX, ws.Layout.Rails[1].MidY); // selects rail 1
+    w.ClickRail(1); // selects it
     EXPECT_EQ(enabled(), "1110");
     w.Action("itmCopy")->trigger();
     EXPECT_EQ(enabled(), "1111");
-    click(2000, 1500); // empty board: the selection goes
+    w.ClickAt(2000, 1500); // empty board: the selection goes
     EXPECT_EQ(enabled(), "0001");
 
     w.Action("itmPaste")->trigger();
@@ -238,7 +232,7 @@ TEST(MainWindow, EditMenuFollowsTheSelectionAndPasteLaysTheClipboardAtAFreeEnd) 
     const auto* current = w.window->ToolBox()->findChild<QListWidget*>()->currentItem();
     ASSERT_NE(current, nullptr);
     EXPECT_EQ(current->text(), QStringLiteral("クリップレール"));
-    click(ws.Layout.Rails[1].X1, ws.Layout.Rails[1].Y1);
+    w.ClickAt(ws.Layout.Rails[1].X1, ws.Layout.Rails[1].Y1);
     ASSERT_EQ(ws.Layout.RailCount, 2);
     EXPECT_EQ(ws.Layout.Rails[2].Link0, 1);
     EXPECT_FALSE(ws.Layout.Rails[1].Free1);
@@ -314,10 +308,8 @@ TEST(MainWindow, StatusLineFollowsTheZoomPictureAndAClearedSelection) {
     EXPECT_EQ(status->text(), QStringLiteral("倍率を変更します"));
 
     ASSERT_EQ(w.LayStraight(), 1);
+    w.ClickRail(1);
     gui::MainPicture* picture = w.window->Picture();
-    const QPoint middle = w.PixelOf(ws.Layout.Rails[1].MidX, ws.Layout.Rails[1].MidY);
-    QTest::mouseMove(picture, middle);
-    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, middle);
     QTest::mouseMove(picture, QPoint(600, 500));
     EXPECT_TRUE(status->text().contains(QStringLiteral("選択されています")))
         << status->text().toStdString();
@@ -327,7 +319,7 @@ TEST(MainWindow, StatusLineFollowsTheZoomPictureAndAClearedSelection) {
 
     // Resting on the rail shows its name; after a zoom the rail lies elsewhere and its
     // text goes.
-    QTest::mouseMove(picture, middle);
+    QTest::mouseMove(picture, w.PixelOf(ws.Layout.Rails[1].MidX, ws.Layout.Rails[1].MidY));
     const QString hover = status->text();
     w.window->findChildren<QAction*>(QStringLiteral("mnuZoom"))[3]->trigger();
     EXPECT_NE(status->text(), hover);
@@ -352,15 +344,8 @@ TEST(MainWindow, WindowsOpenWhereTheyWereAtTheLastShutdown) {
     EXPECT_EQ(toolPlace->rfind("300,200,", 0), 0u) << *toolPlace;
 }
 
-TEST(MainWindow, ZoomMenuAndViewChecksReachTheView) {
+TEST(MainWindow, ViewChecksReachTheView) {
     StartedWindow w;
-    const auto zoomItems = w.window->findChildren<QAction*>(QStringLiteral("mnuZoom"));
-    ASSERT_EQ(zoomItems.size(), 5);
-    zoomItems[2]->trigger(); // 50 %
-    EXPECT_FLOAT_EQ(w.Ws().View.Zoom, 1.0f);
-    EXPECT_TRUE(zoomItems[2]->isChecked());
-    EXPECT_FALSE(zoomItems[0]->isChecked());
-
     auto& view = w.Ws().View;
     const std::pair<const char*, bool*> checks[] = {{"Grid_Check", &view.IsGrid},
                                                     {"Memori_Check", &view.IsMemori},
@@ -387,9 +372,7 @@ TEST(MainWindow, EditAndRailMenusActOnTheSelectionAndThePointedRail) {
             EXPECT_EQ(w.Action(name)->isEnabled(), enabled) << name;
     };
     expectEnabled(false);
-    gui::MainPicture* picture = w.window->Picture();
-    const model::Rail& first = ws.Layout.Rails[1];
-    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, w.PixelOf(first.MidX, first.MidY));
+    w.ClickRail(1);
     ASSERT_EQ(ws.Editor.SelRailList, (std::vector<std::int16_t>{1, 1}));
     expectEnabled(true);
 
@@ -404,7 +387,7 @@ TEST(MainWindow, EditAndRailMenusActOnTheSelectionAndThePointedRail) {
 
     // The rail menu's delete takes the rail under the pointer.
     const model::Rail& second = ws.Layout.Rails[2];
-    QTest::mouseMove(picture, w.PixelOf(second.MidX, second.MidY));
+    QTest::mouseMove(w.window->Picture(), w.PixelOf(second.MidX, second.MidY));
     w.Action("Delete_Item2")->trigger();
     EXPECT_FALSE(ws.Layout.Rails[2].Valid);
     EXPECT_TRUE(ws.Layout.Rails[1].Valid);
@@ -416,17 +399,6 @@ TEST(MainWindow, EditAndRailMenusActOnTheSelectionAndThePointedRail) {
     select->trigger();
     EXPECT_EQ(ws.Editor.AStatus, model::EditorMode::Place);
     EXPECT_FALSE(select->isChecked());
-}
-
-TEST(MainWindow, ScrollBarsFollowTheView) {
-    StartedWindow w;
-    w.Ws().Layout.LayoutWidth = 20000;
-    w.window->ResizeBoard();
-    auto* bar = w.window->findChild<QScrollBar*>(QStringLiteral("HScroll"));
-    ASSERT_NE(bar, nullptr);
-    EXPECT_TRUE(bar->isEnabled());
-    bar->setValue(500);
-    EXPECT_FLOAT_EQ(w.Ws().View.Screen.Left, 500.0f);
 }
 
 TEST(MainWindow, RailsPastTheBoardsEdgeCanBeScrolledToAndAreDrawn) {

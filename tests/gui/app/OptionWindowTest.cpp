@@ -27,6 +27,7 @@
 #include "gui/platform/UserGuide.h"
 
 using namespace ferrovane;
+using ferrovane::testing::AnswerNextMessage;
 
 namespace {
 
@@ -53,16 +54,6 @@ struct Started : ferrovane::testing::StartedWindow {
         return v ? *v : "<none>";
     }
 };
-
-// Presses OK on the next message box and keeps its text.
-void AnswerNextMessage(QString& text) {
-    QTimer::singleShot(0, [&text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        text = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
-}
 
 } // namespace
 

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "gui/app/StartedWindow.h"
-#include "gui/editor/MainPicture.h"
 
 using namespace ferrovane;
 
@@ -17,10 +16,7 @@ namespace {
 
 // A straight joined to end 1 of rail 1 by a click there, as a user lays it.
 void ClickNextStraight(StartedWindow& w) {
-    const model::Rail& first = w.Ws().Layout.Rails[1];
-    const QPoint end = w.PixelOf(first.X1, first.Y1);
-    QTest::mouseMove(w.window->Picture(), end);
-    QTest::mouseClick(w.window->Picture(), Qt::LeftButton, Qt::NoModifier, end);
+    w.ClickAt(w.Ws().Layout.Rails[1].X1, w.Ws().Layout.Rails[1].Y1);
 }
 
 } // namespace

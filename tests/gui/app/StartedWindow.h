@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +25,7 @@
 #include "core/values/text/Language.h"
 #include "gui/app/ProgramLanguage.h"
 #include "gui/app/frmMain.h"
+#include "gui/editor/MainPicture.h"
 
 namespace ferrovane::testing {
 
@@ -79,6 +83,19 @@ struct StartedWindow {
                       static_cast<int>((y - view.Screen.Top) / view.UnitsPerPixel()));
     }
 
+    // A click on the board at a layout point, the pointer moved there first.
+    void ClickAt(float x, float y) {
+        const QPoint at = PixelOf(x, y);
+        QTest::mouseMove(window->Picture(), at);
+        QTest::mouseClick(window->Picture(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    // A click on the middle of rail n.
+    void ClickRail(int n) {
+        const model::Rail& r = Ws().Layout.Rails[static_cast<std::size_t>(n)];
+        ClickAt(r.MidX, r.MidY);
+    }
+
     QAction* Action(const char* name) {
         const auto actions = window->findChildren<QAction*>(QString::fromLatin1(name));
         return actions.isEmpty() ? nullptr : actions.first();
@@ -104,6 +121,30 @@ struct CatalogueCopy {
         return f.readAll();
     }
 };
+
+// The child of that name; a failure when there is none.
+template <class Widget = QWidget> Widget* Child(QWidget* parent, const char* name) {
+    auto* child = parent->findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// Answers the next message box with BUTTON (NoButton accepts it), keeping its text.
+inline void AnswerNextBox(QMessageBox::StandardButton button, QString* text = nullptr) {
+    QTimer::singleShot(0, [button, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (text) *text = box->text();
+        if (button == QMessageBox::NoButton)
+            box->accept();
+        else
+            box->button(button)->click();
+    });
+}
+
+inline void AnswerNextMessage(QString& text) {
+    AnswerNextBox(QMessageBox::NoButton, &text);
+}
 
 // Pixels of the preview colour (pure red) in the board as the widget paints it.
 inline int PreviewPixels(QWidget* picture) {

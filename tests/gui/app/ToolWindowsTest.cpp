@@ -21,34 +21,17 @@
 #include "gui/editor/frmTool.h"
 
 using namespace ferrovane;
+using ferrovane::testing::Child;
 using ferrovane::testing::PreviewPixels;
 using ferrovane::testing::StartedWindow;
 using model::EditorMode;
 
 namespace {
 
-void ClickAt(StartedWindow& w, float x, float y) {
-    gui::MainPicture* picture = w.window->Picture();
-    const QPoint at = w.PixelOf(x, y);
-    QTest::mouseMove(picture, at);
-    QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, at);
-}
-
-void ClickRail(StartedWindow& w, int n) {
-    const model::Rail& r = w.Ws().Layout.Rails[static_cast<std::size_t>(n)];
-    ClickAt(w, r.MidX, r.MidY);
-}
-
 void ClickItem(QListWidget* list, int row) {
     ASSERT_LT(row, list->count());
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
-}
-
-template <class Widget> Widget* Child(QWidget* parent, const char* name) {
-    auto* child = parent->findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
 }
 
 // How a tool window is reached: its menu item, a click on its entry in the tool box's
@@ -111,14 +94,14 @@ const ToolCase Tools[] = {
     {"delete", "Delete_Item", 4, "レールや文字の削除", 2, "frmDelete", EditorMode::Delete,
      "closeButton", [](StartedWindow& w) { ASSERT_EQ(w.LayStraight(), 1); },
      [](StartedWindow& w, QWidget*) -> bool {
-         ClickRail(w, 1);
+         w.ClickRail(1);
          EXPECT_FALSE(w.Ws().Layout.Rails[1].Valid);
          return false;
      }},
     {"recolour", "itmChangeColor", -1, "", 0, "frmChangeColor", EditorMode::Recolour, "closeButton",
      [](StartedWindow& w) { ASSERT_EQ(w.LayStraight(), 1); },
      [](StartedWindow& w, QWidget* window) -> bool {
-         ClickRail(w, 1);
+         w.ClickRail(1);
          EXPECT_EQ(Child<QLabel>(window, "targetLabel")->text(), QStringLiteral("レール名 : S248"));
          QTimer::singleShot(0, [] {
              auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
@@ -143,7 +126,7 @@ const ToolCase Tools[] = {
          EXPECT_GT(candidates->count(), 0);
          ClickItem(candidates, 0);
          const QString chosen = candidates->item(0)->text();
-         ClickRail(w, 1);
+         w.ClickRail(1);
          EXPECT_TRUE(rail.Upper);
          EXPECT_EQ(QString::fromStdString(rail.Name).trimmed(), chosen.trimmed());
          return false;
@@ -156,8 +139,8 @@ const ToolCase Tools[] = {
      },
      [](StartedWindow& w, QWidget* window) -> bool {
          const auto& rails = w.Ws().Layout.Rails;
-         ClickAt(w, rails[1].X1, rails[1].Y1);
-         ClickAt(w, rails[2].X0, rails[2].Y0);
+         w.ClickAt(rails[1].X1, rails[1].Y1);
+         w.ClickAt(rails[2].X0, rails[2].Y0);
          EXPECT_EQ(w.Ws().Layout.RailCount, 2) << "nothing before OK";
          Child<QPushButton>(window, "okButton")->click();
          EXPECT_EQ(w.Ws().Layout.RailCount, 3);
@@ -175,7 +158,7 @@ const ToolCase Tools[] = {
      "closeButton", [](StartedWindow&) {},
      [](StartedWindow& w, QWidget* window) -> bool {
          QTest::keyClicks(Child<QLineEdit>(window, "textEdit"), QStringLiteral("Depot"));
-         ClickAt(w, 400, 500);
+         w.ClickAt(400, 500);
          const auto& layout = w.Ws().Layout;
          EXPECT_EQ(layout.RailCount, 1);
          const model::Rail& label = layout.Rails[1];
@@ -247,7 +230,7 @@ TEST(ToolWindows, EachOpensFromItsMenuAndTheToolBoxWorksOnTheBoardAndCloses) {
                     QTest::keyClick(angle, Qt::Key_Escape);
             });
             cancelAngle.start(10);
-            ClickAt(w, 2000, 1400);
+            w.ClickAt(2000, 1400);
             EXPECT_EQ(w.Ws().Layout.RailCount, count);
             EXPECT_EQ(w.Ws().Layout.Rails[1].Color, colour);
         }
@@ -270,7 +253,7 @@ TEST(ToolWindows, OpeningASecondToolClosesTheFirst) {
     EXPECT_FALSE(w.window->ToolBox()->isVisible());
     // The delete tool no longer answers: a click on the rail lays a label instead.
     QTest::keyClicks(Child<QLineEdit>(second, "textEdit"), QStringLiteral("A"));
-    ClickRail(w, 1);
+    w.ClickRail(1);
     EXPECT_TRUE(w.Ws().Layout.Rails[1].Valid);
     EXPECT_EQ(w.Ws().Layout.RailCount, 2);
     second->close();
@@ -293,14 +276,14 @@ TEST(ToolWindows, InsertStringRefusesLongTextAndUnusableSizes) {
         size->clear();
         QTest::keyClicks(size, QString::fromLatin1(bad));
         EXPECT_EQ(w.Ws().Editor.AStatus, EditorMode::BadTextSize);
-        ClickAt(w, 400, 500);
+        w.ClickAt(400, 500);
         EXPECT_EQ(w.Ws().Layout.RailCount, 0);
         EXPECT_TRUE(window->isVisible());
     }
     size->clear();
     QTest::keyClicks(size, QStringLiteral("14"));
     EXPECT_EQ(w.Ws().Editor.AStatus, EditorMode::TextLabel);
-    ClickAt(w, 400, 500);
+    w.ClickAt(400, 500);
     ASSERT_EQ(w.Ws().Layout.RailCount, 1);
     const model::Rail& label = w.Ws().Layout.Rails[1];
     EXPECT_EQ(label.Length, 14);
@@ -346,7 +329,7 @@ TEST(ToolWindows, FlexibleRailWindowLeadsThroughItsStepsAndPreviewsTheCurve) {
     EXPECT_FALSE(ok->isEnabled());
     EXPECT_EQ(PreviewPixels(picture), 0);
 
-    ClickAt(w, rails[1].X1, rails[1].Y1);
+    w.ClickAt(rails[1].X1, rails[1].Y1);
     EXPECT_EQ(step->text(), QStringLiteral("Step 2:"));
     EXPECT_EQ(instruction->text(),
               QStringLiteral("次に、フレキシブルレールの終点を指定して下さい。"));
@@ -354,7 +337,7 @@ TEST(ToolWindows, FlexibleRailWindowLeadsThroughItsStepsAndPreviewsTheCurve) {
     // The chosen start is marked.
     EXPECT_GT(PreviewPixelsNear(w, rails[1].X1, rails[1].Y1, 12), 0);
 
-    ClickAt(w, rails[2].X0, rails[2].Y0);
+    w.ClickAt(rails[2].X0, rails[2].Y0);
     EXPECT_EQ(step->text(), QStringLiteral("Step 3:"));
     EXPECT_EQ(instruction->text(),
               QStringLiteral("準備は整いました。コントロールポイントを指定してください。"));
@@ -379,7 +362,7 @@ TEST(ToolWindows, DeleteKeyDeletesTheSelectionAsOneStep) {
     StartedWindow w;
     ASSERT_EQ(w.LayStraight(300, 300), 1);
     ASSERT_EQ(w.LayStraight(300, 600), 2);
-    ClickRail(w, 1);
+    w.ClickRail(1);
     ASSERT_EQ(w.Ws().Editor.SelRailList, (std::vector<std::int16_t>{1, 1}));
     QTest::keyClick(w.window.get(), Qt::Key_Delete);
     EXPECT_FALSE(w.Ws().Layout.Rails[1].Valid);

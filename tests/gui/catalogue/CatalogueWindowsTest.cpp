@@ -26,6 +26,8 @@
 #include "gui/platform/UserGuide.h"
 
 using namespace ferrovane;
+using ferrovane::testing::AnswerNextBox;
+using ferrovane::testing::Child;
 
 namespace {
 
@@ -56,20 +58,6 @@ struct CatalogueWindow {
         return rows;
     }
 };
-
-template <class T> T* Child(QWidget* parent, const char* name) {
-    return parent->findChild<T*>(QString::fromLatin1(name));
-}
-
-// Answers the next message box with the button given, keeping its text.
-void AnswerNextBox(QMessageBox::StandardButton button, QString* text = nullptr) {
-    QTimer::singleShot(0, [button, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        if (text) *text = box->text();
-        box->button(button)->click();
-    });
-}
 
 } // namespace
 

@@ -75,18 +75,9 @@ TEST(RailBoxWindow, ClosingWithoutSavingAsksAndNoUndoesTheChanges) {
     QTimer::singleShot(0, [&] {
         QWidget* window = QApplication::activeModalWidget();
         ASSERT_NE(window, nullptr);
-        QTimer::singleShot(0, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            box->button(QMessageBox::Yes)->click(); // delete the first box
-        });
+        ferrovane::testing::AnswerNextBox(QMessageBox::Yes); // delete the first box
         window->findChild<QPushButton*>(QStringLiteral("deleteBox"))->click();
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            question = box->text();
-            box->button(QMessageBox::No)->click();
-        });
+        ferrovane::testing::AnswerNextBox(QMessageBox::No, &question);
         window->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     });
     w.Action("EditRailBox_Item")->trigger();

@@ -91,7 +91,6 @@ TEST(FlexTool, StepsByClicksLayOneRailJoinedToBothNeighbours) {
     EXPECT_EQ(t.Layout().RailCount, 2) << "nothing is laid before OK";
 
     const auto before = testing::Snapshot(t.Layout());
-    const float startAngle = t.Rail(1).Angle0, endAngle = t.Rail(2).Angle1;
     ASSERT_TRUE(t.Tool.Ok());
     ASSERT_EQ(t.Layout().RailCount, 3);
     const model::Rail& f = t.Rail(3);
@@ -100,23 +99,15 @@ TEST(FlexTool, StepsByClicksLayOneRailJoinedToBothNeighbours) {
     EXPECT_EQ(f.Color, 4242);
     EXPECT_TRUE(NearPoint(f.X0, f.Y0, 1000, 1000));
     EXPECT_TRUE(NearPoint(f.X1, f.Y1, 1752, 1300));
-    EXPECT_EQ(f.Angle0, model::NormalizeAngle(startAngle + 180));
-    EXPECT_EQ(f.Angle1, model::NormalizeAngle(endAngle + 180));
+    // Facing the ends it joins (270 and 90), and joined both ways: the back links are
+    // what LinksConsistent checks.
     EXPECT_EQ(f.Angle0, 90);
     EXPECT_EQ(f.Angle1, 270);
-    // Joined both ways.
-    EXPECT_FALSE(f.Free0);
-    EXPECT_FALSE(f.Free1);
+    EXPECT_FALSE(f.Free0 || f.Free1);
     EXPECT_EQ(f.Link0, 1);
     EXPECT_EQ(f.LinkEnd0, 0);
     EXPECT_EQ(f.Link1, 2);
     EXPECT_EQ(f.LinkEnd1, 1);
-    EXPECT_FALSE(t.Rail(1).Free0);
-    EXPECT_EQ(t.Rail(1).Link0, 3);
-    EXPECT_EQ(t.Rail(1).LinkEnd0, 0);
-    EXPECT_FALSE(t.Rail(2).Free1);
-    EXPECT_EQ(t.Rail(2).Link1, 3);
-    EXPECT_EQ(t.Rail(2).LinkEnd1, 1);
     EXPECT_TRUE(t.Rail(1).Free1);
     EXPECT_TRUE(t.Rail(2).Free0);
     EXPECT_TRUE(testing::LinksConsistent(t.Layout()));
