@@ -65,6 +65,7 @@ TEST(MainWindow, ClickAtAFreeEndPlacesAndJoinsTheNextPiece) {
     // Redrawing only the tiles the new rail touches left exactly what a full redraw
     // of every tile paints.
     ASSERT_TRUE(w.window->WaitForBoard());
+    QWidget* picture = w.window->Picture();
     const QImage incremental = picture->grab().toImage();
     w.window->Tiles().DropAll();
     w.window->Renderer().ReDrawBackScreen();
