@@ -21,12 +21,24 @@ bool RailTouches(const BoardSnapshot& snapshot, int i, float scale, const PixelR
     return PixelsOf(snapshot.RailBoxes[u], scale, PenMargin(snapshot)).Intersects(area);
 }
 
+std::vector<int> RailsNear(const BoardSnapshot& snapshot, float scale, const PixelRect& area) {
+    // The area in layout units, a little wider than any rail PixelsOf puts on it needs.
+    const double s = scale > 0 ? scale : 1.0;
+    const int margin = PenMargin(snapshot) + 2;
+    DrawnBox units;
+    units.Add(static_cast<float>(static_cast<double>(area.X - margin) * s),
+              static_cast<float>(static_cast<double>(area.Y - margin) * s));
+    units.Add(static_cast<float>(static_cast<double>(area.Right() + margin) * s),
+              static_cast<float>(static_cast<double>(area.Bottom() + margin) * s));
+    return snapshot.Buckets.Near(units);
+}
+
 PixelRect ScratchRect(const BoardSnapshot& snapshot, float scale, const PixelRect& area) {
     PixelRect scratch = area;
     const int margin = PenMargin(snapshot);
-    for (int i = 1; i <= snapshot.LastRail(); ++i) {
+    for (const int i : RailsNear(snapshot, scale, area)) {
         const auto u = static_cast<std::size_t>(i);
-        if (!snapshot.Rails[u].Valid) continue;
+        if (u >= snapshot.Rails.size() || !snapshot.Rails[u].Valid) continue;
         const PixelRect box = PixelsOf(snapshot.RailBoxes[u], scale, margin);
         if (box.Intersects(area)) scratch = scratch.United(box);
     }
@@ -54,7 +66,7 @@ void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
     surface.Line({0, fh}, {fw, fh}, border);
     surface.Unclip();
     const DrawContext context{snapshot.Rails, snapshot.Settings, {0, 0}, false};
-    for (int i = 1; i <= snapshot.LastRail(); ++i) {
+    for (const int i : RailsNear(snapshot, scale, area)) {
         if (!RailTouches(snapshot, i, scale, area)) continue;
         surface.SetDrawWidth(snapshot.Rails[static_cast<std::size_t>(i)].Upper ? ElevatedPenWidth
                                                                                : BoardPenWidth);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/compute/render/BoardSnapshot.h"
 #include "core/compute/render/Surface.h"
 #include "core/compute/render/TileGrid.h"
@@ -12,6 +14,10 @@ inline constexpr int MaxScratchMargin = 1024;
 // Pixels around a rail's box that its pens may touch.
 int PenMargin(const BoardSnapshot& snapshot);
 
+// The rails that may put pixels into the area at that scale (a superset of those that
+// do), in drawing order.
+std::vector<int> RailsNear(const BoardSnapshot& snapshot, float scale, const PixelRect& area);
+
 // Whether rail i of the snapshot puts any pixel into the area at that scale.
 bool RailTouches(const BoardSnapshot& snapshot, int i, float scale, const PixelRect& area);
 
@@ -22,8 +28,7 @@ bool RailTouches(const BoardSnapshot& snapshot, int i, float scale, const PixelR
 PixelRect ScratchRect(const BoardSnapshot& snapshot, float scale, const PixelRect& area);
 
 // Draws the area of the board picture as the whole-board redraw draws it: the area
-// white, the
-// grid if shown, the board's right and bottom border, then every rail touching the
+// white, the grid if shown, the board's right and bottom border, then every rail touching the
 // area in ascending order. The surface covers at least scratch (see ScratchRect) and is
 // drawn in the whole picture's pixel coordinates; only the area's pixels are meant to
 // be kept.

@@ -60,6 +60,7 @@ BoardSnapshotPtr MakeBoardSnapshot(const model::Layout& layout, const app::Setti
         else
             s->RailBoxes[u] = MeasureRailBox(s->Rails, settings, i);
     }
+    s->Buckets = RailBuckets(s->RailBoxes);
     return s;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/compute/render/DrawnBox.h"
+#include "core/compute/render/RailBuckets.h"
 #include "core/values/model/Layout.h"
 #include "core/values/settings/Settings.h"
 
@@ -21,6 +22,8 @@ struct BoardSnapshot {
     bool IsGrid = true;
     // Per rail: the box its drawing covers (empty for rails not drawn).
     std::vector<DrawnBox> RailBoxes;
+    // The same boxes by where they lie, for drawing one piece of the board.
+    RailBuckets Buckets;
     // Widest pen any rail of the board is drawn with, in device pixels.
     int MaxPenWidth = 1;
     // Rising with every snapshot made in this program run.
