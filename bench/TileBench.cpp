@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
+#include "ResidentMemory.h"
 #include "ScatteredLayout.h"
 #include "core/commands/render/ScreenRenderer.h"
 #include "core/commands/workspace/Workspace.h"
@@ -28,14 +29,6 @@ void EnsureApplication() {
     static char name[] = "ferrovane_bench";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
-}
-
-double ResidentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ')[0].toDouble() / 1024;
-    return 0;
 }
 
 struct TiledScene {
@@ -100,7 +93,7 @@ void BM_TiledScrollOneScreen(benchmark::State& state) {
         s.renderer.SetScroll();
         s.Wait();
     }
-    state.counters["MB"] = ResidentMegabytes();
+    state.counters["MB"] = bench::ResidentMegabytes();
 }
 BENCHMARK(BM_TiledScrollOneScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -136,7 +129,7 @@ void BM_TiledOpenAt100AndTour(benchmark::State& state) {
                 s.Wait();
             }
     }
-    state.counters["RSS_MB"] = ResidentMegabytes();
+    state.counters["RSS_MB"] = bench::ResidentMegabytes();
     state.counters["tile_MB"] = static_cast<double>(s.tiles.Plan().UsedBytes()) / (1024 * 1024);
 }
 BENCHMARK(BM_TiledOpenAt100AndTour)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();

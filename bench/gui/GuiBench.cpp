@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../ResidentMemory.h"
 #include "core/app/settings/ApplicationRecords.h"
 #include "core/app/settings/SettingsStore.h"
 #include "core/app/startup/StartUp.h"
@@ -171,14 +172,6 @@ void BM_FlexHandleDrag(benchmark::State& state) {
 }
 BENCHMARK(BM_FlexHandleDrag)->Unit(benchmark::kMillisecond);
 
-double ResidentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ')[0].toDouble() / 1024;
-    return 0;
-}
-
 // A zoom menu item chosen, until the visible board is drawn: 25 % and 100 % in turn.
 void BM_ZoomMenuUntilDrawn(benchmark::State& state) {
     Editor& e = Big();
@@ -191,7 +184,7 @@ void BM_ZoomMenuUntilDrawn(benchmark::State& state) {
     }
     e.window->mnuZoom_Click(3);
     e.window->WaitForBoard();
-    state.counters["RSS_MB"] = ResidentMegabytes();
+    state.counters["RSS_MB"] = bench::ResidentMegabytes();
 }
 BENCHMARK(BM_ZoomMenuUntilDrawn)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 

@@ -30,4 +30,16 @@ inline bool SameBits(const model::Rail& a, const model::Rail& b) {
     return restA == restB;
 }
 
+// A straight drawn as its outline only: a 100 by 10 box with its corner at (x, y).
+inline model::Rail OutlinedStraight(float x, float y, bool upper = false, std::int32_t colour = 0) {
+    model::Rail r;
+    r.Valid = true;
+    r.C1X = x, r.C1Y = y, r.C2X = x, r.C2Y = y + 10, r.C3X = x + 100, r.C3Y = y + 10;
+    r.C4X = x + 100, r.C4Y = y;
+    r.MidX = x + 50, r.MidY = y + 5;
+    r.Color = colour;
+    r.Upper = upper;
+    return r;
+}
+
 } // namespace ferrovane::testing

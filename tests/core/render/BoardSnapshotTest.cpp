@@ -8,6 +8,7 @@
 #include "core/compute/render/BoardSnapshot.h"
 #include "core/compute/render/BoundsSurface.h"
 #include "core/values/model/Layout.h"
+#include "support/RailBits.h"
 
 namespace ferrovane::render {
 namespace {
@@ -73,14 +74,7 @@ TEST(BoundsSurfaceTest, LinesFillsAndTextAddUp) {
 }
 
 model::Rail Straight(float x, float y, bool upper = false) {
-    model::Rail r;
-    r.Valid = true;
-    r.C1X = x, r.C1Y = y, r.C2X = x, r.C2Y = y + 10, r.C3X = x + 100, r.C3Y = y + 10;
-    r.C4X = x + 100, r.C4Y = y;
-    r.MidX = x + 50, r.MidY = y + 5;
-    r.Color = 0xAA;
-    r.Upper = upper;
-    return r;
+    return testing::OutlinedStraight(x, y, upper, 0xAA);
 }
 
 model::Layout LayoutOf(const std::vector<model::Rail>& rails) {

@@ -5,17 +5,13 @@
 
 #include "core/compute/render/TilePlan.h"
 #include "core/values/model/Layout.h"
+#include "support/RailBits.h"
 
 namespace ferrovane::render {
 namespace {
 
 model::Rail Straight(float x, float y) {
-    model::Rail r;
-    r.Valid = true;
-    r.C1X = x, r.C1Y = y, r.C2X = x, r.C2Y = y + 10, r.C3X = x + 100, r.C3Y = y + 10;
-    r.C4X = x + 100, r.C4Y = y;
-    r.MidX = x + 50, r.MidY = y + 5;
-    return r;
+    return testing::OutlinedStraight(x, y);
 }
 
 struct Fixture {

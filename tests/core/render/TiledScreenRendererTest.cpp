@@ -9,6 +9,7 @@
 #include "core/commands/workspace/Workspace.h"
 #include "core/render/RecordingSurface.h"
 #include "support/FakeUiHost.h"
+#include "support/RailBits.h"
 
 namespace ferrovane::render {
 namespace {
@@ -30,12 +31,7 @@ struct FakeTiles : BoardPicture {
 };
 
 model::Rail Straight(float x, float y) {
-    model::Rail r;
-    r.Valid = true;
-    r.C1X = x, r.C1Y = y, r.C2X = x, r.C2Y = y + 10, r.C3X = x + 100, r.C3Y = y + 10;
-    r.C4X = x + 100, r.C4Y = y;
-    r.MidX = x + 50, r.MidY = y + 5;
-    return r;
+    return testing::OutlinedStraight(x, y);
 }
 
 struct TiledBoard {
