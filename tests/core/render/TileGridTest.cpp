@@ -87,7 +87,7 @@ TEST(TileLruTest, KeptTilesAreNeverDroppedEvenOverTheBudget) {
 }
 
 TEST(TileLruTest, DefaultBudgetIs256Megabytes) {
-    EXPECT_EQ(TileLru().Budget(), 256LL * 1024 * 1024);
+    EXPECT_EQ(TileLru().Budget(), 160LL * 1024 * 1024);
 }
 
 } // namespace
