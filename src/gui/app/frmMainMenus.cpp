@@ -138,8 +138,7 @@ void frmMain::BuildMenus() {
             [this] { ToggleViewFlag(mWs.View.IsMemori, false); });
     connect(mNumberCheck, &QAction::triggered, this,
             [this] { ToggleViewFlag(mWs.View.IsNumber, false); });
-    mSmoothCheck = AddItem(view, "SmoothDisplay_Check",
-                           tr("なめらか表示"));
+    mSmoothCheck = AddItem(view, "SmoothDisplay_Check", tr("なめらか表示"));
     mSmoothCheck->setCheckable(true);
     mSmoothCheck->setChecked(mWs.Settings.SmoothDisplay);
     connect(mSmoothCheck, &QAction::triggered, this, [this](bool on) {

@@ -25,11 +25,11 @@ platform::Message ImageTooLargeMessage(std::int64_t width, std::int64_t height) 
     message.Title = "Ferrovane";
     message.Icon = platform::MessageIcon::Exclamation;
     message.HelpTopic = render::BackScreenTooLargeHelpTopic;
-    message.Details = text::Msg(
-        text::MessageId::ImageTooLargeDetails,
-        {std::to_string(width), std::to_string(height),
-         std::to_string(render::MaxBackScreenBytes / (1024 * 1024)),
-         std::to_string(render::MaxBackScreenBytes / render::BackScreenBytesPerPixel)});
+    message.Details =
+        text::Msg(text::MessageId::ImageTooLargeDetails,
+                  {std::to_string(width), std::to_string(height),
+                   std::to_string(render::MaxBackScreenBytes / (1024 * 1024)),
+                   std::to_string(render::MaxBackScreenBytes / render::BackScreenBytesPerPixel)});
     return message;
 }
 
