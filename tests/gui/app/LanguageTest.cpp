@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include "gui/app/ProgramLanguage.h"
 #include "gui/app/StartedWindow.h"
 #include "gui/app/frmOption.h"
+#include "gui/editor/ToolBoxButton.h"
 #include "gui/editor/frmTool.h"
 
 using namespace ferrovane;
@@ -168,3 +170,32 @@ TEST(ProgramLanguage, TheOptionsWindowSaysAChangeShowsFromTheNextStart) {
         });
     }
 }
+
+namespace ferrovane {
+namespace {
+
+// The pointer resting on each tool box button writes its status text: English, with no
+// Japanese, in an English program; the program's own text in a Japanese one.
+TEST(ProgramLanguage, ToolBoxHoverTextsFollowTheLanguage) {
+    for (const char* choice : {"en", "ja"}) {
+        SCOPED_TRACE(choice);
+        testing::StartedWindow s(SettingOfLanguage(choice));
+        auto* status = testing::Child<QLabel>(s.window.get(), "lblStatus");
+        const auto buttons = s.window->ToolBox()->findChildren<gui::ToolBoxButton*>();
+        ASSERT_GT(buttons.size(), 8);
+        int written = 0;
+        for (gui::ToolBoxButton* button : buttons) {
+            status->clear();
+            QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+            QCoreApplication::sendEvent(button, &enter);
+            if (status->text().isEmpty()) continue;
+            ++written;
+            EXPECT_EQ(HasJapanese(status->text()), std::string(choice) == "ja")
+                << button->objectName().toStdString() << ": " << status->text().toStdString();
+        }
+        EXPECT_GT(written, 8);
+    }
+}
+
+} // namespace
+} // namespace ferrovane
