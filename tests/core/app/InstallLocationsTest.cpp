@@ -83,8 +83,10 @@ protected:
     }
     ProgramPlaces Places() const { return {At("bin"), "../share/ferrovane", At("src"), ""}; }
 
-    std::filesystem::path mRoot =
-        std::filesystem::temp_directory_path() / "ferrovane-install-locations-test";
+    // One folder per test: ctest runs the tests of this fixture side by side.
+    std::filesystem::path mRoot = std::filesystem::temp_directory_path() /
+                                  (std::string("ferrovane-install-locations-") +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 TEST_F(InstalledTree, CataloguesFoundFromTheInstalledProgram) {
