@@ -5,18 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliRun.h"
+#include "cli/ScriptLayouts.h"
 #include "cli/TextLines.h"
 
 namespace {
 
-const std::string Catalogue = std::string(FERROVANE_CATALOGUE_DIR) + "/n-33mm.rtr";
+const std::string& Catalogue = ferrovane::testing::NCatalogue;
 
-// Two straights and a curve joined in a row, from (500, 500) towards -x: six lines, so
-// the next line of a script is line 7.
-const std::string ThreeRails = "catalogue " + Catalogue +
-                               "\n"
-                               "tool straight S248\nfree 500 500 90\nat 1 1\n"
-                               "tool curve R249-45\nat 2 1\n";
+using ferrovane::testing::ThreeRails;
 
 using ferrovane::testing::EndsWith;
 using ferrovane::testing::Lines;
