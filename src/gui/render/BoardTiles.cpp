@@ -17,6 +17,8 @@ namespace ferrovane::gui {
 namespace {
 // Tiles drawn around the visible ones, so that a short scroll finds them ready.
 constexpr int MarginTiles = 1;
+// How often the board is composed again while tiles come in: about once a frame.
+constexpr int RefreshIntervalMs = 16;
 
 int Physical(std::int64_t v, double ratio) {
     return static_cast<int>(std::llround(static_cast<double>(v) * ratio));
@@ -25,7 +27,8 @@ int Physical(std::int64_t v, double ratio) {
 
 QImage DrawBoardAreaImage(const render::BoardSnapshot& snapshot, float scale,
                           const render::PixelRect& area, double ratio) {
-    const render::PixelRect scratch = render::ScratchRect(snapshot, scale, area);
+    const render::AreaDrawing drawing = render::PrepareBoardArea(snapshot, scale, area);
+    const render::PixelRect& scratch = drawing.Scratch;
     // Each drawing thread keeps its scratch image and only grows it: no new memory to
     // fault in and clear for every tile.
     thread_local ImageSurface surface;
@@ -36,7 +39,7 @@ QImage DrawBoardAreaImage(const render::BoardSnapshot& snapshot, float scale,
             return {};
     }
     surface.SetSmooth(snapshot.Settings.SmoothDisplay);
-    render::DrawBoardArea(surface, snapshot, scale, area, scratch);
+    render::DrawBoardArea(surface, snapshot, scale, area, drawing);
     surface.Flush();
     const double r = surface.DevicePixelRatio();
     QImage image =
@@ -47,7 +50,12 @@ QImage DrawBoardAreaImage(const render::BoardSnapshot& snapshot, float scale,
 }
 
 BoardTiles::BoardTiles(std::function<void()> arrived, int tileSize, std::int64_t budgetBytes)
-    : mPlan(tileSize, budgetBytes), mArrivedCallback(std::move(arrived)) {}
+    : mPlan(tileSize, budgetBytes), mArrivedCallback(std::move(arrived)) {
+    mRefresh.setSingleShot(true);
+    QObject::connect(&mRefresh, &QTimer::timeout, &mContext, [this] {
+        if (mArrivedCallback) mArrivedCallback();
+    });
+}
 
 BoardTiles::~BoardTiles() {
     mPool.clear();
@@ -56,27 +64,20 @@ BoardTiles::~BoardTiles() {
 
 void BoardTiles::Show(render::BoardSnapshotPtr snapshot, float scale) {
     mPlan.Show(std::move(snapshot), scale);
-    if (mPlan.TakeDropAll()) {
-        // Tiles of another zoom waiting to be drawn are of no use any more.
-        mPool.clear();
-        mImages.clear();
-    }
+    // Tiles of another zoom are of no use any more.
+    if (mPlan.TakeDropAll()) mImages.clear();
 }
 
 void BoardTiles::DropAll() {
     mPlan.Restart();
     mPlan.TakeDropAll();
-    mPool.clear();
     mImages.clear();
 }
 
 void BoardTiles::SetDevicePixelRatio(double ratio) {
     if (!(ratio >= 1.0) || ratio == mRatio) return;
     mRatio = ratio;
-    mPlan.Restart();
-    mPlan.TakeDropAll();
-    mPool.clear();
-    mImages.clear();
+    DropAll();
 }
 
 void BoardTiles::Compose(render::Surface& target, int px, int py) {
@@ -96,42 +97,46 @@ void BoardTiles::Compose(render::Surface& target, int px, int py) {
 }
 
 void BoardTiles::RequestVisible() {
-    for (const render::TileJob& job : mPlan.Request(mVisible, MarginTiles))
+    // No queue of our own: a thread that comes free takes the most wanted tile of the
+    // window as it is by then, so a scroll or zoom never waits behind stale work.
+    const int free = mPool.maxThreadCount() - mRunning;
+    if (free <= 0) return;
+    for (const render::TileJob& job :
+         mPlan.Request(mVisible, MarginTiles, static_cast<std::size_t>(free)))
         Start(job);
 }
 
 void BoardTiles::Start(const render::TileJob& job) {
     const double ratio = mRatio;
     QObject* context = &mContext;
-    // Visible tiles go before the margin around them.
-    const int priority = job.Area.Intersects(mVisible) ? 1 : 0;
+    ++mRunning;
     // The job holds the snapshot it draws from; the editor never touches that.
-    mPool.start(
-        [this, job, ratio, context] {
-            QImage image = DrawBoardAreaImage(*job.Snapshot, job.Scale, job.Area, ratio);
-            QMetaObject::invokeMethod(
-                context, [this, job, image = std::move(image)] { Arrived(job, image); },
-                Qt::QueuedConnection);
-        },
-        priority);
-}
-
-void BoardTiles::Arrived(const render::TileJob& job, const QImage& image) {
-    const render::TilePlan::Arrival arrival = mPlan.Arrive(job, image.sizeInBytes(), mVisible);
-    for (const render::TileKey key : arrival.Drop)
-        mImages.erase(key);
-    if (!arrival.Keep) return;
-    mImages[job.Key] = image;
-    if (!job.Area.Intersects(mVisible) || mRefreshQueued) return;
-    mRefreshQueued = true;
-    QTimer::singleShot(0, &mContext, [this] {
-        mRefreshQueued = false;
-        if (mArrivedCallback) mArrivedCallback();
+    mPool.start([this, job, ratio, context] {
+        QImage image = DrawBoardAreaImage(*job.Snapshot, job.Scale, job.Area, ratio);
+        QMetaObject::invokeMethod(
+            context, [this, job, image = std::move(image)] { Arrived(job, image); },
+            Qt::QueuedConnection);
     });
 }
 
+void BoardTiles::Arrived(const render::TileJob& job, const QImage& image) {
+    --mRunning;
+    const render::TilePlan::Arrival arrival = mPlan.Arrive(job, image.sizeInBytes(), mVisible);
+    for (const render::TileKey key : arrival.Drop)
+        mImages.erase(key);
+    if (arrival.Keep) mImages[job.Key] = image;
+    RequestVisible();
+    if (!arrival.Keep || !job.Area.Intersects(mVisible)) return;
+    // The board is composed again once a frame while tiles come in, and at once when
+    // the last visible one is there: composing takes the drawing threads' time too.
+    if (mPlan.Complete(mVisible))
+        mRefresh.start(0);
+    else if (!mRefresh.isActive())
+        mRefresh.start(RefreshIntervalMs);
+}
+
 bool BoardTiles::Complete() const {
-    return mPlan.Complete(mVisible) && !mRefreshQueued;
+    return mPlan.Complete(mVisible) && !mRefresh.isActive();
 }
 
 bool BoardTiles::WaitUntilComplete(int timeoutMs) {
@@ -144,7 +149,7 @@ bool BoardTiles::WaitUntilComplete(int timeoutMs) {
     while (!Complete()) {
         if (timer.elapsed() > timeoutMs) return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        if (!Complete() && mPlan.InFlight() == 0) RequestVisible();
+        if (!Complete() && mRunning == 0) RequestVisible();
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QObject>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <functional>
 #include <unordered_map>
@@ -54,7 +55,8 @@ private:
     std::function<void()> mArrivedCallback;
     render::PixelRect mVisible;
     double mRatio = 1.0;
-    bool mRefreshQueued = false;
+    int mRunning = 0; // jobs started that have not come back
+    QTimer mRefresh;  // a composition of the board is due
     QThreadPool mPool;
     QObject mContext; // receives the finished tiles on the GUI thread
 };

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -19,6 +20,26 @@ bool Finite(double v) {
     return std::isfinite(v);
 }
 
+// The box of the arc of the circle in rect from start over sweep (radians,
+// counter-clockwise as seen, sweep 0 to 2 pi): its ends and every quarter point it
+// passes, grown by a pixel for the curves the arc is drawn with.
+QRectF ArcBox(const QRectF& rect, double start, double sweep) {
+    const QPointF c = rect.center();
+    const double r = rect.width() / 2;
+    double left = c.x() + r, right = left, top = c.y(), bottom = top;
+    const auto take = [&](double a) {
+        const double x = c.x() + r * std::cos(a), y = c.y() - r * std::sin(a);
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+    };
+    left = right = c.x() + r * std::cos(start);
+    top = bottom = c.y() - r * std::sin(start);
+    take(start + sweep);
+    constexpr double quarter = std::numbers::pi / 2;
+    for (double q = std::ceil(start / quarter) * quarter; q <= start + sweep; q += quarter)
+        take(q);
+    return QRectF(QPointF(left, top), QPointF(right, bottom)).adjusted(-1, -1, 1, 1);
+}
 } // namespace
 
 QColor ToQColor(render::Colour colour) {
@@ -47,6 +68,22 @@ void PainterSurface::ClipToPixels(int x, int y, int w, int h) {
 
 void PainterSurface::Unclip() {
     Painter().setClipping(false);
+}
+
+void PainterSurface::KeepOnlyPixels(int x, int y, int w, int h) {
+    mKeepingPart = true;
+    // Pens are at most a few pixels wide; smoothing shades one pixel more.
+    constexpr double reach = 8;
+    mKept = QRectF(x, y, w, h).adjusted(-reach, -reach, reach, reach);
+}
+
+void PainterSurface::KeepAllPixels() {
+    mKeepingPart = false;
+}
+
+bool PainterSurface::MayReachKept(const QRectF& box) const {
+    return !mKeepingPart ||
+           mKept.intersects(box.adjusted(-DrawWidth(), -DrawWidth(), DrawWidth(), DrawWidth()));
 }
 
 void PainterSurface::SetSmooth(bool smooth) {
@@ -101,6 +138,8 @@ void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour 
     if (!Finite(line.x1()) || !Finite(line.y1()) || !Finite(line.x2()) || !Finite(line.y2())) {
         return;
     }
+    // A box with the line on its edge still intersects: never empty.
+    if (!MayReachKept(QRectF(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1))) return;
     UsePen(colour);
     Painter().drawLine(line.translated(mPenShift, mPenShift));
 }
@@ -113,16 +152,17 @@ void PainterSurface::Arc(model::Point c, float radius, render::Colour colour, fl
     if (!(r > 0) || !Finite(r) || !Finite(cx) || !Finite(cy)) return;
     UsePen(colour);
     const QRectF rect(cx - r + mPenShift, cy - r + mPenShift, 2 * r, 2 * r);
+    double sweep = static_cast<double>(end) - start;
+    if (sweep < 0) sweep += 2 * std::numbers::pi;
+    if (!MayReachKept(start == end ? rect : ArcBox(rect, start, sweep))) return;
     if (start == end) {
         Painter().drawEllipse(rect);
         return;
     }
-    double sweep = static_cast<double>(end) - start;
-    if (sweep < 0) sweep += 2 * std::numbers::pi;
-    QPainterPath path;
-    path.arcMoveTo(rect, start * DegreesPerRadian);
-    path.arcTo(rect, start * DegreesPerRadian, sweep * DegreesPerRadian);
-    Painter().drawPath(path);
+    mArcPath.clear();
+    mArcPath.arcMoveTo(rect, start * DegreesPerRadian);
+    mArcPath.arcTo(rect, start * DegreesPerRadian, sweep * DegreesPerRadian);
+    Painter().drawPath(mArcPath);
 }
 
 void PainterSurface::Fill(const std::vector<render::Contour>& region, render::Colour colour) {

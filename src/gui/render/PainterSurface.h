@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "core/compute/render/Surface.h"
 
@@ -35,6 +36,8 @@ public:
     void SetPixelOrigin(int x, int y) override;
     void ClipToPixels(int x, int y, int w, int h) override;
     void Unclip() override;
+    void KeepOnlyPixels(int x, int y, int w, int h) override;
+    void KeepAllPixels() override;
     // Lines, arcs and text anti-aliased; off draws lines and arcs aliased as before.
     void SetSmooth(bool smooth);
     bool Smooth() const { return mSmooth; }
@@ -54,6 +57,8 @@ private:
     QFont DeviceFont() const;
 
     void ApplyOrigin(QPainter& painter) const;
+    // Whether a line or arc within these picture pixels may reach the kept pixels.
+    bool MayReachKept(const QRectF& box) const;
 
     bool mPenValid = false;
     bool mSmooth = false;
@@ -63,6 +68,9 @@ private:
     // Where an odd-width line of one pixel per pixel lies relative to its coordinate
     // (the pixel below and right of it), as a shift for denser images.
     double mPenShift = 0.0;
+    bool mKeepingPart = false;
+    QRectF mKept;          // the kept pixels grown by the widest reach of a pen
+    QPainterPath mArcPath; // reused: an arc is drawn for nearly every rail
 };
 
 } // namespace ferrovane::gui

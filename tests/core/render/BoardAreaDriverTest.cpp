@@ -40,15 +40,18 @@ TEST(BoardAreaDriverTest, DrawsOnlyTheRailsTouchingTheAreaInTheWholePicturesCoor
         Snapshot({Straight(100, 100), Straight(1500, 1500, true), Straight(450, 100)});
     RecordingSurface surface(600, 600);
     const PixelRect area{0, 0, 256, 256}; // 2 units per pixel: layout 0..512
-    const PixelRect scratch = ScratchRect(*s, 2, area);
-    DrawBoardArea(surface, *s, 2, area, scratch);
+    const AreaDrawing drawing = PrepareBoardArea(*s, 2, area);
+    const PixelRect& scratch = drawing.Scratch;
+    DrawBoardArea(surface, *s, 2, area, drawing);
     ASSERT_GE(surface.Calls.size(), 2u);
     // Origin first, then white: the surface covers the scratch rectangle.
     EXPECT_EQ(surface.Calls[0], "O " + std::to_string(scratch.X) + "," + std::to_string(scratch.Y));
     EXPECT_EQ(surface.Calls[1], "X");
-    // Grid and border clipped to the board's 1000 by 1000 pixels, the rails not.
-    EXPECT_EQ(surface.Calls[2], "K 0,0 1000x1000");
+    // Grid and border clipped to the area within the board, the thin rails to the area.
+    EXPECT_EQ(surface.Calls[2], "K 0,0 256x256");
     EXPECT_EQ(surface.Calls[5], "K");
+    EXPECT_EQ(surface.Calls[6], "K 0,0 256x256");
+    EXPECT_EQ(surface.Calls.back(), "K");
     EXPECT_EQ(surface.Scale(), 2);
     // Rails 1 and 3 (in order), not rail 2, at their own layout coordinates.
     const auto starts = RailStarts(surface.Calls);
@@ -96,7 +99,7 @@ TEST(BoardAreaDriverTest, GridOnlyWhenShownAndElevatedRailsWiderPens) {
     const BoardSnapshotPtr s = Snapshot({Straight(100, 100, true)}, true);
     RecordingSurface surface(600, 600);
     const PixelRect area{0, 0, 300, 300};
-    DrawBoardArea(surface, *s, 1, area, ScratchRect(*s, 1, area));
+    DrawBoardArea(surface, *s, 1, area, PrepareBoardArea(*s, 1, area));
     const auto lines = CallsOf(surface.Calls, 'L');
     EXPECT_NE(std::find(lines.begin(), lines.end(), "L 100,0 100,2000 #12632256 w1"), lines.end());
     EXPECT_NE(
@@ -104,6 +107,18 @@ TEST(BoardAreaDriverTest, GridOnlyWhenShownAndElevatedRailsWiderPens) {
                      [](const std::string& l) { return l.find("#7 w3") != std::string::npos; }),
         lines.end());
     EXPECT_EQ(PenMargin(*s), 5);
+    // The wide pen is drawn unclipped; the board's edge still clips the grid.
+    const auto w3 = std::find_if(surface.Calls.begin(), surface.Calls.end(), [](const auto& c) {
+        return c.find("#7 w3") != std::string::npos;
+    });
+    const auto lastClip = std::find_if(std::make_reverse_iterator(w3), surface.Calls.rend(),
+                                       [](const std::string& c) { return c[0] == 'K'; });
+    ASSERT_NE(lastClip, surface.Calls.rend());
+    EXPECT_EQ(*lastClip, "K");
+    RecordingSurface edge(600, 600);
+    DrawBoardArea(edge, *s, 1, {1900, 1900, 300, 300},
+                  PrepareBoardArea(*s, 1, {1900, 1900, 300, 300}));
+    EXPECT_EQ(edge.Calls[2], "K 1900,1900 100x100");
 }
 
 } // namespace

@@ -14,13 +14,6 @@ int PenMargin(const BoardSnapshot& snapshot) {
     return std::max({snapshot.MaxPenWidth, BoardBorderWidth, BoardPenWidth}) + 2;
 }
 
-bool RailTouches(const BoardSnapshot& snapshot, int i, float scale, const PixelRect& area) {
-    if (i < 1 || i > snapshot.LastRail()) return false;
-    const auto u = static_cast<std::size_t>(i);
-    if (!snapshot.Rails[u].Valid) return false;
-    return PixelsOf(snapshot.RailBoxes[u], scale, PenMargin(snapshot)).Intersects(area);
-}
-
 std::vector<int> RailsNear(const BoardSnapshot& snapshot, float scale, const PixelRect& area) {
     // The area in layout units, a little wider than any rail PixelsOf puts on it needs.
     const double s = scale > 0 ? scale : 1.0;
@@ -33,22 +26,41 @@ std::vector<int> RailsNear(const BoardSnapshot& snapshot, float scale, const Pix
     return snapshot.Buckets.Near(units);
 }
 
-PixelRect ScratchRect(const BoardSnapshot& snapshot, float scale, const PixelRect& area) {
-    PixelRect scratch = area;
+AreaDrawing PrepareBoardArea(const BoardSnapshot& snapshot, float scale, const PixelRect& area) {
+    AreaDrawing drawing{{}, area};
     const int margin = PenMargin(snapshot);
     for (const int i : RailsNear(snapshot, scale, area)) {
         const auto u = static_cast<std::size_t>(i);
         if (u >= snapshot.Rails.size() || !snapshot.Rails[u].Valid) continue;
         const PixelRect box = PixelsOf(snapshot.RailBoxes[u], scale, margin);
-        if (box.Intersects(area)) scratch = scratch.United(box);
+        if (!box.Intersects(area)) continue;
+        drawing.Rails.push_back(i);
+        drawing.Scratch = drawing.Scratch.United(box);
     }
     const PixelRect limit{area.X - MaxScratchMargin, area.Y - MaxScratchMargin,
                           area.W + 2 * MaxScratchMargin, area.H + 2 * MaxScratchMargin};
-    return scratch.Intersected(limit);
+    drawing.Scratch = drawing.Scratch.Intersected(limit);
+    return drawing;
 }
 
+PixelRect ScratchRect(const BoardSnapshot& snapshot, float scale, const PixelRect& area) {
+    return PrepareBoardArea(snapshot, scale, area).Scratch;
+}
+
+namespace {
+void ClipTo(Surface& surface, const PixelRect& r) {
+    surface.ClipToPixels(static_cast<int>(r.X), static_cast<int>(r.Y), static_cast<int>(r.W),
+                         static_cast<int>(r.H));
+}
+void KeepOnly(Surface& surface, const PixelRect& r) {
+    surface.KeepOnlyPixels(static_cast<int>(r.X), static_cast<int>(r.Y), static_cast<int>(r.W),
+                           static_cast<int>(r.H));
+}
+} // namespace
+
 void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
-                   const PixelRect& area, const PixelRect& scratch) {
+                   const PixelRect& area, const AreaDrawing& drawing) {
+    const PixelRect& scratch = drawing.Scratch;
     surface.SetScale(scale);
     surface.SetPixelOrigin(static_cast<int>(scratch.X), static_cast<int>(scratch.Y));
     // Only the area is kept: what lies around it needs no white.
@@ -57,7 +69,8 @@ void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
     const int w = snapshot.LayoutWidth, h = snapshot.LayoutHeight;
     // The grid and the border end at the board's last pixel, as in the whole-board image.
     const PixelSize board = BackScreenPixelSize(w, h, scale - 1);
-    surface.ClipToPixels(0, 0, static_cast<int>(board.Width), static_cast<int>(board.Height));
+    const PixelRect boardArea = area.Intersected({0, 0, board.Width, board.Height});
+    ClipTo(surface, boardArea);
     if (snapshot.IsGrid) SetGrid(surface, snapshot.Settings, w, h);
     surface.SetDrawWidth(BoardBorderWidth);
     const Colour border = snapshot.Settings.NextRailColor;
@@ -65,14 +78,29 @@ void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
     surface.Line({fw, 0}, {fw, fh}, border);
     surface.Line({0, fh}, {fw, fh}, border);
     surface.Unclip();
+    // Thin rails are clipped to the area: only the area is kept, and a clipped thin line
+    // is written pixel by pixel, much faster. The clip moves no pixel, since a line is
+    // stepped from its own ends whatever the clip. A wide pen is filled as an outline,
+    // whose smoothed edges the clip would shade a little differently from tile to tile,
+    // so wide rails are drawn unclipped.
+    bool clipped = false;
+    KeepOnly(surface, area);
     const DrawContext context{snapshot.Rails, snapshot.Settings, {0, 0}, false};
-    for (const int i : RailsNear(snapshot, scale, area)) {
-        if (!RailTouches(snapshot, i, scale, area)) continue;
-        surface.SetDrawWidth(snapshot.Rails[static_cast<std::size_t>(i)].Upper ? ElevatedPenWidth
-                                                                               : BoardPenWidth);
+    for (const int i : drawing.Rails) {
+        const bool wide = snapshot.Rails[static_cast<std::size_t>(i)].Upper;
+        if (wide == clipped) {
+            if (wide)
+                surface.Unclip();
+            else
+                ClipTo(surface, area);
+            clipped = !wide;
+        }
+        surface.SetDrawWidth(wide ? ElevatedPenWidth : BoardPenWidth);
         DrawRailByKind(context, i, GetRailColor(context, i), surface, true);
     }
     surface.SetDrawWidth(BoardPenWidth);
+    surface.Unclip();
+    surface.KeepAllPixels();
 }
 
 } // namespace ferrovane::render

@@ -18,21 +18,26 @@ int PenMargin(const BoardSnapshot& snapshot);
 // do), in drawing order.
 std::vector<int> RailsNear(const BoardSnapshot& snapshot, float scale, const PixelRect& area);
 
-// Whether rail i of the snapshot puts any pixel into the area at that scale.
-bool RailTouches(const BoardSnapshot& snapshot, int i, float scale, const PixelRect& area);
+// What drawing an area of the board takes.
+struct AreaDrawing {
+    // The rails putting pixels into the area, in drawing order.
+    std::vector<int> Rails;
+    // The pixels to draw on: the area and the whole of every rail that touches it, so
+    // that no rail is cut short at the area's edge (a line cut there would be stepped
+    // from another start and could miss the whole picture's pixels by one); but no
+    // farther than MaxScratchMargin past the area.
+    PixelRect Scratch;
+};
+AreaDrawing PrepareBoardArea(const BoardSnapshot& snapshot, float scale, const PixelRect& area);
 
-// The pixels to draw an area of the board on: the area and the whole of every rail
-// that touches it, so that no rail is cut short at the area's edge (a line cut there
-// would be stepped from another start and could miss the whole picture's pixels by
-// one); but no farther than MaxScratchMargin past the area.
+// The scratch rectangle of PrepareBoardArea alone.
 PixelRect ScratchRect(const BoardSnapshot& snapshot, float scale, const PixelRect& area);
 
 // Draws the area of the board picture as the whole-board redraw draws it: the area
-// white, the grid if shown, the board's right and bottom border, then every rail touching the
-// area in ascending order. The surface covers at least scratch (see ScratchRect) and is
-// drawn in the whole picture's pixel coordinates; only the area's pixels are meant to
-// be kept.
+// white, the grid if shown, the board's right and bottom border, then the rails. The
+// surface covers at least the scratch rectangle and is drawn in the whole picture's
+// pixel coordinates; only the area's pixels are kept.
 void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
-                   const PixelRect& area, const PixelRect& scratch);
+                   const PixelRect& area, const AreaDrawing& drawing);
 
 } // namespace ferrovane::render

@@ -113,6 +113,11 @@ public:
     // along the axes: a clip may step a slanted line from another start.
     virtual void ClipToPixels(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
     virtual void Unclip() {}
+    // Only these pixels of the whole picture are kept from now on, until KeepAllPixels:
+    // the surface may leave out a line or arc that cannot reach them. Unlike a clip it
+    // changes nothing else, and a surface may ignore it.
+    virtual void KeepOnlyPixels(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
+    virtual void KeepAllPixels() {}
 
 protected:
     virtual void DrawSegment(model::Point p, model::Point q, Colour colour) = 0;

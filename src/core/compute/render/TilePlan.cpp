@@ -57,19 +57,35 @@ bool TilePlan::NeedsDrawing(TileKey key) const {
     return it->second.Drawn < wanted && it->second.Drawing < wanted;
 }
 
-std::vector<TileJob> TilePlan::Request(const PixelRect& visible, int marginTiles) {
+std::vector<TileJob> TilePlan::Request(const PixelRect& visible, int marginTiles,
+                                       std::size_t most) {
     std::vector<TileJob> jobs;
     if (!mSnapshot || visible.Empty()) return jobs;
     std::vector<TileKey> keys = mGrid.Covering(visible);
     for (const TileKey key : keys)
         mLru.Touch(key);
+    // Nearest the window's centre first: that is where the eye is.
+    const auto fromCentre = [&](const std::vector<TileKey>::iterator first) {
+        const std::int64_t cx = visible.X + visible.W / 2, cy = visible.Y + visible.H / 2;
+        const auto distance = [&](TileKey key) {
+            const PixelRect r = mGrid.Rect(key);
+            const std::int64_t dx = r.X + r.W / 2 - cx, dy = r.Y + r.H / 2 - cy;
+            return dx * dx + dy * dy;
+        };
+        std::stable_sort(first, keys.end(),
+                         [&](TileKey a, TileKey b) { return distance(a) < distance(b); });
+    };
+    fromCentre(keys.begin());
+    const auto visibleCount = static_cast<std::ptrdiff_t>(keys.size());
     if (marginTiles > 0) {
         const std::int64_t m = static_cast<std::int64_t>(marginTiles) * mGrid.Size();
         const PixelRect around{visible.X - m, visible.Y - m, visible.W + 2 * m, visible.H + 2 * m};
         for (const TileKey key : mGrid.Covering(around))
             if (!mGrid.Rect(key).Intersects(visible)) keys.push_back(key);
+        fromCentre(keys.begin() + visibleCount);
     }
     for (const TileKey key : keys) {
+        if (jobs.size() >= most) break;
         if (!NeedsDrawing(key)) continue;
         TileState& state = mTiles[key];
         if (state.Drawing == 0) ++mInFlight;

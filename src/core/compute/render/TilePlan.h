@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -39,9 +40,12 @@ public:
     // True once after the old tile images became useless (another zoom).
     bool TakeDropAll();
 
-    // The tiles to draw now for a visible window and margin tiles around it, the
-    // visible ones first; each is counted as being drawn until it arrives.
-    std::vector<TileJob> Request(const PixelRect& visible, int marginTiles);
+    // At most `most` tiles to draw now for a visible window and margin tiles around it:
+    // the visible ones first, each group from the window's centre outwards. Each is
+    // counted as being drawn until it arrives. Asked again whenever a drawing thread is
+    // free, so that the tiles drawn are always those of the latest window.
+    std::vector<TileJob> Request(const PixelRect& visible, int marginTiles,
+                                 std::size_t most = SIZE_MAX);
 
     struct Arrival {
         bool Keep = false;           // show this image (it is newer than the one shown)
