@@ -81,21 +81,55 @@ void BM_TiledZoomChange(benchmark::State& state) {
 }
 BENCHMARK(BM_TiledZoomChange)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// One screen to the right (and back at the board's end) at 100 %, until drawn.
+// One screen into an area never drawn, at 100 % to the right (0, 0) and at 25 %
+// downwards (3, 1; the board is not two screens wide there), until the window is drawn.
+// Before each step the window and its margin are ready, as they are once the user has
+// looked at a place for a moment.
 void BM_TiledScrollOneScreen(benchmark::State& state) {
     TiledScene& s = Scene();
-    s.Zoom(0);
-    s.Wait();
-    int x = 0;
-    for (auto _ : state) {
-        x = x + 1920 > bench::ScatteredBoard - 1920 ? 0 : x + 1920;
-        s.ws.View.HScroll.Value = x;
+    s.Zoom(static_cast<float>(state.range(0)));
+    const bool down = state.range(1) != 0;
+    const int step = down ? 1080 : 1920;
+    const int board = static_cast<int>(bench::ScatteredBoard / (state.range(0) + 1));
+    const auto scrollTo = [&](int pixels) {
+        const int units = static_cast<int>(static_cast<float>(pixels) * s.ws.View.UnitsPerPixel());
+        (down ? s.ws.View.VScroll : s.ws.View.HScroll).Value = units;
         s.renderer.SetScroll();
+    };
+    int at = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        at = at + 2 * step > board ? 0 : at;
+        s.tiles.DropAll();
+        scrollTo(at);
+        if (!s.tiles.WaitUntilIdle()) std::abort();
+        at += step;
+        state.ResumeTiming();
+        scrollTo(at);
         s.Wait();
     }
     state.counters["MB"] = bench::ResidentMegabytes();
 }
-BENCHMARK(BM_TiledScrollOneScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TiledScrollOneScreen)
+    ->Args({0, 0})
+    ->Args({3, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// One screen to the right and back again at 100 %: the tiles are still there.
+void BM_TiledScrollBackAndForth(benchmark::State& state) {
+    TiledScene& s = Scene();
+    s.Zoom(0);
+    s.Wait();
+    int x = 3000;
+    for (auto _ : state) {
+        x = x == 3000 ? 3000 + 1920 : 3000;
+        s.ws.View.HScroll.Value = x;
+        s.renderer.SetScroll();
+        s.Wait();
+    }
+}
+BENCHMARK(BM_TiledScrollBackAndForth)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The whole 1920 x 1080 window drawn from nothing at 100 %, smoothing off (0) or on (1).
 void BM_TiledFullView(benchmark::State& state) {
@@ -134,10 +168,13 @@ void BM_TiledOpenAt100AndTour(benchmark::State& state) {
 }
 BENCHMARK(BM_TiledOpenAt100AndTour)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
-// One 512 x 512 tile in the middle of the board, at 100 % (0) and 25 % (3).
+// One 512 x 512 tile in the middle of the board, at 100 % (0) and 25 % (3), smoothing
+// off (0) or on (1).
 void BM_TiledOneTile(benchmark::State& state) {
     TiledScene& s = Scene();
     const float scale = static_cast<float>(state.range(0)) + 1;
+    s.ws.Settings.SmoothDisplay = state.range(1) != 0;
+    s.renderer.ReDrawBackScreen();
     const render::BoardSnapshotPtr snapshot = s.renderer.Snapshot();
     const render::PixelRect area{static_cast<std::int64_t>(6000 / scale),
                                  static_cast<std::int64_t>(6000 / scale), 512, 512};
@@ -147,7 +184,7 @@ void BM_TiledOneTile(benchmark::State& state) {
     state.counters["scratch_w"] = static_cast<double>(scratch.W);
     state.counters["scratch_h"] = static_cast<double>(scratch.H);
 }
-BENCHMARK(BM_TiledOneTile)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TiledOneTile)->ArgsProduct({{0, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // The whole board at 25 % as one image, drawn in pieces (the export).
 void BM_TiledExportImage(benchmark::State& state) {

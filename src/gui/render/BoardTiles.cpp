@@ -140,16 +140,24 @@ bool BoardTiles::Complete() const {
 }
 
 bool BoardTiles::WaitUntilComplete(int timeoutMs) {
+    return WaitUntil([this] { return Complete(); }, timeoutMs);
+}
+
+bool BoardTiles::WaitUntilIdle(int timeoutMs) {
+    return WaitUntil([this] { return Complete() && mRunning == 0; }, timeoutMs);
+}
+
+bool BoardTiles::WaitUntil(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer timer;
     timer.start();
     RequestVisible();
     // Sleeps between events rather than spinning: the drawing threads need the cores.
     QTimer tick;
     tick.start(20);
-    while (!Complete()) {
+    while (!done()) {
         if (timer.elapsed() > timeoutMs) return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        if (!Complete() && mRunning == 0) RequestVisible();
+        if (mRunning == 0) RequestVisible();
     }
     return true;
 }

@@ -42,6 +42,8 @@ public:
     bool Complete() const;
     // Lets the event loop run until Complete (tests, benchmarks); false on timeout.
     bool WaitUntilComplete(int timeoutMs = 60000);
+    // ... and until the margin around the window is drawn too and no thread is busy.
+    bool WaitUntilIdle(int timeoutMs = 60000);
     const render::TilePlan& Plan() const { return mPlan; }
     std::size_t ImageCount() const { return mImages.size(); }
 
@@ -49,6 +51,7 @@ private:
     void Start(const render::TileJob& job);
     void Arrived(const render::TileJob& job, const QImage& image);
     void RequestVisible();
+    bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
 
     render::TilePlan mPlan;
     std::unordered_map<render::TileKey, QImage, render::TileKeyHash> mImages;
