@@ -23,7 +23,7 @@ std::vector<int> RailsNear(const BoardSnapshot& snapshot, float scale, const Pix
               static_cast<float>(static_cast<double>(area.Y - margin) * s));
     units.Add(static_cast<float>(static_cast<double>(area.Right() + margin) * s),
               static_cast<float>(static_cast<double>(area.Bottom() + margin) * s));
-    return snapshot.Buckets.Near(units);
+    return snapshot.Buckets().Near(units);
 }
 
 AreaDrawing PrepareBoardArea(const BoardSnapshot& snapshot, float scale, const PixelRect& area) {

@@ -60,8 +60,12 @@ BoardSnapshotPtr MakeBoardSnapshot(const model::Layout& layout, const app::Setti
         else
             s->RailBoxes[u] = MeasureRailBox(s->Rails, settings, i);
     }
-    s->Buckets = RailBuckets(s->RailBoxes);
     return s;
+}
+
+const RailBuckets& BoardSnapshot::Buckets() const {
+    std::call_once(mBucketsMade, [this] { mBuckets = RailBuckets(RailBoxes); });
+    return mBuckets;
 }
 
 BoardChange CompareSnapshots(const BoardSnapshot& before, const BoardSnapshot& after) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "core/compute/render/DrawnBox.h"
@@ -22,14 +23,19 @@ struct BoardSnapshot {
     bool IsGrid = true;
     // Per rail: the box its drawing covers (empty for rails not drawn).
     std::vector<DrawnBox> RailBoxes;
-    // The same boxes by where they lie, for drawing one piece of the board.
-    RailBuckets Buckets;
+    // The same boxes by where they lie, for drawing one piece of the board: sorted on
+    // first use, by the first drawing thread that needs them, not by the editor.
+    const RailBuckets& Buckets() const;
     // Widest pen any rail of the board is drawn with, in device pixels.
     int MaxPenWidth = 1;
     // Rising with every snapshot made in this program run.
     std::uint64_t Serial = 0;
 
     int LastRail() const { return static_cast<int>(Rails.size()) - 1; }
+
+private:
+    mutable std::once_flag mBucketsMade;
+    mutable RailBuckets mBuckets;
 };
 
 using BoardSnapshotPtr = std::shared_ptr<const BoardSnapshot>;
