@@ -58,7 +58,10 @@ bool ImageSurface::SetDevicePixelRatio(double ratio) {
 }
 
 void ImageSurface::Flush() {
-    if (mPainter.isActive()) mPainter.end();
+    if (mPainter.isActive()) {
+        DrawPending();
+        mPainter.end();
+    }
 }
 
 QPainter& ImageSurface::Painter() {

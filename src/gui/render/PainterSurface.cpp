@@ -57,16 +57,19 @@ void PainterSurface::ApplyOrigin(QPainter& painter) const {
 }
 
 void PainterSurface::SetPixelOrigin(int x, int y) {
+    DrawPending();
     render::Surface::SetPixelOrigin(x, y);
     ApplyOrigin(Painter());
 }
 
 void PainterSurface::ClipToPixels(int x, int y, int w, int h) {
+    DrawPending();
     // In the whole picture's coordinates: the painter's transform moves it with the origin.
     Painter().setClipRect(QRect(x, y, w, h));
 }
 
 void PainterSurface::Unclip() {
+    DrawPending();
     Painter().setClipping(false);
 }
 
@@ -78,7 +81,26 @@ void PainterSurface::KeepOnlyPixels(int x, int y, int w, int h) {
 }
 
 void PainterSurface::KeepAllPixels() {
+    DrawPending();
     mKeepingPart = false;
+}
+
+bool PainterSurface::Batching() const {
+    // Thin lines are stepped one by one whether drawn alone or together; a wide pen's
+    // outlines drawn together would be smoothed as one. Only a part of the picture is
+    // drawn in one go (a tile), and it ends with KeepAllPixels.
+    return mKeepingPart && DrawWidth() == 1 && DevicePixelRatio() == 1.0;
+}
+
+void PainterSurface::DrawPending() {
+    if (!mPendingLines.empty()) {
+        Painter().drawLines(mPendingLines.data(), static_cast<int>(mPendingLines.size()));
+        mPendingLines.clear();
+    }
+    if (!mPendingArcs.isEmpty()) {
+        Painter().drawPath(mPendingArcs);
+        mPendingArcs.clear();
+    }
 }
 
 bool PainterSurface::MayReachKept(const QRectF& box) const {
@@ -87,11 +109,13 @@ bool PainterSurface::MayReachKept(const QRectF& box) const {
 }
 
 void PainterSurface::SetSmooth(bool smooth) {
+    DrawPending();
     mSmooth = smooth;
     Painter().setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 void PainterSurface::FillWhite() {
+    DrawPending();
     QPainter& painter = Painter();
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -100,6 +124,7 @@ void PainterSurface::FillWhite() {
 }
 
 void PainterSurface::PutImage(int x, int y, const QImage& image) {
+    DrawPending();
     QPainter& painter = Painter();
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -110,6 +135,7 @@ void PainterSurface::PutImage(int x, int y, const QImage& image) {
 void PainterSurface::UsePen(render::Colour colour) {
     const double ratio = DevicePixelRatio();
     if (mPenValid && mPenColour == colour && mPenWidth == DrawWidth() && mPenRatio == ratio) return;
+    DrawPending(); // in the pen they were given
     QPen pen(ToQColor(colour));
     // A cosmetic pen's width counts physical pixels; the board's pen counts its own.
     if (ratio == 1.0)
@@ -141,7 +167,12 @@ void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour 
     // A box with the line on its edge still intersects: never empty.
     if (!MayReachKept(QRectF(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1))) return;
     UsePen(colour);
-    Painter().drawLine(line.translated(mPenShift, mPenShift));
+    if (Batching()) {
+        // In the order given: smoothed pixels blended in another order may differ by one.
+        if (!mPendingArcs.isEmpty()) DrawPending();
+        mPendingLines.push_back(line);
+    } else
+        Painter().drawLine(line.translated(mPenShift, mPenShift));
 }
 
 void PainterSurface::Arc(model::Point c, float radius, render::Colour colour, float start,
@@ -156,16 +187,22 @@ void PainterSurface::Arc(model::Point c, float radius, render::Colour colour, fl
     if (sweep < 0) sweep += 2 * std::numbers::pi;
     if (!MayReachKept(start == end ? rect : ArcBox(rect, start, sweep))) return;
     if (start == end) {
+        DrawPending();
         Painter().drawEllipse(rect);
         return;
     }
-    mArcPath.clear();
-    mArcPath.arcMoveTo(rect, start * DegreesPerRadian);
-    mArcPath.arcTo(rect, start * DegreesPerRadian, sweep * DegreesPerRadian);
-    Painter().drawPath(mArcPath);
+    if (!mPendingLines.empty()) DrawPending();
+    // Each arc is a path of its own; batched, one more piece of the pending path.
+    QPainterPath& path = Batching() ? mPendingArcs : mArcPath;
+    path.arcMoveTo(rect, start * DegreesPerRadian);
+    path.arcTo(rect, start * DegreesPerRadian, sweep * DegreesPerRadian);
+    if (&path == &mPendingArcs) return;
+    Painter().drawPath(path);
+    path.clear();
 }
 
 void PainterSurface::Fill(const std::vector<render::Contour>& region, render::Colour colour) {
+    DrawPending();
     const double s = Scale();
     const QBrush brush(ToQColor(colour));
     for (const render::Contour& contour : region) {
@@ -206,6 +243,7 @@ QFont PainterSurface::DeviceFont() const {
 }
 
 void PainterSurface::Print(const std::string& text) {
+    DrawPending();
     if (text.empty()) return;
     const double s = Scale();
     const QPointF at(CurrentX / s, CurrentY / s);
@@ -224,6 +262,7 @@ render::TextExtent PainterSurface::MeasureText(const std::string& text) const {
 }
 
 void PainterSurface::Clear() {
+    DrawPending();
     QPainter& painter = Painter();
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -234,6 +273,7 @@ void PainterSurface::Clear() {
 }
 
 void PainterSurface::ClearPixels(int x, int y, int w, int h) {
+    DrawPending();
     QPainter& painter = Painter();
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -244,6 +284,7 @@ void PainterSurface::ClearPixels(int x, int y, int w, int h) {
 }
 
 void PainterSurface::CopyFrom(const render::Surface& source, int sx, int sy) {
+    DrawPending();
     const auto* image = dynamic_cast<const ImageSurface*>(&source);
     if (image == this) return;
     QPainter& painter = Painter();

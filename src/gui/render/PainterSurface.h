@@ -51,6 +51,9 @@ protected:
     // and the pixel origin given to it.
     void ForgetPainterState();
     void DrawSegment(model::Point p, model::Point q, render::Colour colour) override;
+    // Draws the thin lines and arcs held back to be drawn together (see Batching); to be
+    // called before the painter ends.
+    void DrawPending();
 
 private:
     void UsePen(render::Colour colour);
@@ -71,6 +74,10 @@ private:
     bool mKeepingPart = false;
     QRectF mKept;          // the kept pixels grown by the widest reach of a pen
     QPainterPath mArcPath; // reused: an arc is drawn for nearly every rail
+    // Whether thin lines and arcs are held back and drawn together, many per call.
+    bool Batching() const;
+    std::vector<QLineF> mPendingLines;
+    QPainterPath mPendingArcs;
 };
 
 } // namespace ferrovane::gui
