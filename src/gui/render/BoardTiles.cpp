@@ -93,7 +93,15 @@ void BoardTiles::Compose(render::Surface& target, int px, int py) {
                               it->second);
         }
     }
-    RequestVisible();
+    // Drawing starts once this turn of the event loop is over: a zoom moves the window
+    // again straight away (to keep the point under the pointer), and threads started
+    // for the first window would hold up the second.
+    if (mRequestQueued) return;
+    mRequestQueued = true;
+    QTimer::singleShot(0, &mContext, [this] {
+        mRequestQueued = false;
+        RequestVisible();
+    });
 }
 
 void BoardTiles::RequestVisible() {

@@ -59,7 +59,8 @@ private:
     render::PixelRect mVisible;
     double mRatio = 1.0;
     int mRunning = 0; // jobs started that have not come back
-    QTimer mRefresh;  // a composition of the board is due
+    bool mRequestQueued = false;
+    QTimer mRefresh; // a composition of the board is due
     QThreadPool mPool;
     QObject mContext; // receives the finished tiles on the GUI thread
 };

@@ -181,6 +181,21 @@ TEST(TiledBoardTest, AChangeRedrawsOnlyTheTilesItTouches) {
     EXPECT_LE(stale, 9); // one rail's box, not the window's tiles
 }
 
+TEST(TiledBoardTest, AWindowPassedThroughInOneTurnIsNeverDrawn) {
+    // A wheel zoom shows the top-left corner of the new zoom and at once the point under
+    // the pointer: only the second window's tiles are drawn.
+    Boards b;
+    b.Zoom(0);
+    ASSERT_TRUE(b.tiles.WaitUntilIdle());
+    b.Zoom(1);
+    b.Scroll(2400, 1800);
+    ASSERT_TRUE(b.tiles.WaitUntilIdle());
+    const render::TileGrid& grid = b.tiles.Plan().Grid();
+    EXPECT_FALSE(b.tiles.Plan().Has(grid.Covering({350, 250, 1, 1}).front()));
+    EXPECT_TRUE(b.tiles.Plan().Has(grid.Covering({1200, 900, 1, 1}).front()));
+    EXPECT_EQ(b.Differences(), 0);
+}
+
 TEST(TiledBoardTest, ExportInPiecesEqualsTheWholeImageAndFollowsSmoothing) {
     Boards b;
     b.Zoom(1);
