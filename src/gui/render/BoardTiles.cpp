@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "core/compute/render/BoardAreaDriver.h"
+#include "core/compute/render/StandInTiles.h"
 #include "gui/render/ImageSurface.h"
 
 namespace ferrovane::gui {
@@ -63,15 +64,26 @@ BoardTiles::~BoardTiles() {
 }
 
 void BoardTiles::Show(render::BoardSnapshotPtr snapshot, float scale) {
+    const float before = mPlan.Scale();
     mPlan.Show(std::move(snapshot), scale);
-    // Tiles of another zoom are of no use any more.
-    if (mPlan.TakeDropAll()) mImages.clear();
+    if (!mPlan.TakeDropAll()) return;
+    // Tiles of another zoom are not drawn on any more, but those of the window stand in
+    // until the new ones arrive. A zoom before any of them arrived keeps the older ones.
+    if (!mImages.empty()) {
+        mStandIns.clear();
+        for (auto& [key, image] : mImages) {
+            const render::PixelRect area = mPlan.Grid().Rect(key);
+            if (area.Intersects(mVisible)) mStandIns.push_back({area, before, std::move(image)});
+        }
+    }
+    mImages.clear();
 }
 
 void BoardTiles::DropAll() {
     mPlan.Restart();
     mPlan.TakeDropAll();
     mImages.clear();
+    mStandIns.clear();
 }
 
 void BoardTiles::SetDevicePixelRatio(double ratio) {
@@ -85,6 +97,13 @@ void BoardTiles::Compose(render::Surface& target, int px, int py) {
     mVisible = {px, py, target.PixelWidth(), target.PixelHeight()};
     if (surface != nullptr) {
         surface->FillWhite();
+        if (mPlan.Complete(mVisible)) mStandIns.clear();
+        for (const StandIn& standIn : mStandIns) {
+            if (!render::StandsIn(standIn.Area, standIn.Scale, mPlan.Scale(), mVisible)) continue;
+            const render::StretchedRect r =
+                render::Stretched(standIn.Area, standIn.Scale, mPlan.Scale());
+            surface->PutImageStretched(QRectF(r.X - px, r.Y - py, r.W, r.H), standIn.Image);
+        }
         for (const render::TileKey key : mPlan.Grid().Covering(mVisible)) {
             const auto it = mImages.find(key);
             if (it == mImages.end()) continue;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <unordered_map>
+#include <vector>
 
 #include "core/compute/render/BoardPicture.h"
 #include "core/compute/render/TilePlan.h"
@@ -55,6 +56,13 @@ private:
 
     render::TilePlan mPlan;
     std::unordered_map<render::TileKey, QImage, render::TileKeyHash> mImages;
+    // Tiles of an earlier zoom, shown stretched until the window's own are all drawn.
+    struct StandIn {
+        render::PixelRect Area; // at Scale
+        float Scale = 1;
+        QImage Image;
+    };
+    std::vector<StandIn> mStandIns;
     std::function<void()> mArrivedCallback;
     render::PixelRect mVisible;
     double mRatio = 1.0;

@@ -196,6 +196,37 @@ TEST(TiledBoardTest, AWindowPassedThroughInOneTurnIsNeverDrawn) {
     EXPECT_EQ(b.Differences(), 0);
 }
 
+TEST(TiledBoardTest, AfterAZoomTheEarlierTilesStandInUntilTheNewOnesAreDrawn) {
+    Boards b;
+    b.Zoom(1.0f / 3);
+    b.Scroll(900, 700);
+    ASSERT_EQ(b.Differences(), 0);
+    const auto drawnPixels = [&b] {
+        b.tiledMain.Flush();
+        const QImage& image = b.tiledMain.Image();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) != qRgb(255, 255, 255);
+        return n;
+    };
+    // Nothing of the new zoom is drawn within this turn of the event loop, yet the
+    // board shows the rails, stretched from the earlier zoom.
+    for (const float zoom : {1.0f, 0.0f}) {
+        b.ws.View.Zoom = zoom;
+        b.tiledRenderer.ChangeZoomie();
+        b.ws.View.HScroll.Value = 900;
+        b.ws.View.VScroll.Value = 700;
+        b.tiledRenderer.SetScroll();
+        EXPECT_EQ(b.tiles.ImageCount(), 0u) << zoom;
+        EXPECT_GT(drawnPixels(), 2000) << zoom;
+    }
+    // Once drawn, the window is exactly the new zoom's picture.
+    b.whole.ChangeZoomie();
+    b.whole.SetScroll();
+    EXPECT_EQ(b.Differences(), 0);
+}
+
 TEST(TiledBoardTest, ExportInPiecesEqualsTheWholeImageAndFollowsSmoothing) {
     Boards b;
     b.Zoom(1);
