@@ -27,7 +27,8 @@ int Physical(std::int64_t v, double ratio) {
 } // namespace
 
 QImage DrawBoardAreaImage(const render::BoardSnapshot& snapshot, float scale,
-                          const render::PixelRect& area, double ratio) {
+                          const render::PixelRect& area, double ratio,
+                          const std::function<bool()>& stopped) {
     const render::AreaDrawing drawing = render::PrepareBoardArea(snapshot, scale, area);
     const render::PixelRect& scratch = drawing.Scratch;
     // Each drawing thread keeps its scratch image and only grows it: no new memory to
@@ -40,7 +41,7 @@ QImage DrawBoardAreaImage(const render::BoardSnapshot& snapshot, float scale,
             return {};
     }
     surface.SetSmooth(snapshot.Settings.SmoothDisplay);
-    render::DrawBoardArea(surface, snapshot, scale, area, drawing);
+    render::DrawBoardArea(surface, snapshot, scale, area, drawing, stopped);
     surface.Flush();
     const double r = surface.DevicePixelRatio();
     QImage image =
@@ -67,6 +68,7 @@ void BoardTiles::Show(render::BoardSnapshotPtr snapshot, float scale) {
     const float before = mPlan.Scale();
     mPlan.Show(std::move(snapshot), scale);
     if (!mPlan.TakeDropAll()) return;
+    mEpoch->store(mPlan.Epoch());
     // Tiles of another zoom are not drawn on any more, but those of the window stand in
     // until the new ones arrive. A zoom before any of them arrived keeps the older ones.
     if (!mImages.empty()) {
@@ -82,6 +84,7 @@ void BoardTiles::Show(render::BoardSnapshotPtr snapshot, float scale) {
 void BoardTiles::DropAll() {
     mPlan.Restart();
     mPlan.TakeDropAll();
+    mEpoch->store(mPlan.Epoch());
     mImages.clear();
     mStandIns.clear();
 }
@@ -138,8 +141,10 @@ void BoardTiles::Start(const render::TileJob& job) {
     QObject* context = &mContext;
     ++mRunning;
     // The job holds the snapshot it draws from; the editor never touches that.
-    mPool.start([this, job, ratio, context] {
-        QImage image = DrawBoardAreaImage(*job.Snapshot, job.Scale, job.Area, ratio);
+    // A zoom leaves the tiles of the earlier one unfinished.
+    mPool.start([this, job, ratio, context, epoch = mEpoch] {
+        QImage image = DrawBoardAreaImage(*job.Snapshot, job.Scale, job.Area, ratio,
+                                          [&] { return epoch->load() != job.Epoch; });
         QMetaObject::invokeMethod(
             context, [this, job, image = std::move(image)] { Arrived(job, image); },
             Qt::QueuedConnection);

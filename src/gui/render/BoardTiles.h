@@ -5,7 +5,9 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -17,8 +19,10 @@ namespace ferrovane::gui {
 // One tile (or any area) of the board picture as an image: drawn by the core's area
 // driver in the whole picture's pixel coordinates, with the snapshot's smoothing.
 // ratio: physical pixels per board pixel.
+// stopped: see render::DrawBoardArea; the image is then of no use.
 QImage DrawBoardAreaImage(const render::BoardSnapshot& snapshot, float scale,
-                          const render::PixelRect& area, double ratio = 1.0);
+                          const render::PixelRect& area, double ratio = 1.0,
+                          const std::function<bool()>& stopped = {});
 
 // The tiled board picture of the main window: the tile images, drawn on worker
 // threads from immutable snapshots, kept as the plan decides. The board shows what is
@@ -67,6 +71,9 @@ private:
     render::PixelRect mVisible;
     double mRatio = 1.0;
     int mRunning = 0; // jobs started that have not come back
+    // The plan's epoch, for the drawing threads: a job of another one stops early.
+    std::shared_ptr<std::atomic<std::uint64_t>> mEpoch =
+        std::make_shared<std::atomic<std::uint64_t>>(0);
     bool mRequestQueued = false;
     QTimer mRefresh; // a composition of the board is due
     QThreadPool mPool;

@@ -64,6 +64,25 @@ TEST(BoardAreaDriverTest, DrawsOnlyTheRailsTouchingTheAreaInTheWholePicturesCoor
     EXPECT_NE(std::find(lines.begin(), lines.end(), "L 2000,0 2000,2000 #255 w2"), lines.end());
 }
 
+TEST(BoardAreaDriverTest, AStoppedDrawingLeavesTheRestOutAndTheSurfaceUnclipped) {
+    const BoardSnapshotPtr s =
+        Snapshot({Straight(100, 100), Straight(100, 200), Straight(100, 300)});
+    const PixelRect area{0, 0, 500, 500};
+    const AreaDrawing drawing = PrepareBoardArea(*s, 1, area);
+    ASSERT_EQ(drawing.Rails.size(), 3u);
+    std::size_t lines[4] = {};
+    for (const int stopAfter : {0, 1, 3}) {
+        RecordingSurface surface(600, 600);
+        int asked = 0;
+        DrawBoardArea(surface, *s, 1, area, drawing, [&] { return asked++ >= stopAfter; });
+        lines[stopAfter] = RailStarts(surface.Calls).size();
+        EXPECT_EQ(surface.Calls.back(), "K") << stopAfter;
+    }
+    EXPECT_EQ(lines[0], 0u);
+    EXPECT_GT(lines[1], 0u);
+    EXPECT_EQ(lines[3], 3 * lines[1]);
+}
+
 TEST(BoardAreaDriverTest, ScratchTakesInWholeRailsButStaysWithinTheMargin) {
     struct Case {
         const char* what;

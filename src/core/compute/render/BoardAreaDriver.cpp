@@ -59,7 +59,8 @@ void KeepOnly(Surface& surface, const PixelRect& r) {
 } // namespace
 
 void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
-                   const PixelRect& area, const AreaDrawing& drawing) {
+                   const PixelRect& area, const AreaDrawing& drawing,
+                   const std::function<bool()>& stopped) {
     const PixelRect& scratch = drawing.Scratch;
     surface.SetScale(scale);
     surface.SetPixelOrigin(static_cast<int>(scratch.X), static_cast<int>(scratch.Y));
@@ -87,6 +88,7 @@ void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
     KeepOnly(surface, area);
     const DrawContext context{snapshot.Rails, snapshot.Settings, {0, 0}, false};
     for (const int i : drawing.Rails) {
+        if (stopped && stopped()) break;
         const bool wide = snapshot.Rails[static_cast<std::size_t>(i)].Upper;
         if (wide == clipped) {
             if (wide)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "core/compute/render/BoardSnapshot.h"
@@ -36,8 +37,10 @@ PixelRect ScratchRect(const BoardSnapshot& snapshot, float scale, const PixelRec
 // Draws the area of the board picture as the whole-board redraw draws it: the area
 // white, the grid if shown, the board's right and bottom border, then the rails. The
 // surface covers at least the scratch rectangle and is drawn in the whole picture's
-// pixel coordinates; only the area's pixels are kept.
+// pixel coordinates; only the area's pixels are kept. When stopped() turns true (the
+// picture is no longer wanted) the rails left are not drawn.
 void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
-                   const PixelRect& area, const AreaDrawing& drawing);
+                   const PixelRect& area, const AreaDrawing& drawing,
+                   const std::function<bool()>& stopped = {});
 
 } // namespace ferrovane::render
