@@ -89,7 +89,9 @@ struct Editor {
 };
 
 Editor& Big() {
-    static Editor editor(3); // 25 %: the whole board in one off-screen image
+    // 25 %. Never destroyed: its window must not outlive the application, which main
+    // owns and which is gone before static objects are destroyed.
+    static Editor& editor = *new Editor(3);
     static bool laid = false;
     if (!laid) {
         editor.Lay(300, 100);

@@ -73,6 +73,7 @@ void BoardTiles::Show(render::BoardSnapshotPtr snapshot, float scale) {
     // until the new ones arrive. A zoom before any of them arrived keeps the older ones.
     if (!mImages.empty()) {
         mStandIns.clear();
+        mStandInWindow = {};
         for (auto& [key, image] : mImages) {
             const render::PixelRect area = mPlan.Grid().Rect(key);
             if (area.Intersects(mVisible)) mStandIns.push_back({area, before, std::move(image)});
@@ -87,6 +88,7 @@ void BoardTiles::DropAll() {
     mEpoch->store(mPlan.Epoch());
     mImages.clear();
     mStandIns.clear();
+    mStandInWindow = {};
 }
 
 void BoardTiles::SetDevicePixelRatio(double ratio) {
@@ -99,14 +101,10 @@ void BoardTiles::Compose(render::Surface& target, int px, int py) {
     auto* surface = dynamic_cast<PainterSurface*>(&target);
     mVisible = {px, py, target.PixelWidth(), target.PixelHeight()};
     if (surface != nullptr) {
-        surface->FillWhite();
-        if (mPlan.Complete(mVisible)) mStandIns.clear();
-        for (const StandIn& standIn : mStandIns) {
-            if (!render::StandsIn(standIn.Area, standIn.Scale, mPlan.Scale(), mVisible)) continue;
-            const render::StretchedRect r =
-                render::Stretched(standIn.Area, standIn.Scale, mPlan.Scale());
-            surface->PutImageStretched(QRectF(r.X - px, r.Y - py, r.W, r.H), standIn.Image);
-        }
+        if (const QImage* standIn = StandInPicture())
+            surface->PutImage(0, 0, *standIn);
+        else
+            surface->FillWhite();
         for (const render::TileKey key : mPlan.Grid().Covering(mVisible)) {
             const auto it = mImages.find(key);
             if (it == mImages.end()) continue;
@@ -124,6 +122,37 @@ void BoardTiles::Compose(render::Surface& target, int px, int py) {
         mRequestQueued = false;
         RequestVisible();
     });
+}
+
+const QImage* BoardTiles::StandInPicture() {
+    if (mStandIns.empty()) return nullptr;
+    if (mPlan.Complete(mVisible)) {
+        mStandIns.clear();
+        mStandInWindow = {};
+        return nullptr;
+    }
+    // Stretched once for the window, not again each time tiles arrive.
+    if (mStandInWindow != mVisible) {
+        const render::PixelRect& v = mVisible;
+        // The image is kept from zoom to zoom: no new memory to fault in each time.
+        const QSize size(Physical(v.W, mRatio), Physical(v.H, mRatio));
+        if (mStandInPicture.size() != size) mStandInPicture = QImage(size, QImage::Format_RGB32);
+        QImage& picture = mStandInPicture;
+        picture.setDevicePixelRatio(mRatio);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        for (const StandIn& standIn : mStandIns) {
+            if (!render::StandsIn(standIn.Area, standIn.Scale, mPlan.Scale(), v)) continue;
+            const render::StretchedRect r =
+                render::Stretched(standIn.Area, standIn.Scale, mPlan.Scale());
+            painter.drawImage(
+                QRectF(r.X - static_cast<double>(v.X), r.Y - static_cast<double>(v.Y), r.W, r.H),
+                standIn.Image);
+        }
+        painter.end();
+        mStandInWindow = v;
+    }
+    return &mStandInPicture;
 }
 
 void BoardTiles::RequestVisible() {

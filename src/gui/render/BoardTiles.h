@@ -67,6 +67,10 @@ private:
         QImage Image;
     };
     std::vector<StandIn> mStandIns;
+    // The stand-ins stretched over the window mStandInWindow (empty: not made yet).
+    const QImage* StandInPicture();
+    QImage mStandInPicture;
+    render::PixelRect mStandInWindow;
     std::function<void()> mArrivedCallback;
     render::PixelRect mVisible;
     double mRatio = 1.0;

@@ -132,15 +132,6 @@ void PainterSurface::PutImage(int x, int y, const QImage& image) {
     painter.setCompositionMode(mode);
 }
 
-void PainterSurface::PutImageStretched(const QRectF& target, const QImage& image) {
-    DrawPending();
-    QPainter& painter = Painter();
-    const QPainter::CompositionMode mode = painter.compositionMode();
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(target.translated(PixelOriginX(), PixelOriginY()), image);
-    painter.setCompositionMode(mode);
-}
-
 void PainterSurface::UsePen(render::Colour colour) {
     const double ratio = DevicePixelRatio();
     if (mPenValid && mPenColour == colour && mPenWidth == DrawWidth() && mPenRatio == ratio) return;

@@ -44,8 +44,6 @@ public:
     // The whole surface white, or an image put on it pixel for pixel at (x, y).
     void FillWhite();
     void PutImage(int x, int y, const QImage& image);
-    // An image stretched over a rectangle of this surface, quickly rather than finely.
-    void PutImageStretched(const QRectF& target, const QImage& image);
 
 protected:
     virtual QPainter& Painter() = 0;
