@@ -30,7 +30,7 @@ QImage DrawBoardAreaImage(const render::BoardSnapshot& snapshot, float scale,
 // at most once per turn of the event loop) so the board is refreshed.
 class BoardTiles : public render::BoardPicture {
 public:
-    explicit BoardTiles(std::function<void()> arrived, int tileSize = render::DefaultTileSize,
+    explicit BoardTiles(std::function<void()> arrived, int tileSize = render::FittedTiles,
                         std::int64_t budgetBytes = render::DefaultTileBudgetBytes);
     ~BoardTiles() override;
     BoardTiles(const BoardTiles&) = delete;

@@ -47,10 +47,11 @@ TEST(BoardAreaDriverTest, DrawsOnlyTheRailsTouchingTheAreaInTheWholePicturesCoor
     // Origin first, then white: the surface covers the scratch rectangle.
     EXPECT_EQ(surface.Calls[0], "O " + std::to_string(scratch.X) + "," + std::to_string(scratch.Y));
     EXPECT_EQ(surface.Calls[1], "X");
-    // Grid and border clipped to the area within the board, the thin rails to the area.
-    EXPECT_EQ(surface.Calls[2], "K 0,0 256x256");
+    // Grid and border clipped to the area (and two pixels around) within the board, the
+    // thin rails to the area and two pixels around.
+    EXPECT_EQ(surface.Calls[2], "K 0,0 258x258");
     EXPECT_EQ(surface.Calls[5], "K");
-    EXPECT_EQ(surface.Calls[6], "K 0,0 256x256");
+    EXPECT_EQ(surface.Calls[6], "K -2,-2 260x260");
     EXPECT_EQ(surface.Calls.back(), "K");
     EXPECT_EQ(surface.Scale(), 2);
     // Rails 1 and 3 (in order), not rail 2, at their own layout coordinates.
@@ -92,15 +93,16 @@ TEST(BoardAreaDriverTest, ScratchTakesInWholeRailsButStaysWithinTheMargin) {
         PixelRect expected;
     };
     const int m = 4; // pen margin of a board without elevated rails
+    // Always two pixels of room around the area.
     const Case cases[] = {
-        {"no rails", {}, 1, {0, 0, 100, 100}, {0, 0, 100, 100}},
-        {"a rail inside", {Straight(10, 10)}, 1, {0, 0, 200, 200}, {0, 0, 200, 200}},
+        {"no rails", {}, 1, {0, 0, 100, 100}, {-2, -2, 104, 104}},
+        {"a rail inside", {Straight(10, 10)}, 1, {0, 0, 200, 200}, {-2, -2, 204, 204}},
         {"a rail across the right edge",
          {Straight(150, 10)},
          1,
          {0, 0, 200, 200},
-         {0, 0, 250 + m + 1, 200}},
-        {"a rail nowhere near", {Straight(1500, 10)}, 1, {0, 0, 200, 200}, {0, 0, 200, 200}},
+         {-2, -2, 2 + 250 + m + 1, 204}},
+        {"a rail nowhere near", {Straight(1500, 10)}, 1, {0, 0, 200, 200}, {-2, -2, 204, 204}},
     };
     for (const Case& c : cases) {
         const BoardSnapshotPtr s = Snapshot(c.rails);
@@ -137,7 +139,7 @@ TEST(BoardAreaDriverTest, GridOnlyWhenShownAndElevatedRailsWiderPens) {
     RecordingSurface edge(600, 600);
     DrawBoardArea(edge, *s, 1, {1900, 1900, 300, 300},
                   PrepareBoardArea(*s, 1, {1900, 1900, 300, 300}));
-    EXPECT_EQ(edge.Calls[2], "K 1900,1900 100x100");
+    EXPECT_EQ(edge.Calls[2], "K 1898,1898 102x102");
 }
 
 } // namespace

@@ -36,6 +36,38 @@ TEST(TileGridTest, TilesCoveringARectangle) {
     EXPECT_EQ(grid.Rect({-2, 3}), (PixelRect{-200, 300, 100, 100}));
 }
 
+TEST(TileGridTest, AFittedGridCutsTheWindowIntoWholeTilesFromItsCorner) {
+    struct Case {
+        PixelRect window;
+        int columns, rows;
+        int width, height;    // of a tile
+        std::size_t covering; // tiles covering the window
+    };
+    const Case cases[] = {
+        {{750, 750, 1920, 1080}, 3, 2, 640, 540, 6},
+        {{-30, 7, 1921, 1080}, 3, 2, 641, 540, 6}, // rounded up: no sliver of a fourth
+        {{0, 0, 300, 200}, 3, 2, MinFittedTile, MinFittedTile, 6},
+        {{5, 5, 9000, 100}, 2, 1, MaxFittedTile, MinFittedTile, 5},
+        {{0, 0, 0, 0}, 3, 2, MinFittedTile, MinFittedTile, 0},
+    };
+    for (const Case& c : cases) {
+        const TileGrid grid = TileGrid::Fitted(c.window, c.columns, c.rows);
+        EXPECT_EQ(grid.Width(), c.width) << c.window.W;
+        EXPECT_EQ(grid.Height(), c.height) << c.window.W;
+        const auto keys = grid.Covering(c.window);
+        EXPECT_EQ(keys.size(), c.covering) << c.window.W;
+        if (keys.empty()) continue;
+        EXPECT_EQ(keys.front(), (TileKey{0, 0}));
+        EXPECT_EQ(grid.Rect({0, 0}).X, c.window.X);
+        EXPECT_EQ(grid.Rect({0, 0}).Y, c.window.Y);
+    }
+    // One screen further on lands on whole tiles again, and the grid goes on backwards.
+    const TileGrid grid = TileGrid::Fitted({750, 750, 1920, 1080}, 3, 2);
+    EXPECT_EQ(grid.Covering({750, 1830, 1920, 1080}).front(), (TileKey{0, 2}));
+    EXPECT_EQ(grid.Covering({749, 749, 1, 1}), Keys({{-1, -1}}));
+    EXPECT_EQ(grid.Rect({-1, 1}), (PixelRect{110, 1290, 640, 540}));
+}
+
 TEST(TileGridTest, PixelsOfALayoutBoxTakeInEveryTouchedPixelAndTheMargin) {
     DrawnBox box;
     box.Add(100, 50);

@@ -117,6 +117,31 @@ TEST(TilePlanTest, AnotherZoomStartsAfreshAndIgnoresLateTiles) {
     EXPECT_EQ(again[0].Scale, 4);
 }
 
+TEST(TilePlanTest, AFittedGridFollowsTheWindowOfEachZoomButNotAScroll) {
+    Fixture f;
+    TilePlan plan; // fitted
+    plan.Show(f.Snap(), 1);
+    const PixelRect first{1000, 500, 900, 600};
+    const auto jobs = plan.Request(first, 0);
+    ASSERT_EQ(jobs.size(), static_cast<std::size_t>(FittedColumns * FittedRows));
+    for (const TileJob& job : jobs)
+        EXPECT_TRUE(first.Intersected(job.Area) == job.Area) << "no pixel beyond the window";
+    for (const TileJob& job : jobs)
+        plan.Arrive(job, 1000, first);
+    EXPECT_TRUE(plan.Complete(first));
+    // A scroll keeps the grid: the tiles drawn stay, the new ones join them.
+    const TileGrid before = plan.Grid();
+    const PixelRect scrolled{1000 + 300, 500, 900, 600}; // one column on
+    EXPECT_EQ(plan.Request(scrolled, 0).size(), static_cast<std::size_t>(FittedRows));
+    EXPECT_TRUE(plan.Grid() == before);
+    // Another zoom fits the grid to the window it shows.
+    plan.Show(f.last, 2);
+    const PixelRect zoomed{333, 77, 900, 600};
+    EXPECT_EQ(plan.Request(zoomed, 0).size(), static_cast<std::size_t>(FittedColumns * FittedRows));
+    EXPECT_EQ(plan.Grid().Rect({0, 0}).X, 333);
+    EXPECT_EQ(plan.Grid().Rect({0, 0}).Y, 77);
+}
+
 TEST(TilePlanTest, TheBudgetDropsTilesOutOfSightButNeverVisibleOnes) {
     Fixture f;
     TilePlan plan(100, 3000); // room for three images

@@ -73,9 +73,11 @@ struct Boards {
     ImageSurface tiledMain{700, 500};
     ImageSurface unusedBack;
     render::ScreenRenderer tiledRenderer{ws, unusedBack, tiledMain};
-    BoardTiles tiles{[this] { tiledRenderer.RefreshMainPicture(); }, 128};
+    BoardTiles tiles;
 
-    Boards() {
+    // Small square tiles by default: many tile edges in the window.
+    explicit Boards(int tileSize = 128)
+        : tiles([this] { tiledRenderer.RefreshMainPicture(); }, tileSize) {
         FillEveryKind(ws.Layout);
         ws.View.IsGrid = true;
         ws.Settings.SmoothDisplay = false;
@@ -115,8 +117,13 @@ struct Boards {
     }
 };
 
-TEST(TiledBoardTest, TilesShowTheWholeBoardRedrawPixelForPixelAtEveryZoom) {
-    Boards b;
+// Square tiles from the board's corner, and the editor's tiles fitted to the window
+// (their corners wherever the window was when the zoom was chosen).
+class TileShapes : public testing::TestWithParam<int> {};
+INSTANTIATE_TEST_SUITE_P(TiledBoardTest, TileShapes, testing::Values(128, render::FittedTiles));
+
+TEST_P(TileShapes, TilesShowTheWholeBoardRedrawPixelForPixelAtEveryZoom) {
+    Boards b(GetParam());
     for (const float zoom : {0.0f, 1.0f / 3, 1.0f, 3.0f}) {
         b.Zoom(zoom);
         EXPECT_EQ(b.Differences(), 0) << "zoom " << zoom;
@@ -127,8 +134,8 @@ TEST(TiledBoardTest, TilesShowTheWholeBoardRedrawPixelForPixelAtEveryZoom) {
     }
 }
 
-TEST(TiledBoardTest, EditsRedrawOnlyTheTouchedTilesAndStayExact) {
-    Boards b;
+TEST_P(TileShapes, EditsRedrawOnlyTheTouchedTilesAndStayExact) {
+    Boards b(GetParam());
     b.Zoom(1.0f / 3);
     b.Scroll(200, 150);
     ASSERT_EQ(b.Differences(), 0);

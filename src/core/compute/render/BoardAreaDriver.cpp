@@ -26,8 +26,19 @@ std::vector<int> RailsNear(const BoardSnapshot& snapshot, float scale, const Pix
     return snapshot.Buckets().Near(units);
 }
 
+namespace {
+// A line lying on (or a hair outside) the edge of the surface or of its clip may be
+// stepped one pixel inside it, where the whole picture has no such pixel. Drawn on a
+// surface and clipped a little wider than the area, that pixel falls outside what is
+// kept.
+PixelRect AroundArea(const PixelRect& area) {
+    constexpr int slack = 2;
+    return {area.X - slack, area.Y - slack, area.W + 2 * slack, area.H + 2 * slack};
+}
+} // namespace
+
 AreaDrawing PrepareBoardArea(const BoardSnapshot& snapshot, float scale, const PixelRect& area) {
-    AreaDrawing drawing{{}, area};
+    AreaDrawing drawing{{}, AroundArea(area)};
     const int margin = PenMargin(snapshot);
     for (const int i : RailsNear(snapshot, scale, area)) {
         const auto u = static_cast<std::size_t>(i);
@@ -70,7 +81,8 @@ void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
     const int w = snapshot.LayoutWidth, h = snapshot.LayoutHeight;
     // The grid and the border end at the board's last pixel, as in the whole-board image.
     const PixelSize board = BackScreenPixelSize(w, h, scale - 1);
-    const PixelRect boardArea = area.Intersected({0, 0, board.Width, board.Height});
+    const PixelRect clip = AroundArea(area);
+    const PixelRect boardArea = clip.Intersected({0, 0, board.Width, board.Height});
     ClipTo(surface, boardArea);
     if (snapshot.IsGrid) SetGrid(surface, snapshot.Settings, w, h);
     surface.SetDrawWidth(BoardBorderWidth);
@@ -94,7 +106,7 @@ void DrawBoardArea(Surface& surface, const BoardSnapshot& snapshot, float scale,
             if (wide)
                 surface.Unclip();
             else
-                ClipTo(surface, area);
+                ClipTo(surface, clip);
             clipped = !wide;
         }
         surface.SetDrawWidth(wide ? ElevatedPenWidth : BoardPenWidth);

@@ -23,10 +23,10 @@ std::vector<int> RailsNear(const BoardSnapshot& snapshot, float scale, const Pix
 struct AreaDrawing {
     // The rails putting pixels into the area, in drawing order.
     std::vector<int> Rails;
-    // The pixels to draw on: the area and the whole of every rail that touches it, so
-    // that no rail is cut short at the area's edge (a line cut there would be stepped
-    // from another start and could miss the whole picture's pixels by one); but no
-    // farther than MaxScratchMargin past the area.
+    // The pixels to draw on: the area with a little room around it, and the whole of
+    // every rail that touches it, so that no rail is cut short at the area's edge (a
+    // line cut there would be stepped from another start and could miss the whole
+    // picture's pixels by one); but no farther than MaxScratchMargin past the area.
     PixelRect Scratch;
 };
 AreaDrawing PrepareBoardArea(const BoardSnapshot& snapshot, float scale, const PixelRect& area);

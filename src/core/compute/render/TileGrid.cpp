@@ -38,16 +38,30 @@ PixelRect PixelRect::Intersected(const PixelRect& o) const {
     return {x, y, r - x, b - y};
 }
 
+TileGrid::TileGrid(int width, int height, std::int64_t originX, std::int64_t originY)
+    : mWidth(width > 0 ? width : DefaultTileSize), mHeight(height > 0 ? height : DefaultTileSize),
+      mOriginX(originX), mOriginY(originY) {}
+
+TileGrid TileGrid::Fitted(const PixelRect& window, int columns, int rows) {
+    const auto side = [](std::int64_t length, int parts) {
+        const std::int64_t n = std::max(parts, 1);
+        const std::int64_t each = (std::max<std::int64_t>(length, 1) + n - 1) / n;
+        return static_cast<int>(std::clamp<std::int64_t>(each, MinFittedTile, MaxFittedTile));
+    };
+    return TileGrid(side(window.W, columns), side(window.H, rows), window.X, window.Y);
+}
+
 PixelRect TileGrid::Rect(TileKey key) const {
-    return {static_cast<std::int64_t>(key.Col) * mSize, static_cast<std::int64_t>(key.Row) * mSize,
-            mSize, mSize};
+    return {mOriginX + static_cast<std::int64_t>(key.Col) * mWidth,
+            mOriginY + static_cast<std::int64_t>(key.Row) * mHeight, mWidth, mHeight};
 }
 
 std::vector<TileKey> TileGrid::Covering(const PixelRect& rect) const {
     std::vector<TileKey> keys;
     if (rect.Empty()) return keys;
-    const std::int64_t c0 = FloorDiv(rect.X, mSize), c1 = FloorDiv(rect.Right() - 1, mSize);
-    const std::int64_t r0 = FloorDiv(rect.Y, mSize), r1 = FloorDiv(rect.Bottom() - 1, mSize);
+    const std::int64_t x = rect.X - mOriginX, y = rect.Y - mOriginY;
+    const std::int64_t c0 = FloorDiv(x, mWidth), c1 = FloorDiv(x + rect.W - 1, mWidth);
+    const std::int64_t r0 = FloorDiv(y, mHeight), r1 = FloorDiv(y + rect.H - 1, mHeight);
     keys.reserve(static_cast<std::size_t>((c1 - c0 + 1) * (r1 - r0 + 1)));
     for (std::int64_t r = r0; r <= r1; ++r)
         for (std::int64_t c = c0; c <= c1; ++c)

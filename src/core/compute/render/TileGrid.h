@@ -29,8 +29,8 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
-// One tile: column and row in the grid; tile (0, 0) starts at the board's top-left
-// pixel, and the grid goes on past every edge.
+// One tile: column and row in the grid; tile (0, 0) starts at the grid's origin, and
+// the grid goes on past every edge.
 struct TileKey {
     std::int32_t Col = 0;
     std::int32_t Row = 0;
@@ -46,18 +46,35 @@ struct TileKeyHash {
 };
 
 inline constexpr int DefaultTileSize = 512;
+// The bounds of a tile fitted to a window (see TileGrid::Fitted).
+inline constexpr int MinFittedTile = 128;
+inline constexpr int MaxFittedTile = 2048;
 
-// The board picture cut into square tiles of Size device pixels.
+// The board picture cut into tiles of Width by Height device pixels, tile (0, 0) at the
+// origin pixel.
 class TileGrid {
 public:
-    explicit TileGrid(int size = DefaultTileSize) : mSize(size > 0 ? size : DefaultTileSize) {}
-    int Size() const { return mSize; }
+    // Square tiles from the board's top-left pixel.
+    explicit TileGrid(int size = DefaultTileSize) : TileGrid(size, size, 0, 0) {}
+    TileGrid(int width, int height, std::int64_t originX, std::int64_t originY);
+    // The grid that cuts the window into columns by rows whole tiles, tile (0, 0) at its
+    // top-left pixel: a window drawn from nothing (after a zoom) is then drawn without a
+    // pixel to spare, and a scroll by one screen lands on whole tiles again. The tiles
+    // stay within MinFittedTile .. MaxFittedTile on each side.
+    static TileGrid Fitted(const PixelRect& window, int columns, int rows);
+
+    int Width() const { return mWidth; }
+    int Height() const { return mHeight; }
     PixelRect Rect(TileKey key) const;
     // Every tile that shares a pixel with the rectangle, row by row.
     std::vector<TileKey> Covering(const PixelRect& rect) const;
+    bool operator==(const TileGrid&) const = default;
 
 private:
-    int mSize;
+    int mWidth;
+    int mHeight;
+    std::int64_t mOriginX;
+    std::int64_t mOriginY;
 };
 
 // The device pixels a box of layout units covers at scale (units per pixel), widened

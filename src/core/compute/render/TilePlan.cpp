@@ -7,10 +7,12 @@
 
 namespace ferrovane::render {
 
-TilePlan::TilePlan(int tileSize, std::int64_t budgetBytes) : mGrid(tileSize), mLru(budgetBytes) {}
+TilePlan::TilePlan(int tileSize, std::int64_t budgetBytes)
+    : mGrid(tileSize), mFitted(tileSize == FittedTiles), mLru(budgetBytes) {}
 
 void TilePlan::Restart() {
     ++mEpoch;
+    mFitDue = mFitted;
     mTiles.clear();
     mLru.Clear();
     mInFlight = 0;
@@ -61,6 +63,7 @@ std::vector<TileJob> TilePlan::Request(const PixelRect& visible, int marginTiles
                                        std::size_t most) {
     std::vector<TileJob> jobs;
     if (!mSnapshot || visible.Empty()) return jobs;
+    if (std::exchange(mFitDue, false)) mGrid = TileGrid::Fitted(visible, FittedColumns, FittedRows);
     std::vector<TileKey> keys = mGrid.Covering(visible);
     for (const TileKey key : keys)
         mLru.Touch(key);
@@ -78,8 +81,10 @@ std::vector<TileJob> TilePlan::Request(const PixelRect& visible, int marginTiles
     fromCentre(keys.begin());
     const auto visibleCount = static_cast<std::ptrdiff_t>(keys.size());
     if (marginTiles > 0) {
-        const std::int64_t m = static_cast<std::int64_t>(marginTiles) * mGrid.Size();
-        const PixelRect around{visible.X - m, visible.Y - m, visible.W + 2 * m, visible.H + 2 * m};
+        const std::int64_t mx = static_cast<std::int64_t>(marginTiles) * mGrid.Width();
+        const std::int64_t my = static_cast<std::int64_t>(marginTiles) * mGrid.Height();
+        const PixelRect around{visible.X - mx, visible.Y - my, visible.W + 2 * mx,
+                               visible.H + 2 * my};
         for (const TileKey key : mGrid.Covering(around))
             if (!mGrid.Rect(key).Intersects(visible)) keys.push_back(key);
         fromCentre(keys.begin() + visibleCount);

@@ -21,13 +21,19 @@ struct TileJob {
     BoardSnapshotPtr Snapshot;
 };
 
+// Tile size 0: the grid is fitted to the window each time a new picture starts (a zoom),
+// cutting it into FittedColumns by FittedRows tiles.
+inline constexpr int FittedTiles = 0;
+inline constexpr int FittedColumns = 3;
+inline constexpr int FittedRows = 2;
+
 // The decisions of the tiled board picture: which tiles are drawn and current, which
 // a change makes stale, which to draw next (the visible ones first, then a margin
 // around them), which to keep within the memory budget. The front end draws the jobs
 // (on other threads) and keeps the images; this keeps the books.
 class TilePlan {
 public:
-    explicit TilePlan(int tileSize = DefaultTileSize,
+    explicit TilePlan(int tileSize = FittedTiles,
                       std::int64_t budgetBytes = DefaultTileBudgetBytes);
 
     // The picture from now on. Another scale starts a new picture (every tile image
@@ -79,6 +85,8 @@ private:
     bool NeedsDrawing(TileKey key) const;
 
     TileGrid mGrid;
+    bool mFitted;         // the grid follows the window of each new picture
+    bool mFitDue = false; // ... and is fitted at the next request
     TileLru mLru;
     BoardSnapshotPtr mSnapshot;
     float mScale = 0;
