@@ -76,6 +76,11 @@ QPainter& ImageSurface::Painter() {
     return mPainter;
 }
 
+QImage* ImageSurface::DirectImage() {
+    Painter(); // what the painter holds back is drawn first, in order
+    return mRatio == 1.0 && mImage.format() == QImage::Format_RGB32 ? &mImage : nullptr;
+}
+
 int DeviceSurface::PixelWidth() const {
     const QPaintDevice* device = mPainter.device();
     return device != nullptr ? device->width() : 0;

@@ -37,6 +37,7 @@ public:
 
 protected:
     QPainter& Painter() override;
+    QImage* DirectImage() override;
 
 private:
     bool Make(int w, int h, double ratio);

@@ -9,6 +9,7 @@
 
 #include "gui/render/ImageSurface.h"
 #include "gui/render/QtTextMeasure.h"
+#include "gui/render/SmoothLine.h"
 
 namespace ferrovane::gui {
 
@@ -50,6 +51,7 @@ QColor ToQColor(render::Colour colour) {
 
 void PainterSurface::ForgetPainterState() {
     mPenValid = false;
+    mClip = QRect(QPoint(-Far, -Far), QPoint(Far, Far));
 }
 
 void PainterSurface::ApplyOrigin(QPainter& painter) const {
@@ -66,11 +68,13 @@ void PainterSurface::ClipToPixels(int x, int y, int w, int h) {
     DrawPending();
     // In the whole picture's coordinates: the painter's transform moves it with the origin.
     Painter().setClipRect(QRect(x, y, w, h));
+    mClip = QRect(x, y, w, h);
 }
 
 void PainterSurface::Unclip() {
     DrawPending();
     Painter().setClipping(false);
+    mClip = QRect(QPoint(-Far, -Far), QPoint(Far, Far));
 }
 
 void PainterSurface::KeepOnlyPixels(int x, int y, int w, int h) {
@@ -166,6 +170,16 @@ void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour 
     }
     // A box with the line on its edge still intersects: never empty.
     if (!MayReachKept(QRectF(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1))) return;
+    // A smoothed thin line is written straight into an image: the painter takes many
+    // times as long for one.
+    if (mSmooth && DrawWidth() == 1 && DevicePixelRatio() == 1.0) {
+        if (QImage* image = DirectImage()) {
+            DrawPending();
+            if (DrawSmoothLine(*image, PixelOriginX(), PixelOriginY(), mClip, line.x1(), line.y1(),
+                               line.x2(), line.y2(), ToQColor(colour).rgb()))
+                return;
+        }
+    }
     UsePen(colour);
     if (Batching()) {
         // In the order given: smoothed pixels blended in another order may differ by one.

@@ -47,6 +47,9 @@ public:
 
 protected:
     virtual QPainter& Painter() = 0;
+    // The image the painter draws on, when smoothed thin lines may be written into it
+    // directly (an RGB32 image at one physical pixel per pixel); null otherwise.
+    virtual QImage* DirectImage() { return nullptr; }
     // The painter was (re)started: pen and font must be set again, and the smoothing
     // and the pixel origin given to it.
     void ForgetPainterState();
@@ -71,6 +74,9 @@ private:
     // Where an odd-width line of one pixel per pixel lies relative to its coordinate
     // (the pixel below and right of it), as a shift for denser images.
     double mPenShift = 0.0;
+    // As given to ClipToPixels; unclipped, farther than any picture reaches.
+    static constexpr int Far = 1'000'000'000;
+    QRect mClip{QPoint(-Far, -Far), QPoint(Far, Far)};
     bool mKeepingPart = false;
     QRectF mKept;          // the kept pixels grown by the widest reach of a pen
     QPainterPath mArcPath; // reused: an arc is drawn for nearly every rail
