@@ -195,6 +195,18 @@ void PainterSurface::Arc(model::Point c, float radius, render::Colour colour, fl
     const double r = radius / s;
     const double cx = c.X / s, cy = c.Y / s;
     if (!(r > 0) || !Finite(r) || !Finite(cx) || !Finite(cy)) return;
+    // A smoothed small circle (a rail's middle mark) is written straight into an image,
+    // as thin lines are.
+    if (start == end && mSmooth && DrawWidth() == 1 && DevicePixelRatio() == 1.0 &&
+        r <= MaxSmoothRingRadius) {
+        if (!MayReachKept(QRectF(cx - r, cy - r, 2 * r, 2 * r))) return;
+        if (QImage* image = DirectImage()) {
+            DrawPending();
+            if (DrawSmoothRing(*image, PixelOriginX(), PixelOriginY(), mClip, cx, cy, r,
+                               ToQColor(colour).rgb()))
+                return;
+        }
+    }
     UsePen(colour);
     const QRectF rect(cx - r + mPenShift, cy - r + mPenShift, 2 * r, 2 * r);
     double sweep = static_cast<double>(end) - start;

@@ -114,4 +114,34 @@ bool DrawSmoothLine(QImage& image, int originX, int originY, const QRect& clip, 
     return true;
 }
 
+bool DrawSmoothRing(QImage& image, int originX, int originY, const QRect& clip, double cx,
+                    double cy, double radius, QRgb colour) {
+    if (!(radius > 0) || radius > MaxSmoothRingRadius) return false;
+    for (const double v : {cx, cy})
+        if (!(std::abs(v) < CoordinateLimit)) return false;
+    if (image.format() != QImage::Format_RGB32 || image.isNull()) return false;
+    const QRect area = clip.intersected(QRect(originX, originY, image.width(), image.height()));
+    // Pixel centres on whole numbers.
+    const double x = cx - 0.5, y = cy - 0.5;
+    const int left = std::max(static_cast<int>(std::floor(x - radius - 1)), area.left());
+    const int right = std::min(static_cast<int>(std::ceil(x + radius + 1)), area.right());
+    const int top = std::max(static_cast<int>(std::floor(y - radius - 1)), area.top());
+    const int bottom = std::min(static_cast<int>(std::ceil(y + radius + 1)), area.bottom());
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int py = top; py <= bottom; ++py) {
+        auto* row = reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(py - originY) * stride);
+        const double dy = py - y;
+        for (int px = left; px <= right; ++px) {
+            const double dx = px - x;
+            const double off = std::abs(std::sqrt(dx * dx + dy * dy) - radius);
+            if (off >= 1.0) continue;
+            const auto a = static_cast<std::uint32_t>(std::lround((1.0 - off) * 256.0));
+            QRgb& p = row[px - originX];
+            p = Mix(colour, p, a);
+        }
+    }
+    return true;
+}
+
 } // namespace ferrovane::gui

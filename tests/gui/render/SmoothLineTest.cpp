@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "gui/render/ImageSurface.h"
@@ -106,6 +107,46 @@ TEST(SmoothLineTest, ClipAndOriginChooseThePixelsButNeverChangeThem) {
             }
         }
     EXPECT_GT(compared, 5);
+    // And a ring.
+    whole = White(40, 30);
+    part = White(40, 30);
+    ASSERT_TRUE(DrawSmoothRing(whole, 0, 0, Everywhere, 14.3, 11.6, 4.5, qRgb(0, 90, 200)));
+    ASSERT_TRUE(DrawSmoothRing(part, 100, 50, window, 114.3, 61.6, 4.5, qRgb(0, 90, 200)));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const QRgb expected =
+                window.contains(x + 100, y + 50) ? whole.pixel(x, y) : qRgb(255, 255, 255);
+            EXPECT_EQ(part.pixel(x, y), expected) << x << "," << y;
+        }
+}
+
+TEST(SmoothLineTest, ASmallRingIsInkedAroundItsRadiusOnly) {
+    struct Case {
+        double cx, cy, radius;
+    };
+    const Case cases[] = {{10.5, 6.5, 3}, {10.2, 5.9, 1.25}, {9.0, 6.0, 5}};
+    for (const Case& c : cases) {
+        QImage image = White(24, 16);
+        ASSERT_TRUE(DrawSmoothRing(image, 0, 0, Everywhere, c.cx, c.cy, c.radius, qRgb(0, 0, 0)));
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const double off = std::abs(std::hypot(x + 0.5 - c.cx, y + 0.5 - c.cy) - c.radius);
+                if (off >= 1.0) {
+                    EXPECT_EQ(Ink(image, x, y), 0) << c.radius << " " << x << "," << y;
+                } else {
+                    EXPECT_NEAR(Ink(image, x, y), (1.0 - off) * 255, 2) << c.radius;
+                    inked += Ink(image, x, y) > 0;
+                }
+            }
+        // About one pixel's worth of ink per pixel of circumference.
+        EXPECT_GT(inked, static_cast<int>(2 * 3.14 * c.radius));
+    }
+    // Larger circles are left to the painter.
+    QImage image = White();
+    EXPECT_FALSE(
+        DrawSmoothRing(image, 0, 0, Everywhere, 10, 6, MaxSmoothRingRadius + 1, qRgb(0, 0, 0)));
+    EXPECT_TRUE(Inked(image).empty());
 }
 
 TEST(SmoothLineTest, LinesItCannotTakeAreLeftUntouched) {
