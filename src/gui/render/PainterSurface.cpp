@@ -51,7 +51,7 @@ QColor ToQColor(render::Colour colour) {
 
 void PainterSurface::ForgetPainterState() {
     mPenValid = false;
-    mClip = QRect(QPoint(-Far, -Far), QPoint(Far, Far));
+    mClip = Unclipped();
 }
 
 void PainterSurface::ApplyOrigin(QPainter& painter) const {
@@ -74,7 +74,7 @@ void PainterSurface::ClipToPixels(int x, int y, int w, int h) {
 void PainterSurface::Unclip() {
     DrawPending();
     Painter().setClipping(false);
-    mClip = QRect(QPoint(-Far, -Far), QPoint(Far, Far));
+    mClip = Unclipped();
 }
 
 void PainterSurface::KeepOnlyPixels(int x, int y, int w, int h) {
@@ -162,6 +162,14 @@ void PainterSurface::UsePen(render::Colour colour) {
     mPenShift = ratio != 1.0 && DrawWidth() % 2 == 1 ? 0.5 : 0.0;
 }
 
+QImage* PainterSurface::SmoothStrokeImage() {
+    // A smoothed one-pixel stroke costs the painter far more than writing its pixels.
+    if (!mSmooth || DrawWidth() != 1 || DevicePixelRatio() != 1.0) return nullptr;
+    QImage* image = DirectImage();
+    if (image != nullptr) DrawPending(); // in the order given
+    return image;
+}
+
 void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour colour) {
     const double s = Scale();
     const QLineF line(p.X / s, p.Y / s, q.X / s, q.Y / s);
@@ -170,15 +178,10 @@ void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour 
     }
     // A box with the line on its edge still intersects: never empty.
     if (!MayReachKept(QRectF(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1))) return;
-    // A smoothed thin line is written straight into an image: the painter takes many
-    // times as long for one.
-    if (mSmooth && DrawWidth() == 1 && DevicePixelRatio() == 1.0) {
-        if (QImage* image = DirectImage()) {
-            DrawPending();
-            if (DrawSmoothLine(*image, PixelOriginX(), PixelOriginY(), mClip, line.x1(), line.y1(),
-                               line.x2(), line.y2(), ToQColor(colour).rgb()))
-                return;
-        }
+    if (QImage* image = SmoothStrokeImage()) {
+        if (DrawSmoothLine(*image, PixelOriginX(), PixelOriginY(), mClip, line.x1(), line.y1(),
+                           line.x2(), line.y2(), ToQColor(colour).rgb()))
+            return;
     }
     UsePen(colour);
     if (Batching()) {
@@ -195,13 +198,10 @@ void PainterSurface::Arc(model::Point c, float radius, render::Colour colour, fl
     const double r = radius / s;
     const double cx = c.X / s, cy = c.Y / s;
     if (!(r > 0) || !Finite(r) || !Finite(cx) || !Finite(cy)) return;
-    // A smoothed small circle (a rail's middle mark) is written straight into an image,
-    // as thin lines are.
-    if (start == end && mSmooth && DrawWidth() == 1 && DevicePixelRatio() == 1.0 &&
-        r <= MaxSmoothRingRadius) {
+    // A smoothed small circle (a rail's middle mark) is written as thin lines are.
+    if (start == end && r <= MaxSmoothRingRadius) {
         if (!MayReachKept(QRectF(cx - r, cy - r, 2 * r, 2 * r))) return;
-        if (QImage* image = DirectImage()) {
-            DrawPending();
+        if (QImage* image = SmoothStrokeImage()) {
             if (DrawSmoothRing(*image, PixelOriginX(), PixelOriginY(), mClip, cx, cy, r,
                                ToQColor(colour).rgb()))
                 return;

@@ -15,8 +15,8 @@ QColor ToQColor(render::Colour colour);
 
 // A drawing surface over a QPainter: layout units are divided by the scale to give
 // device-independent pixels, pens are cosmetic and as wide as asked in
-// device-independent pixels, drawing is not anti-aliased. Subclasses provide the painter: an image
-// of their own, or a device such as the printer whose painter someone else runs.
+// device-independent pixels, drawing is anti-aliased only when smoothed. Subclasses provide the
+// painter: an image of their own, or a device such as the printer whose painter someone else runs.
 class PainterSurface : public render::Surface {
 public:
     void Arc(model::Point c, float radius, render::Colour colour, float start, float end) override;
@@ -47,7 +47,7 @@ public:
 
 protected:
     virtual QPainter& Painter() = 0;
-    // The image the painter draws on, when smoothed thin lines may be written into it
+    // The image the painter draws on, when smoothed thin strokes may be written into it
     // directly (an RGB32 image at one physical pixel per pixel); null otherwise.
     virtual QImage* DirectImage() { return nullptr; }
     // The painter was (re)started: pen and font must be set again, and the smoothing
@@ -63,6 +63,10 @@ private:
     QFont DeviceFont() const;
 
     void ApplyOrigin(QPainter& painter) const;
+    // The image a smoothed one-pixel stroke is written into, all held back drawn first;
+    // null when the painter draws it.
+    QImage* SmoothStrokeImage();
+    static QRect Unclipped() { return {QPoint(-Far, -Far), QPoint(Far, Far)}; }
     // Whether a line or arc within these picture pixels may reach the kept pixels.
     bool MayReachKept(const QRectF& box) const;
 
@@ -76,7 +80,7 @@ private:
     double mPenShift = 0.0;
     // As given to ClipToPixels; unclipped, farther than any picture reaches.
     static constexpr int Far = 1'000'000'000;
-    QRect mClip{QPoint(-Far, -Far), QPoint(Far, Far)};
+    QRect mClip = Unclipped();
     bool mKeepingPart = false;
     QRectF mKept;          // the kept pixels grown by the widest reach of a pen
     QPainterPath mArcPath; // reused: an arc is drawn for nearly every rail

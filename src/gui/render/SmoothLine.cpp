@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <utility>
 
 namespace ferrovane::gui {
@@ -28,14 +29,23 @@ QRgb Mix(QRgb colour, QRgb pixel, std::uint32_t a) {
     return 0xff000000 | u | t;
 }
 
+// The whole picture's pixels that may be written: the clip within the image.
+QRect Writable(const QImage& image, int originX, int originY, const QRect& clip) {
+    return clip.intersected(QRect(originX, originY, image.width(), image.height()));
+}
+
+bool Near(std::initializer_list<double> values) {
+    for (const double v : values)
+        if (!(std::abs(v) < CoordinateLimit)) return false;
+    return true;
+}
+
 } // namespace
 
 bool DrawSmoothLine(QImage& image, int originX, int originY, const QRect& clip, double x0,
                     double y0, double x1, double y1, QRgb colour) {
-    for (const double v : {x0, y0, x1, y1})
-        if (!(std::abs(v) < CoordinateLimit)) return false;
-    if (image.format() != QImage::Format_RGB32 || image.isNull()) return false;
-    const QRect area = clip.intersected(QRect(originX, originY, image.width(), image.height()));
+    if (!Near({x0, y0, x1, y1}) || image.format() != QImage::Format_RGB32) return false;
+    const QRect area = Writable(image, originX, originY, clip);
     if (area.isEmpty()) return true;
     // Pixel centres on whole numbers; along the line "major", across it "minor".
     x0 -= 0.5, y0 -= 0.5, x1 -= 0.5, y1 -= 0.5;
@@ -116,11 +126,10 @@ bool DrawSmoothLine(QImage& image, int originX, int originY, const QRect& clip, 
 
 bool DrawSmoothRing(QImage& image, int originX, int originY, const QRect& clip, double cx,
                     double cy, double radius, QRgb colour) {
-    if (!(radius > 0) || radius > MaxSmoothRingRadius) return false;
-    for (const double v : {cx, cy})
-        if (!(std::abs(v) < CoordinateLimit)) return false;
-    if (image.format() != QImage::Format_RGB32 || image.isNull()) return false;
-    const QRect area = clip.intersected(QRect(originX, originY, image.width(), image.height()));
+    if (!(radius > 0) || radius > MaxSmoothRingRadius || !Near({cx, cy}) ||
+        image.format() != QImage::Format_RGB32)
+        return false;
+    const QRect area = Writable(image, originX, originY, clip);
     // Pixel centres on whole numbers.
     const double x = cx - 0.5, y = cy - 0.5;
     const int left = std::max(static_cast<int>(std::floor(x - radius - 1)), area.left());

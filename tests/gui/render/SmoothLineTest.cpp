@@ -89,35 +89,33 @@ TEST(SmoothLineTest, ASlopingLineSharesEachColumnBetweenTwoPixels) {
 }
 
 TEST(SmoothLineTest, ClipAndOriginChooseThePixelsButNeverChangeThem) {
-    QImage whole = White(40, 30);
-    ASSERT_TRUE(DrawSmoothLine(whole, 0, 0, Everywhere, 1.2, 27.9, 38.6, 3.3, qRgb(200, 40, 0)));
-    // The same picture from (100, 50) on, clipped to a window of it.
+    // Each stroke drawn whole, and again as the picture from (100, 50) on, clipped to a
+    // window of it.
     const QRect window(110, 58, 13, 9);
-    QImage part = White(40, 30);
-    ASSERT_TRUE(DrawSmoothLine(part, 100, 50, window, 101.2, 77.9, 138.6, 53.3, qRgb(200, 40, 0)));
-    int compared = 0;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) {
-            const bool inside = window.contains(x + 100, y + 50);
-            if (inside) {
-                EXPECT_EQ(part.pixel(x, y), whole.pixel(x, y)) << x << "," << y;
-                compared += Ink(whole, x, y) > 0;
-            } else {
-                EXPECT_EQ(part.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+    using Draw = bool (*)(QImage&, int, int, const QRect&);
+    const Draw strokes[] = {
+        [](QImage& i, int ox, int oy, const QRect& clip) {
+            return DrawSmoothLine(i, ox, oy, clip, ox + 1.2, oy + 27.9, ox + 38.6, oy + 3.3,
+                                  qRgb(200, 40, 0));
+        },
+        [](QImage& i, int ox, int oy, const QRect& clip) {
+            return DrawSmoothRing(i, ox, oy, clip, ox + 14.3, oy + 11.6, 4.5, qRgb(0, 90, 200));
+        },
+    };
+    for (const Draw draw : strokes) {
+        QImage whole = White(40, 30), part = White(40, 30);
+        ASSERT_TRUE(draw(whole, 0, 0, Everywhere));
+        ASSERT_TRUE(draw(part, 100, 50, window));
+        int compared = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const bool inside = window.contains(x + 100, y + 50);
+                EXPECT_EQ(part.pixel(x, y), inside ? whole.pixel(x, y) : qRgb(255, 255, 255))
+                    << x << "," << y;
+                compared += inside && Ink(whole, x, y) > 0;
             }
-        }
-    EXPECT_GT(compared, 5);
-    // And a ring.
-    whole = White(40, 30);
-    part = White(40, 30);
-    ASSERT_TRUE(DrawSmoothRing(whole, 0, 0, Everywhere, 14.3, 11.6, 4.5, qRgb(0, 90, 200)));
-    ASSERT_TRUE(DrawSmoothRing(part, 100, 50, window, 114.3, 61.6, 4.5, qRgb(0, 90, 200)));
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) {
-            const QRgb expected =
-                window.contains(x + 100, y + 50) ? whole.pixel(x, y) : qRgb(255, 255, 255);
-            EXPECT_EQ(part.pixel(x, y), expected) << x << "," << y;
-        }
+        EXPECT_GT(compared, 5);
+    }
 }
 
 TEST(SmoothLineTest, ASmallRingIsInkedAroundItsRadiusOnly) {
