@@ -9,6 +9,7 @@
 
 #include "gui/render/ImageSurface.h"
 #include "gui/render/QtTextMeasure.h"
+#include "gui/render/SmoothArc.h"
 #include "gui/render/SmoothLine.h"
 
 namespace ferrovane::gui {
@@ -163,8 +164,8 @@ void PainterSurface::UsePen(render::Colour colour) {
 }
 
 QImage* PainterSurface::SmoothStrokeImage() {
-    // A smoothed one-pixel stroke costs the painter far more than writing its pixels.
-    if (!mSmooth || DrawWidth() != 1 || DevicePixelRatio() != 1.0) return nullptr;
+    // A smoothed stroke costs the painter far more than writing its pixels.
+    if (!mSmooth || DrawWidth() > MaxSmoothWidth || DevicePixelRatio() != 1.0) return nullptr;
     QImage* image = DirectImage();
     if (image != nullptr) DrawPending(); // in the order given
     return image;
@@ -180,7 +181,7 @@ void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour 
     if (!MayReachKept(QRectF(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1))) return;
     if (QImage* image = SmoothStrokeImage()) {
         if (DrawSmoothLine(*image, PixelOriginX(), PixelOriginY(), mClip, line.x1(), line.y1(),
-                           line.x2(), line.y2(), ToQColor(colour).rgb()))
+                           line.x2(), line.y2(), ToQColor(colour).rgb(), DrawWidth()))
             return;
     }
     UsePen(colour);
@@ -198,21 +199,24 @@ void PainterSurface::Arc(model::Point c, float radius, render::Colour colour, fl
     const double r = radius / s;
     const double cx = c.X / s, cy = c.Y / s;
     if (!(r > 0) || !Finite(r) || !Finite(cx) || !Finite(cy)) return;
-    // A smoothed small circle (a rail's middle mark) is written as thin lines are.
-    if (start == end && r <= MaxSmoothRingRadius) {
-        if (!MayReachKept(QRectF(cx - r, cy - r, 2 * r, 2 * r))) return;
-        if (QImage* image = SmoothStrokeImage()) {
-            if (DrawSmoothRing(*image, PixelOriginX(), PixelOriginY(), mClip, cx, cy, r,
-                               ToQColor(colour).rgb()))
-                return;
-        }
-    }
-    UsePen(colour);
-    const QRectF rect(cx - r + mPenShift, cy - r + mPenShift, 2 * r, 2 * r);
+    const bool whole = start == end;
     double sweep = static_cast<double>(end) - start;
     if (sweep < 0) sweep += 2 * std::numbers::pi;
-    if (!MayReachKept(start == end ? rect : ArcBox(rect, start, sweep))) return;
-    if (start == end) {
+    const QRectF circle(cx - r, cy - r, 2 * r, 2 * r);
+    if (!MayReachKept(whole ? circle : ArcBox(circle, start, sweep))) return;
+    if (QImage* image = SmoothStrokeImage()) {
+        const QRgb rgb = ToQColor(colour).rgb();
+        const int x = PixelOriginX(), y = PixelOriginY();
+        // The small circles marking the rails' middles have a writer of their own.
+        if (whole && DrawWidth() == 1 && DrawSmoothRing(*image, x, y, mClip, cx, cy, r, rgb))
+            return;
+        if (DrawSmoothArc(*image, x, y, mClip, cx, cy, r, start,
+                          whole ? 2 * std::numbers::pi : sweep, rgb, DrawWidth()))
+            return;
+    }
+    UsePen(colour);
+    const QRectF rect = circle.translated(mPenShift, mPenShift);
+    if (whole) {
         DrawPending();
         Painter().drawEllipse(rect);
         return;

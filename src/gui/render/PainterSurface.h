@@ -47,7 +47,7 @@ public:
 
 protected:
     virtual QPainter& Painter() = 0;
-    // The image the painter draws on, when smoothed thin strokes may be written into it
+    // The image the painter draws on, when smoothed strokes may be written into it
     // directly (an RGB32 image at one physical pixel per pixel); null otherwise.
     virtual QImage* DirectImage() { return nullptr; }
     // The painter was (re)started: pen and font must be set again, and the smoothing
@@ -63,7 +63,7 @@ private:
     QFont DeviceFont() const;
 
     void ApplyOrigin(QPainter& painter) const;
-    // The image a smoothed one-pixel stroke is written into, all held back drawn first;
+    // The image a smoothed stroke of this pen is written into, all held back drawn first;
     // null when the painter draws it.
     QImage* SmoothStrokeImage();
     static QRect Unclipped() { return {QPoint(-Far, -Far), QPoint(Far, Far)}; }

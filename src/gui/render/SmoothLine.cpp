@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <initializer_list>
+#include <limits>
 #include <utility>
+
+#include "gui/render/SmoothPixels.h"
 
 namespace ferrovane::gui {
 
 namespace {
 
-// Beyond this the line is left to the painter (no pixel index may overflow).
-constexpr double CoordinateLimit = 1e7;
 // Positions across the line in 1/65536 pixel.
 constexpr double FixedOne = 65536.0;
 
@@ -19,34 +19,10 @@ double Frac(double v) {
     return v - std::floor(v);
 }
 
-// colour * a + pixel * (256 - a), a of 256, both channels pairs at once.
-QRgb Mix(QRgb colour, QRgb pixel, std::uint32_t a) {
-    const std::uint32_t b = 256 - a;
-    std::uint32_t t = (colour & 0xff00ff) * a + (pixel & 0xff00ff) * b;
-    t = (t >> 8) & 0xff00ff;
-    std::uint32_t u = ((colour >> 8) & 0xff00ff) * a + ((pixel >> 8) & 0xff00ff) * b;
-    u &= 0xff00ff00;
-    return 0xff000000 | u | t;
-}
-
-// The whole picture's pixels that may be written: the clip within the image.
-QRect Writable(const QImage& image, int originX, int originY, const QRect& clip) {
-    return clip.intersected(QRect(originX, originY, image.width(), image.height()));
-}
-
-bool Near(std::initializer_list<double> values) {
-    for (const double v : values)
-        if (!(std::abs(v) < CoordinateLimit)) return false;
-    return true;
-}
-
-} // namespace
-
-bool DrawSmoothLine(QImage& image, int originX, int originY, const QRect& clip, double x0,
-                    double y0, double x1, double y1, QRgb colour) {
-    if (!Near({x0, y0, x1, y1}) || image.format() != QImage::Format_RGB32) return false;
-    const QRect area = Writable(image, originX, originY, clip);
-    if (area.isEmpty()) return true;
+// A one-pixel line, stepped in fixed point along its major axis, each column's coverage
+// shared between the two pixels the line's centre falls between.
+void DrawThinLine(const smooth::PictureImage& picture, double x0, double y0, double x1, double y1,
+                  QRgb colour) {
     // Pixel centres on whole numbers; along the line "major", across it "minor".
     x0 -= 0.5, y0 -= 0.5, x1 -= 0.5, y1 -= 0.5;
     const bool steep = std::abs(y1 - y0) > std::abs(x1 - x0);
@@ -61,31 +37,24 @@ bool DrawSmoothLine(QImage& image, int originX, int originY, const QRect& clip, 
     dx = x1 - x0, dy = y1 - y0;
     const double gradient = dy / dx; // dx > 0 after the ends
 
+    const QRect& area = picture.Writable();
     const int majorLo = steep ? area.top() : area.left();
     const int majorHi = steep ? area.bottom() : area.right();
     const int minorLo = steep ? area.left() : area.top();
     const int minorHi = steep ? area.right() : area.bottom();
-    uchar* const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    // Bytes from pixel to pixel along and across the line, and where (0, 0) would be.
-    const qsizetype majorStep = steep ? stride : 4, minorStep = steep ? 4 : stride;
-    uchar* const zero =
-        bits - static_cast<qsizetype>(originY) * stride - static_cast<qsizetype>(originX) * 4;
     // Shares a column's coverage between the two pixels across the line at fixed
     // position y (1/65536 pixel), the column itself covered by `share` of 256.
     const auto column = [&](long long major, std::int64_t y, std::uint32_t share) {
         const std::int64_t minor = y >> 16;
         const auto f = static_cast<std::uint32_t>((y >> 8) & 0xff);
         const std::uint32_t upper = ((256 - f) * share) >> 8, lower = (f * share) >> 8;
-        uchar* at = zero + major * majorStep + minor * minorStep;
-        if (minor >= minorLo && minor <= minorHi) {
-            auto* p = reinterpret_cast<QRgb*>(at);
-            *p = Mix(colour, *p, upper);
-        }
-        if (minor + 1 >= minorLo && minor + 1 <= minorHi) {
-            auto* p = reinterpret_cast<QRgb*>(at + minorStep);
-            *p = Mix(colour, *p, lower);
-        }
+        const auto blend = [&](long long across, std::uint32_t a) {
+            if (across < minorLo || across > minorHi) return;
+            QRgb& p = steep ? picture.Pixel(across, major) : picture.Pixel(major, across);
+            p = smooth::Mix(colour, p, a);
+        };
+        blend(minor, upper);
+        blend(minor + 1, lower);
     };
     const auto endColumn = [&](long long major, std::int64_t y, std::uint32_t share) {
         if (major >= majorLo && major <= majorHi) column(major, y, share);
@@ -107,49 +76,72 @@ bool DrawSmoothLine(QImage& image, int originX, int originY, const QRect& clip, 
     double last = std::min(end - 1, static_cast<double>(majorHi));
     const double across0 = minorLo - 1.0, across1 = minorHi + 1.0;
     if (gradient == 0) {
-        if (startY < across0 || startY > across1) return true;
+        if (startY < across0 || startY > across1) return;
     } else {
         double a = start + (across0 - startY) / gradient, b = start + (across1 - startY) / gradient;
         if (a > b) std::swap(a, b);
         first = std::max(first, std::floor(a));
         last = std::min(last, std::ceil(b));
     }
-    if (first > last) return true;
+    if (first > last) return;
     // Stepped in fixed point from the first column of the line, wherever the clip starts.
     const std::int64_t base = fixed(startY), step = fixed(gradient);
     const auto from = static_cast<long long>(first), to = static_cast<long long>(last);
     const auto origin = static_cast<long long>(start);
     for (long long m = from; m <= to; ++m)
         column(m, base + step * (m - origin), 256);
-    return true;
 }
 
-bool DrawSmoothRing(QImage& image, int originX, int originY, const QRect& clip, double cx,
-                    double cy, double radius, QRgb colour) {
-    if (!(radius > 0) || radius > MaxSmoothRingRadius || !Near({cx, cy}) ||
-        image.format() != QImage::Format_RGB32)
-        return false;
-    const QRect area = Writable(image, originX, originY, clip);
+// A wider line, column by column along its major axis: each column covered as far as
+// the pen reaches across, the square ends cutting it pixel by pixel.
+void DrawWideLine(const smooth::PictureImage& picture, double x0, double y0, double x1, double y1,
+                  double width, QRgb colour) {
     // Pixel centres on whole numbers.
-    const double x = cx - 0.5, y = cy - 0.5;
-    const int left = std::max(static_cast<int>(std::floor(x - radius - 1)), area.left());
-    const int right = std::min(static_cast<int>(std::ceil(x + radius + 1)), area.right());
-    const int top = std::max(static_cast<int>(std::floor(y - radius - 1)), area.top());
-    const int bottom = std::min(static_cast<int>(std::ceil(y + radius + 1)), area.bottom());
-    uchar* const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    for (int py = top; py <= bottom; ++py) {
-        auto* row = reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(py - originY) * stride);
-        const double dy = py - y;
-        for (int px = left; px <= right; ++px) {
-            const double dx = px - x;
-            const double off = std::abs(std::sqrt(dx * dx + dy * dy) - radius);
-            if (off >= 1.0) continue;
-            const auto a = static_cast<std::uint32_t>(std::lround((1.0 - off) * 256.0));
-            QRgb& p = row[px - originX];
-            p = Mix(colour, p, a);
-        }
+    x0 -= 0.5, y0 -= 0.5, x1 -= 0.5, y1 -= 0.5;
+    const double dx = x1 - x0, dy = y1 - y0;
+    const double length = std::hypot(dx, dy);
+    const double ux = length > 0 ? dx / length : 1.0, uy = length > 0 ? dy / length : 0.0;
+    const bool steep = std::abs(dy) > std::abs(dx);
+    const double a0 = steep ? y0 : x0, b0 = steep ? x0 : y0;
+    const double a1 = steep ? y1 : x1, b1 = steep ? x1 : y1;
+    const double gradient = a1 != a0 ? (b1 - b0) / (a1 - a0) : 0.0;
+    const double half = width / 2;
+    // Across a column the pen covers more than its width as the line slopes.
+    const double halfAcross = half / (steep ? std::abs(uy) : std::abs(ux));
+    // The ends' corners reach at most half * sqrt(2) past the end points along the axis.
+    const double reach = half * 1.5 + 1;
+    const QRect& area = picture.Writable();
+    const auto first = std::max(static_cast<long long>(std::floor(std::min(a0, a1) - reach)),
+                                static_cast<long long>(steep ? area.top() : area.left()));
+    const auto last = std::min(static_cast<long long>(std::ceil(std::max(a0, a1) + reach)),
+                               static_cast<long long>(steep ? area.bottom() : area.right()));
+    constexpr long long anywhere = std::numeric_limits<long long>::max();
+    for (long long m = first; m <= last; ++m) {
+        const double centre = b0 + gradient * (static_cast<double>(m) - a0);
+        picture.Span(steep, m, centre - halfAcross, centre + halfAcross, -anywhere, anywhere,
+                     colour, [&](long long k) {
+                         const double px = static_cast<double>(steep ? k : m) - x0;
+                         const double py = static_cast<double>(steep ? m : k) - y0;
+                         const double along = px * ux + py * uy;
+                         return std::min(smooth::EndShare(along + half),
+                                         smooth::EndShare(length - along + half));
+                     });
     }
+}
+
+} // namespace
+
+bool DrawSmoothLine(QImage& image, int originX, int originY, const QRect& clip, double x0,
+                    double y0, double x1, double y1, QRgb colour, int width) {
+    if (!smooth::Near({x0, y0, x1, y1}) || image.format() != QImage::Format_RGB32 || width < 1 ||
+        width > MaxSmoothWidth)
+        return false;
+    const smooth::PictureImage picture(image, originX, originY, clip);
+    if (picture.Writable().isEmpty()) return true;
+    if (width == 1)
+        DrawThinLine(picture, x0, y0, x1, y1, colour);
+    else
+        DrawWideLine(picture, x0, y0, x1, y1, width, colour);
     return true;
 }
 
