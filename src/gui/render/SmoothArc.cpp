@@ -159,6 +159,10 @@ bool DrawSmoothArc(QImage& image, int originX, int originY, const QRect& clip, d
             const double middle = (spanLo + spanHi) / 2 - b0;
             const double inside = rows ? ends.Inside(middle, u) : ends.Inside(u, middle);
             if (ends.Whole || inside - (spanHi - spanLo) > 1) {
+                if (width == 1) {
+                    picture.Pair(rows, m, middle + b0, own0, own1, colour);
+                    continue;
+                }
                 picture.Span(rows, m, spanLo, spanHi, own0, own1, colour,
                              [](long long) { return 1.0; });
                 continue;

@@ -116,16 +116,24 @@ void DrawWideLine(const smooth::PictureImage& picture, double x0, double y0, dou
     const auto last = std::min(static_cast<long long>(std::ceil(std::max(a0, a1) + reach)),
                                static_cast<long long>(steep ? area.bottom() : area.right()));
     constexpr long long anywhere = std::numeric_limits<long long>::max();
+    const auto inside = [&](double x, double y) {
+        const double along = (x - x0) * ux + (y - y0) * uy;
+        return std::min(along, length - along) + half;
+    };
     for (long long m = first; m <= last; ++m) {
-        const double centre = b0 + gradient * (static_cast<double>(m) - a0);
-        picture.Span(steep, m, centre - halfAcross, centre + halfAcross, -anywhere, anywhere,
-                     colour, [&](long long k) {
-                         const double px = static_cast<double>(steep ? k : m) - x0;
-                         const double py = static_cast<double>(steep ? m : k) - y0;
-                         const double along = px * ux + py * uy;
-                         return std::min(smooth::EndShare(along + half),
-                                         smooth::EndShare(length - along + half));
-                     });
+        const auto at = static_cast<double>(m);
+        const double centre = b0 + gradient * (at - a0);
+        const double lo = centre - halfAcross, hi = centre + halfAcross;
+        // A column well within the ends is covered as far as the pen reaches.
+        if ((steep ? inside(centre, at) : inside(at, centre)) - halfAcross > 1) {
+            picture.Span(steep, m, lo, hi, -anywhere, anywhere, colour,
+                         [](long long) { return 1.0; });
+            continue;
+        }
+        picture.Span(steep, m, lo, hi, -anywhere, anywhere, colour, [&](long long k) {
+            const auto across = static_cast<double>(k);
+            return smooth::EndShare(steep ? inside(across, at) : inside(at, across));
+        });
     }
 }
 

@@ -84,6 +84,29 @@ public:
         }
     }
 
+    // As Span for a stroke one pixel across, centred on `centre`, and no end near:
+    // the two pixels the centre lies between share the coverage.
+    void Pair(bool rowsAcross, long long line, double centre, long long first, long long last,
+              QRgb colour) const {
+        const int lineLo = rowsAcross ? mWritable.top() : mWritable.left();
+        const int lineHi = rowsAcross ? mWritable.bottom() : mWritable.right();
+        if (line < lineLo || line > lineHi) return;
+        first = std::max(first,
+                         static_cast<long long>(rowsAcross ? mWritable.left() : mWritable.top()));
+        last = std::min(
+            last, static_cast<long long>(rowsAcross ? mWritable.right() : mWritable.bottom()));
+        const long long k = Floor(centre);
+        const auto lower =
+            static_cast<std::uint32_t>((centre - static_cast<double>(k)) * 256.0 + 0.5);
+        const auto blend = [&](long long at, std::uint32_t a) {
+            if (at < first || at > last || a == 0) return;
+            QRgb& p = rowsAcross ? Pixel(at, line) : Pixel(line, at);
+            p = Mix(colour, p, a);
+        };
+        blend(k, 256 - lower);
+        blend(k + 1, lower);
+    }
+
 private:
     QRect mWritable;
     qsizetype mStride;
