@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <vector>
 
 #include "gui/render/ImageSurface.h"
@@ -384,6 +385,46 @@ TEST(SmoothStrokeTest, ASmoothedSurfaceWritesWideLinesAndArcsThisWay) {
     ASSERT_TRUE(DrawSmoothArc(direct, 0, 0, Everywhere, 20, 21, 10, 0, 2 * std::numbers::pi,
                               qRgb(0, 255, 0), 3));
     EXPECT_TRUE(surface.Image() == direct);
+}
+
+TEST(SmoothStrokeTest, AnyStrokeWritesOnlyWithinClipAndImageTheSamePixelsAsWhole) {
+    // Strokes of every kind, anywhere near or across a small image whose part of the
+    // picture and clip vary: nothing is written outside the clip or the image (the
+    // sanitizers watch the memory), and what is written equals the whole picture's.
+    std::mt19937 random(17);
+    const auto real = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    const auto whole = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
+    for (int i = 0; i < 400; ++i) {
+        const int ox = whole(-30, 30), oy = whole(-30, 30);
+        const QRect clip(ox + whole(-5, 20), oy + whole(-5, 20), whole(0, 30), whole(0, 30));
+        const double x0 = real(-60, 90), y0 = real(-60, 90), x1 = real(-60, 90), y1 = real(-60, 90);
+        const double radius = real(0.5, 80), start = real(-10, 10), sweep = real(0, 7);
+        const int width = whole(1, MaxSmoothWidth);
+        const int kind = i % 3;
+        const auto draw = [&](QImage& image, int x, int y, const QRect& within) {
+            if (kind == 0)
+                return DrawSmoothLine(image, x, y, within, x0, y0, x1, y1, qRgb(0, 0, 0), width);
+            if (kind == 1)
+                return DrawSmoothArc(image, x, y, within, x0, y0, radius, start, sweep,
+                                     qRgb(0, 0, 0), width);
+            return DrawSmoothRing(image, x, y, within, x0, y0, radius / 10, qRgb(0, 0, 0));
+        };
+        // The whole picture around the image, from (-150, -150) on.
+        QImage all = White(300, 300), part = White(24, 20);
+        const bool drawn = draw(all, -150, -150, Everywhere);
+        ASSERT_EQ(draw(part, ox, oy, clip), drawn) << i;
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x) {
+                const bool written = drawn && clip.contains(x + ox, y + oy);
+                ASSERT_EQ(part.pixel(x, y),
+                          written ? all.pixel(x + ox + 150, y + oy + 150) : qRgb(255, 255, 255))
+                    << "stroke " << i << " kind " << kind << " at " << x << "," << y;
+            }
+    }
 }
 
 } // namespace
