@@ -169,7 +169,8 @@ void BM_TiledOpenAt100AndTour(benchmark::State& state) {
 BENCHMARK(BM_TiledOpenAt100AndTour)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 // One 512 x 512 tile in the middle of the board, at 100 % (0) and 25 % (3), smoothing
-// off (0) or on (1).
+// off (0) or on (1), on an ordinary (1) or a high-density screen (2 physical pixels
+// per pixel each way).
 void BM_TiledOneTile(benchmark::State& state) {
     TiledScene& s = Scene();
     const float scale = static_cast<float>(state.range(0)) + 1;
@@ -179,12 +180,13 @@ void BM_TiledOneTile(benchmark::State& state) {
     const render::PixelRect area{static_cast<std::int64_t>(6000 / scale),
                                  static_cast<std::int64_t>(6000 / scale), 512, 512};
     for (auto _ : state)
-        benchmark::DoNotOptimize(gui::DrawBoardAreaImage(*snapshot, scale, area));
+        benchmark::DoNotOptimize(
+            gui::DrawBoardAreaImage(*snapshot, scale, area, static_cast<double>(state.range(2))));
     const render::PixelRect scratch = render::ScratchRect(*snapshot, scale, area);
     state.counters["scratch_w"] = static_cast<double>(scratch.W);
     state.counters["scratch_h"] = static_cast<double>(scratch.H);
 }
-BENCHMARK(BM_TiledOneTile)->ArgsProduct({{0, 3}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TiledOneTile)->ArgsProduct({{0, 3}, {0, 1}, {1, 2}})->Unit(benchmark::kMillisecond);
 
 // The whole board at 25 % as one image, drawn in pieces (the export).
 void BM_TiledExportImage(benchmark::State& state) {

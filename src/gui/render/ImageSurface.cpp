@@ -78,7 +78,7 @@ QPainter& ImageSurface::Painter() {
 
 QImage* ImageSurface::DirectImage() {
     Painter(); // what the painter holds back is drawn first, in order
-    return mRatio == 1.0 && mImage.format() == QImage::Format_RGB32 ? &mImage : nullptr;
+    return mImage.format() == QImage::Format_RGB32 ? &mImage : nullptr;
 }
 
 int DeviceSurface::PixelWidth() const {

@@ -163,12 +163,26 @@ void PainterSurface::UsePen(render::Colour colour) {
     mPenShift = ratio != 1.0 && DrawWidth() % 2 == 1 ? 0.5 : 0.0;
 }
 
-QImage* PainterSurface::SmoothStrokeImage() {
-    // A smoothed stroke costs the painter far more than writing its pixels.
-    if (!mSmooth || DrawWidth() > MaxSmoothWidth || DevicePixelRatio() != 1.0) return nullptr;
+std::optional<PainterSurface::DirectStroke> PainterSurface::SmoothStroke() {
+    // A smoothed stroke costs the painter far more than writing its pixels. The image's
+    // pixels must be whole multiples of the picture's.
+    const double ratio = DevicePixelRatio();
+    const int scale = static_cast<int>(ratio);
+    if (!mSmooth || ratio != scale || scale > MaxSmoothRatio ||
+        DrawWidth() * scale > MaxSmoothWidth)
+        return std::nullopt;
     QImage* image = DirectImage();
-    if (image != nullptr) DrawPending(); // in the order given
-    return image;
+    if (image == nullptr) return std::nullopt;
+    DrawPending(); // in the order given
+    DirectStroke stroke{*image, scale, PixelOriginX() * scale, PixelOriginY() * scale,
+                        mClip == Unclipped() ? mClip
+                                             : QRect(mClip.x() * scale, mClip.y() * scale,
+                                                     mClip.width() * scale, mClip.height() * scale),
+                        DrawWidth() * scale,
+                        // An odd pen covers the pixels right and below its coordinates
+                        // at any density (see UsePen).
+                        scale != 1 && DrawWidth() % 2 == 1 ? 0.5 : 0.0};
+    return stroke;
 }
 
 void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour colour) {
@@ -179,9 +193,10 @@ void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour 
     }
     // A box with the line on its edge still intersects: never empty.
     if (!MayReachKept(QRectF(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1))) return;
-    if (QImage* image = SmoothStrokeImage()) {
-        if (DrawSmoothLine(*image, PixelOriginX(), PixelOriginY(), mClip, line.x1(), line.y1(),
-                           line.x2(), line.y2(), ToQColor(colour).rgb(), DrawWidth()))
+    if (const auto d = SmoothStroke()) {
+        const auto at = [&](double v) { return (v + d->Shift) * d->Scale; };
+        if (DrawSmoothLine(d->Image, d->OriginX, d->OriginY, d->Clip, at(line.x1()), at(line.y1()),
+                           at(line.x2()), at(line.y2()), ToQColor(colour).rgb(), d->Width))
             return;
     }
     UsePen(colour);
@@ -204,14 +219,16 @@ void PainterSurface::Arc(model::Point c, float radius, render::Colour colour, fl
     if (sweep < 0) sweep += 2 * std::numbers::pi;
     const QRectF circle(cx - r, cy - r, 2 * r, 2 * r);
     if (!MayReachKept(whole ? circle : ArcBox(circle, start, sweep))) return;
-    if (QImage* image = SmoothStrokeImage()) {
+    if (const auto d = SmoothStroke()) {
         const QRgb rgb = ToQColor(colour).rgb();
-        const int x = PixelOriginX(), y = PixelOriginY();
+        const double x = (cx + d->Shift) * d->Scale, y = (cy + d->Shift) * d->Scale;
+        const double radius = r * d->Scale;
         // The small circles marking the rails' middles have a writer of their own.
-        if (whole && DrawWidth() == 1 && DrawSmoothRing(*image, x, y, mClip, cx, cy, r, rgb))
+        if (whole && d->Width == 1 &&
+            DrawSmoothRing(d->Image, d->OriginX, d->OriginY, d->Clip, x, y, radius, rgb))
             return;
-        if (DrawSmoothArc(*image, x, y, mClip, cx, cy, r, start,
-                          whole ? 2 * std::numbers::pi : sweep, rgb, DrawWidth()))
+        if (DrawSmoothArc(d->Image, d->OriginX, d->OriginY, d->Clip, x, y, radius, start,
+                          whole ? 2 * std::numbers::pi : sweep, rgb, d->Width))
             return;
     }
     UsePen(colour);

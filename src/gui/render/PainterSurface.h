@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <optional>
 
 #include "core/compute/render/Surface.h"
 
@@ -48,7 +49,8 @@ public:
 protected:
     virtual QPainter& Painter() = 0;
     // The image the painter draws on, when smoothed strokes may be written into it
-    // directly (an RGB32 image at one physical pixel per pixel); null otherwise.
+    // directly (an RGB32 image of DevicePixelRatio physical pixels per pixel each way);
+    // null otherwise.
     virtual QImage* DirectImage() { return nullptr; }
     // The painter was (re)started: pen and font must be set again, and the smoothing
     // and the pixel origin given to it.
@@ -63,9 +65,20 @@ private:
     QFont DeviceFont() const;
 
     void ApplyOrigin(QPainter& painter) const;
-    // The image a smoothed stroke of this pen is written into, all held back drawn first;
-    // null when the painter draws it.
-    QImage* SmoothStrokeImage();
+    // Where a smoothed stroke of this pen is written straight into the image: the image,
+    // its physical pixels per picture pixel, the picture's origin and clip and the pen's
+    // width in its pixels, and how far odd pens move (in picture pixels). Empty when
+    // the painter draws it; otherwise all held back is drawn first.
+    struct DirectStroke {
+        QImage& Image;
+        int Scale;
+        int OriginX, OriginY;
+        QRect Clip;
+        int Width;
+        double Shift;
+    };
+    static constexpr int MaxSmoothRatio = 4;
+    std::optional<DirectStroke> SmoothStroke();
     static QRect Unclipped() { return {QPoint(-Far, -Far), QPoint(Far, Far)}; }
     // Whether a line or arc within these picture pixels may reach the kept pixels.
     bool MayReachKept(const QRectF& box) const;

@@ -6,7 +6,7 @@
 namespace ferrovane::gui {
 
 // The widest pen (pixels) whose smoothed strokes are written straight into an image.
-inline constexpr int MaxSmoothWidth = 4;
+inline constexpr int MaxSmoothWidth = 8;
 
 // An anti-aliased line written straight into an RGB32 image, at a fraction of the
 // painter's cost per line. One pixel wide, each step along it shares its coverage

@@ -427,5 +427,59 @@ TEST(SmoothStrokeTest, AnyStrokeWritesOnlyWithinClipAndImageTheSamePixelsAsWhole
     }
 }
 
+// The board's surface with the painter drawing every stroke.
+class PaintedSurface : public ImageSurface {
+public:
+    using ImageSurface::ImageSurface;
+
+protected:
+    QImage* DirectImage() override { return nullptr; }
+};
+
+// A piece of track of each kind on a smoothed surface of that density.
+template <class Surface> QImage TrackPieces(double ratio) {
+    Surface surface(60, 50);
+    surface.SetDevicePixelRatio(ratio);
+    surface.SetSmooth(true);
+    surface.SetScale(2);
+    surface.Clear();
+    for (const int width : {1, 3}) {
+        const float dy = width == 1 ? 0.0F : 40.0F;
+        surface.SetDrawWidth(width);
+        surface.Line({6, 9 + dy}, {52, 31 + dy}, 0x000000);
+        surface.Arc({70, 90 + dy}, 60, 0x000000, 0.9F, 1.9F);
+        surface.Arc({90, 20 + dy}, 9, 0x000000, 0.0F, 0.0F);
+    }
+    surface.Flush();
+    return surface.Image();
+}
+
+TEST(SmoothStrokeTest, OnADenseScreenStrokesAreWrittenWhereThePainterDrawsThem) {
+    for (const double ratio : {1.0, 2.0, 3.0}) {
+        const QImage written = TrackPieces<ImageSurface>(ratio);
+        const QImage painted = TrackPieces<PaintedSurface>(ratio);
+        ASSERT_EQ(written.size(), painted.size());
+        EXPECT_EQ(written.width(), static_cast<int>(60 * ratio));
+        EXPECT_NEAR(TotalInk(written), TotalInk(painted), TotalInk(painted) * 0.07) << ratio;
+        EXPECT_TRUE(HalfInkedNear(written, painted)) << ratio;
+        EXPECT_TRUE(HalfInkedNear(painted, written)) << ratio;
+    }
+}
+
+TEST(SmoothStrokeTest, ADenseSurfaceWritesStrokesAtItsOwnPixels) {
+    // Two physical pixels per pixel: the pen twice as wide, an odd pen moved half a
+    // pixel to cover the pixels right and below its coordinates as at one to one.
+    ImageSurface surface(20, 12);
+    surface.SetDevicePixelRatio(2);
+    surface.SetSmooth(true);
+    surface.SetScale(2);
+    surface.Clear();
+    surface.Line({5, 7}, {31, 19}, 0x000000);
+    surface.Flush();
+    QImage direct = White(40, 24);
+    ASSERT_TRUE(DrawSmoothLine(direct, 0, 0, Everywhere, 6, 8, 32, 20, qRgb(0, 0, 0), 2));
+    EXPECT_TRUE(surface.Image() == direct);
+}
+
 } // namespace
 } // namespace ferrovane::gui

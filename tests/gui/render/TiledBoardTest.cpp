@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -267,6 +269,22 @@ TEST(TiledBoardTest, SmoothTilesMeetWithoutSeams) {
     const QImage small = ExportBoardImage(*s, 1, 64);
     const QImage large = ExportBoardImage(*s, 1, 1024);
     EXPECT_TRUE(small == large);
+    // On a high-density screen, tiles of two physical pixels per pixel each way.
+    const render::PixelRect board{0, 0, large.width(), large.height()};
+    const QImage dense = DrawBoardAreaImage(*s, 1, board, 2);
+    ASSERT_EQ(dense.width(), 2 * large.width());
+    int compared = 0;
+    for (std::int64_t y = 0; y < board.H; y += 128)
+        for (std::int64_t x = 0; x < board.W; x += 128) {
+            const render::PixelRect tile{x, y, std::min<std::int64_t>(128, board.W - x),
+                                         std::min<std::int64_t>(128, board.H - y)};
+            const QImage piece = DrawBoardAreaImage(*s, 1, tile, 2);
+            const QImage same = dense.copy(static_cast<int>(2 * x), static_cast<int>(2 * y),
+                                           piece.width(), piece.height());
+            EXPECT_TRUE(piece == same) << x << "," << y;
+            ++compared;
+        }
+    EXPECT_GT(compared, 4);
 }
 
 } // namespace
