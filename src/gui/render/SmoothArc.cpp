@@ -76,7 +76,7 @@ struct Steps {
 
 Steps QuarterSteps(const Quarter& q, double start, double sweep, double inner, double outer) {
     Steps steps;
-    // The quarter's own pixels reach a little past its 45-degree edges.
+    // A hair past its 45-degree edges, against rounding.
     constexpr double past = 1e-6;
     const double from = q.From - past, length = Pi / 2 + 2 * past;
     // Where the arc meets the quarter: up to two pieces, as either may wrap round.
