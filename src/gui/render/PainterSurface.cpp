@@ -167,10 +167,10 @@ std::optional<PainterSurface::DirectStroke> PainterSurface::SmoothStroke() {
     // A smoothed stroke costs the painter far more than writing its pixels. The image's
     // pixels must be whole multiples of the picture's.
     const double ratio = DevicePixelRatio();
-    const int scale = static_cast<int>(ratio);
-    if (!mSmooth || ratio != scale || scale > MaxSmoothRatio ||
-        DrawWidth() * scale > MaxSmoothWidth)
+    if (!mSmooth || !(ratio >= 1.0 && ratio <= MaxSmoothRatio) || ratio != std::floor(ratio))
         return std::nullopt;
+    const int scale = static_cast<int>(ratio);
+    if (DrawWidth() * scale > MaxSmoothWidth) return std::nullopt;
     QImage* image = DirectImage();
     if (image == nullptr) return std::nullopt;
     DrawPending(); // in the order given

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <numbers>
+#include <utility>
 
 #include "gui/render/SmoothLine.h"
 #include "gui/render/SmoothPixels.h"
@@ -98,6 +99,19 @@ Steps QuarterSteps(const Quarter& q, double start, double sweep, double inner, d
     return steps;
 }
 
+// This quarter's own pixels across the step u from the centre's step (|u| given),
+// the centre at b0 across: those whose centres lie nearer the quarter's middle
+// direction than the next quarter's, ties going to the upper and lower quarters.
+std::pair<long long, long long> OwnPixels(const Quarter& q, double b0, double au) {
+    constexpr long long far = std::numeric_limits<long long>::max() / 2;
+    if (q.Sign < 0)
+        return {-far, q.RowsAcross ? smooth::Ceil(b0 - au) - 1
+                                   : (au > 0 ? smooth::Floor(b0 - au) : smooth::Ceil(b0) - 1)};
+    return {q.RowsAcross ? smooth::Floor(b0 + au) + 1
+                         : (au > 0 ? smooth::Ceil(b0 + au) : smooth::Floor(b0) + 1),
+            far};
+}
+
 } // namespace
 
 bool DrawSmoothArc(QImage& image, int originX, int originY, const QRect& clip, double cx, double cy,
@@ -140,19 +154,7 @@ bool DrawSmoothArc(QImage& image, int originX, int originY, const QRect& clip, d
                 lo = u2 < inner * inner ? std::sqrt(inner * inner - u2) : 0.0;
                 hi = std::sqrt(std::max(outer * outer - u2, 0.0));
             }
-            // This quarter's own pixels: those whose centres lie nearer its middle
-            // direction than the next quarter's (ties to the upper and lower quarters).
-            const double au = std::abs(u);
-            long long own0 = 0, own1 = 0;
-            if (q.Sign < 0) {
-                own0 = std::numeric_limits<long long>::min() / 2;
-                own1 = rows ? smooth::Ceil(b0 - au) - 1
-                            : (au > 0 ? smooth::Floor(b0 - au) : smooth::Ceil(b0) - 1);
-            } else {
-                own0 = rows ? smooth::Floor(b0 + au) + 1
-                            : (au > 0 ? smooth::Ceil(b0 + au) : smooth::Floor(b0) + 1);
-                own1 = std::numeric_limits<long long>::max() / 2;
-            }
+            const auto [own0, own1] = OwnPixels(q, b0, std::abs(u));
             const double spanLo = q.Sign > 0 ? b0 + lo : b0 - hi;
             const double spanHi = q.Sign > 0 ? b0 + hi : b0 - lo;
             // A column well within the ends is covered as far as the pen reaches.
