@@ -65,14 +65,9 @@ public:
     template <class Share>
     void Span(bool rowsAcross, long long line, double lo, double hi, long long first,
               long long last, QRgb colour, const Share& share) const {
-        const int lineLo = rowsAcross ? mWritable.top() : mWritable.left();
-        const int lineHi = rowsAcross ? mWritable.bottom() : mWritable.right();
-        if (line < lineLo || line > lineHi || !(hi > lo)) return;
-        first = std::max({first, Floor(lo + 0.5),
-                          static_cast<long long>(rowsAcross ? mWritable.left() : mWritable.top())});
-        last =
-            std::min({last, Ceil(hi + 0.5) - 1,
-                      static_cast<long long>(rowsAcross ? mWritable.right() : mWritable.bottom())});
+        if (!(hi > lo) || !WritableAcross(rowsAcross, line, first, last)) return;
+        first = std::max(first, Floor(lo + 0.5));
+        last = std::min(last, Ceil(hi + 0.5) - 1);
         for (long long k = first; k <= last; ++k) {
             const double cover = std::min(hi, k + 0.5) - std::max(lo, k - 0.5);
             const double part = cover * share(k);
@@ -88,13 +83,7 @@ public:
     // the two pixels the centre lies between share the coverage.
     void Pair(bool rowsAcross, long long line, double centre, long long first, long long last,
               QRgb colour) const {
-        const int lineLo = rowsAcross ? mWritable.top() : mWritable.left();
-        const int lineHi = rowsAcross ? mWritable.bottom() : mWritable.right();
-        if (line < lineLo || line > lineHi) return;
-        first = std::max(first,
-                         static_cast<long long>(rowsAcross ? mWritable.left() : mWritable.top()));
-        last = std::min(
-            last, static_cast<long long>(rowsAcross ? mWritable.right() : mWritable.bottom()));
+        if (!WritableAcross(rowsAcross, line, first, last)) return;
         const long long k = Floor(centre);
         const auto lower =
             static_cast<std::uint32_t>((centre - static_cast<double>(k)) * 256.0 + 0.5);
@@ -108,6 +97,18 @@ public:
     }
 
 private:
+    // Narrows first .. last to the writable pixels across the line; false when none of
+    // the line is writable.
+    bool WritableAcross(bool rowsAcross, long long line, long long& first, long long& last) const {
+        const QRect& w = mWritable;
+        if (line < (rowsAcross ? w.top() : w.left()) ||
+            line > (rowsAcross ? w.bottom() : w.right()))
+            return false;
+        first = std::max(first, static_cast<long long>(rowsAcross ? w.left() : w.top()));
+        last = std::min(last, static_cast<long long>(rowsAcross ? w.right() : w.bottom()));
+        return true;
+    }
+
     QRect mWritable;
     qsizetype mStride;
     uchar* mZero; // where pixel (0, 0) of the whole picture would be
