@@ -157,10 +157,14 @@ void PainterSurface::UsePen(render::Colour colour) {
     mPenColour = colour;
     mPenWidth = DrawWidth();
     mPenRatio = ratio;
+    mPenShift = PenShift(ratio);
+}
+
+double PainterSurface::PenShift(double ratio) const {
     // At one pixel per pixel an odd-width line covers the pixel row of its coordinate
     // and the rows around it; an even one straddles the coordinate. Scaled up, every
     // width is even, so odd ones move half a pixel to cover the same pixels.
-    mPenShift = ratio != 1.0 && DrawWidth() % 2 == 1 ? 0.5 : 0.0;
+    return ratio != 1.0 && DrawWidth() % 2 == 1 ? 0.5 : 0.0;
 }
 
 std::optional<PainterSurface::DirectStroke> PainterSurface::SmoothStroke() {
@@ -174,14 +178,15 @@ std::optional<PainterSurface::DirectStroke> PainterSurface::SmoothStroke() {
     QImage* image = DirectImage();
     if (image == nullptr) return std::nullopt;
     DrawPending(); // in the order given
-    DirectStroke stroke{*image, scale, PixelOriginX() * scale, PixelOriginY() * scale,
+    DirectStroke stroke{*image,
+                        scale,
+                        PixelOriginX() * scale,
+                        PixelOriginY() * scale,
                         mClip == Unclipped() ? mClip
                                              : QRect(mClip.x() * scale, mClip.y() * scale,
                                                      mClip.width() * scale, mClip.height() * scale),
                         DrawWidth() * scale,
-                        // An odd pen covers the pixels right and below its coordinates
-                        // at any density (see UsePen).
-                        scale != 1 && DrawWidth() % 2 == 1 ? 0.5 : 0.0};
+                        PenShift(ratio)};
     return stroke;
 }
 
@@ -194,7 +199,7 @@ void PainterSurface::DrawSegment(model::Point p, model::Point q, render::Colour 
     // A box with the line on its edge still intersects: never empty.
     if (!MayReachKept(QRectF(line.p1(), line.p2()).normalized().adjusted(-1, -1, 1, 1))) return;
     if (const auto d = SmoothStroke()) {
-        const auto at = [&](double v) { return (v + d->Shift) * d->Scale; };
+        const auto at = [&](double v) { return (v + d->Shift) * d->Ratio; };
         if (DrawSmoothLine(d->Image, d->OriginX, d->OriginY, d->Clip, at(line.x1()), at(line.y1()),
                            at(line.x2()), at(line.y2()), ToQColor(colour).rgb(), d->Width))
             return;
@@ -221,8 +226,8 @@ void PainterSurface::Arc(model::Point c, float radius, render::Colour colour, fl
     if (!MayReachKept(whole ? circle : ArcBox(circle, start, sweep))) return;
     if (const auto d = SmoothStroke()) {
         const QRgb rgb = ToQColor(colour).rgb();
-        const double x = (cx + d->Shift) * d->Scale, y = (cy + d->Shift) * d->Scale;
-        const double radius = r * d->Scale;
+        const double x = (cx + d->Shift) * d->Ratio, y = (cy + d->Shift) * d->Ratio;
+        const double radius = r * d->Ratio;
         // The small circles marking the rails' middles have a writer of their own.
         if (whole && d->Width == 1 &&
             DrawSmoothRing(d->Image, d->OriginX, d->OriginY, d->Clip, x, y, radius, rgb))

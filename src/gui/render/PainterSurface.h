@@ -71,13 +71,16 @@ private:
     // the painter draws it; otherwise all held back is drawn first.
     struct DirectStroke {
         QImage& Image;
-        int Scale;
+        int Ratio;
         int OriginX, OriginY;
         QRect Clip;
         int Width;
         double Shift;
     };
     static constexpr int MaxSmoothRatio = 4;
+    // How far a line of this pen moves (picture pixels) at that pixel ratio to cover
+    // the pixels it covers at one pixel per pixel.
+    double PenShift(double ratio) const;
     std::optional<DirectStroke> SmoothStroke();
     static QRect Unclipped() { return {QPoint(-Far, -Far), QPoint(Far, Far)}; }
     // Whether a line or arc within these picture pixels may reach the kept pixels.

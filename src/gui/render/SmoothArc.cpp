@@ -20,11 +20,13 @@ constexpr double Pi = std::numbers::pi;
 // its four points, stepped along the axis the circle runs nearer to there.
 struct Quarter {
     bool RowsAcross; // stepped down the rows (left and right quarters)
-    double Sign;     // the circle lies after the centre across the steps (+) or before (-)
+    bool After;      // the circle lies after the centre across the steps, or before
     double From;     // the angle it starts at, a quarter turn before the next's
 };
-constexpr Quarter Quarters[] = {
-    {false, -1, Pi / 4}, {false, +1, 5 * Pi / 4}, {true, +1, -Pi / 4}, {true, -1, 3 * Pi / 4}};
+constexpr Quarter Quarters[] = {{false, false, Pi / 4},
+                                {false, true, 5 * Pi / 4},
+                                {true, true, -Pi / 4},
+                                {true, false, 3 * Pi / 4}};
 
 // How much of a pixel the arc's ends leave it: pixels past a square end (half the
 // width on) take nothing.
@@ -104,7 +106,7 @@ Steps QuarterSteps(const Quarter& q, double start, double sweep, double inner, d
 // direction than the next quarter's, ties going to the upper and lower quarters.
 std::pair<long long, long long> OwnPixels(const Quarter& q, double b0, double au) {
     constexpr long long far = std::numeric_limits<long long>::max() / 2;
-    if (q.Sign < 0)
+    if (!q.After)
         return {-far, q.RowsAcross ? smooth::Ceil(b0 - au) - 1
                                    : (au > 0 ? smooth::Floor(b0 - au) : smooth::Ceil(b0) - 1)};
     return {q.RowsAcross ? smooth::Floor(b0 + au) + 1
@@ -155,8 +157,8 @@ bool DrawSmoothArc(QImage& image, int originX, int originY, const QRect& clip, d
                 hi = std::sqrt(std::max(outer * outer - u2, 0.0));
             }
             const auto [own0, own1] = OwnPixels(q, b0, std::abs(u));
-            const double spanLo = q.Sign > 0 ? b0 + lo : b0 - hi;
-            const double spanHi = q.Sign > 0 ? b0 + hi : b0 - lo;
+            const double spanLo = q.After ? b0 + lo : b0 - hi;
+            const double spanHi = q.After ? b0 + hi : b0 - lo;
             // A column well within the ends is covered as far as the pen reaches.
             const double middle = (spanLo + spanHi) / 2 - b0;
             const double inside = rows ? ends.Inside(middle, u) : ends.Inside(u, middle);
