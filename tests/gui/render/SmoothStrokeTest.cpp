@@ -157,35 +157,6 @@ TEST(SmoothStrokeTest, ASmallRingIsInkedAroundItsRadiusOnly) {
         // About one pixel's worth of ink per pixel of circumference.
         EXPECT_GT(inked, static_cast<int>(2 * 3.14 * c.radius));
     }
-    // Larger circles are left to the painter.
-    QImage image = White();
-    EXPECT_FALSE(
-        DrawSmoothRing(image, 0, 0, Everywhere, 10, 6, MaxSmoothRingRadius + 1, qRgb(0, 0, 0)));
-    EXPECT_TRUE(Inked(image).empty());
-}
-
-TEST(SmoothStrokeTest, LinesItCannotTakeAreLeftUntouched) {
-    QImage image = White();
-    EXPECT_FALSE(DrawSmoothLine(image, 0, 0, Everywhere, 0, 0, 1e12, 5, qRgb(0, 0, 0)));
-    QImage argb(20, 12, QImage::Format_ARGB32_Premultiplied);
-    argb.fill(Qt::white);
-    EXPECT_FALSE(DrawSmoothLine(argb, 0, 0, Everywhere, 0, 0, 10, 5, qRgb(0, 0, 0)));
-    // Wholly outside the clip: nothing drawn, but nothing left to draw either.
-    EXPECT_TRUE(DrawSmoothLine(image, 0, 0, QRect(15, 0, 5, 5), 1, 8, 10, 8, qRgb(0, 0, 0)));
-    EXPECT_TRUE(Inked(image).empty());
-}
-
-TEST(SmoothStrokeTest, ASmoothedSurfaceDrawsThinLinesThisWay) {
-    // Through the board's drawing surface: the same pixels as the line drawn directly.
-    ImageSurface surface(20, 12);
-    surface.SetSmooth(true);
-    surface.SetScale(2); // layout units per pixel
-    surface.Clear();
-    surface.Line({5, 7}, {31, 19}, 0x000000);
-    surface.Flush();
-    QImage direct = White();
-    ASSERT_TRUE(DrawSmoothLine(direct, 0, 0, Everywhere, 2.5, 3.5, 15.5, 9.5, qRgb(0, 0, 0)));
-    EXPECT_TRUE(surface.Image() == direct);
 }
 
 // The same stroke through a smoothed painter, the way the painter draws it when the
@@ -340,6 +311,14 @@ TEST(SmoothStrokeTest, StrokesItCannotTakeAreLeftUntouched) {
         bool (*draw)(QImage&);
     };
     const Case cases[] = {
+        {"a line too far out", &image,
+         [](QImage& i) { return DrawSmoothLine(i, 0, 0, Everywhere, 0, 0, 1e12, 5, 0); }},
+        {"a line on an image of another format", &argb,
+         [](QImage& i) { return DrawSmoothLine(i, 0, 0, Everywhere, 0, 0, 10, 5, 0); }},
+        {"a ring larger than the small marks", &image,
+         [](QImage& i) {
+             return DrawSmoothRing(i, 0, 0, Everywhere, 10, 6, MaxSmoothRingRadius + 1, 0);
+         }},
         {"a pen wider than the writers take", &image,
          [](QImage& i) {
              return DrawSmoothLine(i, 0, 0, Everywhere, 1, 1, 30, 20, 0, MaxSmoothWidth + 1);
@@ -362,15 +341,20 @@ TEST(SmoothStrokeTest, StrokesItCannotTakeAreLeftUntouched) {
         EXPECT_TRUE(Inked(image).empty()) << c.what;
     }
     EXPECT_EQ(argb.pixel(20, 10), qRgb(255, 255, 255));
+    EXPECT_EQ(argb.pixel(5, 2), qRgb(255, 255, 255));
+    // Wholly outside the clip: nothing drawn, but nothing left to draw either.
+    EXPECT_TRUE(DrawSmoothLine(image, 0, 0, QRect(15, 0, 5, 5), 1, 8, 10, 8, qRgb(0, 0, 0)));
+    EXPECT_TRUE(Inked(image).empty());
 }
 
-TEST(SmoothStrokeTest, ASmoothedSurfaceWritesWideLinesAndArcsThisWay) {
-    // Through the board's drawing surface, an elevated rail's pen and a curve: the same
-    // pixels as drawn directly.
+TEST(SmoothStrokeTest, ASmoothedSurfaceWritesItsStrokesThisWay) {
+    // Through the board's drawing surface, a rail's pen, an elevated rail's pen and a
+    // curve: the same pixels as drawn directly.
     ImageSurface surface(40, 40);
     surface.SetSmooth(true);
-    surface.SetScale(2);
+    surface.SetScale(2); // layout units per pixel
     surface.Clear();
+    surface.Line({5, 57}, {31, 69}, 0x000000);
     surface.SetDrawWidth(3);
     surface.Line({5, 7}, {61, 39}, 0x000000);
     surface.SetDrawWidth(1);
@@ -379,12 +363,26 @@ TEST(SmoothStrokeTest, ASmoothedSurfaceWritesWideLinesAndArcsThisWay) {
     surface.Arc({40, 42}, 20, 0x00ff00, 0.0F, 0.0F);
     surface.Flush();
     QImage direct = White(40, 40);
+    ASSERT_TRUE(DrawSmoothLine(direct, 0, 0, Everywhere, 2.5, 28.5, 15.5, 34.5, qRgb(0, 0, 0)));
     ASSERT_TRUE(DrawSmoothLine(direct, 0, 0, Everywhere, 2.5, 3.5, 30.5, 19.5, qRgb(0, 0, 0), 3));
     ASSERT_TRUE(
         DrawSmoothArc(direct, 0, 0, Everywhere, 20, 21, 15, 0.5F, 2.0F - 0.5F, qRgb(255, 0, 0)));
     ASSERT_TRUE(DrawSmoothArc(direct, 0, 0, Everywhere, 20, 21, 10, 0, 2 * std::numbers::pi,
                               qRgb(0, 255, 0), 3));
     EXPECT_TRUE(surface.Image() == direct);
+
+    // Two physical pixels per pixel: the pen twice as wide, an odd pen moved half a
+    // pixel to cover the pixels right and below its coordinates as at one to one.
+    ImageSurface dense(20, 12);
+    dense.SetDevicePixelRatio(2);
+    dense.SetSmooth(true);
+    dense.SetScale(2);
+    dense.Clear();
+    dense.Line({5, 7}, {31, 19}, 0x000000);
+    dense.Flush();
+    QImage denseDirect = White(40, 24);
+    ASSERT_TRUE(DrawSmoothLine(denseDirect, 0, 0, Everywhere, 6, 8, 32, 20, qRgb(0, 0, 0), 2));
+    EXPECT_TRUE(dense.Image() == denseDirect);
 }
 
 TEST(SmoothStrokeTest, AnyStrokeWritesOnlyWithinClipAndImageTheSamePixelsAsWhole) {
@@ -464,21 +462,6 @@ TEST(SmoothStrokeTest, OnADenseScreenStrokesAreWrittenWhereThePainterDrawsThem) 
         EXPECT_TRUE(HalfInkedNear(written, painted)) << ratio;
         EXPECT_TRUE(HalfInkedNear(painted, written)) << ratio;
     }
-}
-
-TEST(SmoothStrokeTest, ADenseSurfaceWritesStrokesAtItsOwnPixels) {
-    // Two physical pixels per pixel: the pen twice as wide, an odd pen moved half a
-    // pixel to cover the pixels right and below its coordinates as at one to one.
-    ImageSurface surface(20, 12);
-    surface.SetDevicePixelRatio(2);
-    surface.SetSmooth(true);
-    surface.SetScale(2);
-    surface.Clear();
-    surface.Line({5, 7}, {31, 19}, 0x000000);
-    surface.Flush();
-    QImage direct = White(40, 24);
-    ASSERT_TRUE(DrawSmoothLine(direct, 0, 0, Everywhere, 6, 8, 32, 20, qRgb(0, 0, 0), 2));
-    EXPECT_TRUE(surface.Image() == direct);
 }
 
 } // namespace
